@@ -1,0 +1,26 @@
+# The two commands of the README. Both install what is missing, configure and build.
+BUILD := build
+SAN := build-san
+JOBS := $(shell nproc)
+
+.PHONY: run test deps build clean
+
+deps:
+	./scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	./$(BUILD)/lagerix-pruefen --bild $(BUILD) 01-erste-schritte.lev
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cmake -S . -B $(SAN) -DCMAKE_BUILD_TYPE=Debug -DLAGERIX_NUR_KERN=ON \
+		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+	cmake --build $(SAN) -j$(JOBS)
+	cd $(SAN) && ctest --output-on-failure -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(SAN)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// Where the game core draws: the board picture in the window, a recorder in tests,
+// nothing at all in the headless checker. Positions are board pixels.
+class Zeichenflaeche {
+public:
+    virtual ~Zeichenflaeche() = default;
+
+    // Copies the 24 by 24 tile named `bild` to the cell whose top left corner is given.
+    // A word that names no tile draws nothing.
+    virtual void copypic(const std::string& bild, int positionx, int positiony) = 0;
+
+    // A TNT box has just blasted the wall at (x, y): the explosion picture goes there
+    // and the explosion animation starts (or keeps running if it already does).
+    virtual void explosionStarten(int x, int y) = 0;
+};

@@ -1,0 +1,40 @@
+#include "zeichnen.h"
+
+#include "brett.h"
+#include "zeichenflaeche.h"
+
+#include <cmath>
+
+namespace {
+
+int gerundet(double wert) { return static_cast<int>(std::nearbyint(wert)); }
+
+} // namespace
+
+std::string kachelFuerArt(const std::string& art) {
+    if (art == "gestellt")
+        return "box2";
+    if (art == "tntgestellt")
+        return "tntstell";
+    if (art == "box" || art == "mauer" || art == "stell" || art == "tnt" || art == "rand")
+        return art;
+    return {};
+}
+
+void figurZeichnen(const Brett& brett, Zeichenflaeche& flaeche) {
+    flaeche.copypic(brett.aufStellplatz == -1 ? "smilestell" : "smile", gerundet(brett.spielerX),
+                    gerundet(brett.spielerY));
+}
+
+void brettZeichnen(const Brett& brett, Zeichenflaeche& flaeche, Rand rand) {
+    flaeche.copypic("smile", gerundet(brett.spielerX), gerundet(brett.spielerY));
+    for (const auto& f : brett.felder) {
+        if (rand == Rand::auslassen && f.art == "rand")
+            continue;
+        const std::string kachel = kachelFuerArt(f.art);
+        if (!kachel.empty())
+            flaeche.copypic(kachel, f.x, f.y);
+    }
+    if (brett.aufStellplatz == -1)
+        flaeche.copypic("smilestell", gerundet(brett.spielerX), gerundet(brett.spielerY));
+}

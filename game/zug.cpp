@@ -1,0 +1,195 @@
+#include "zug.h"
+
+#include "brett.h"
+#include "zahlen.h"
+#include "zeichenflaeche.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace {
+
+struct Richtung {
+    int dx = 0;
+    int dy = 0;
+};
+
+std::optional<Richtung> richtung(int keyCode) {
+    switch (keyCode) {
+    case tasteLinks:
+        return Richtung{-Brett::zelle, 0};
+    case tasteOben:
+        return Richtung{0, -Brett::zelle};
+    case tasteRechts:
+        return Richtung{Brett::zelle, 0};
+    case tasteUnten:
+        return Richtung{0, Brett::zelle};
+    default:
+        return std::nullopt;
+    }
+}
+
+// Something that can be pushed: alone on floor, or as a pair on a storage place.
+struct Schiebbar {
+    const char* einzeln;
+    const char* paar;
+    const char* kachel;
+    const char* paarKachel;
+    bool sprengt;  // blasts a wall it is pushed against
+    bool zaehlt;   // counts as a placed box
+};
+
+constexpr Schiebbar kiste{"box", "gestellt", "box", "box2", false, true};
+constexpr Schiebbar tntKiste{"tnt", "tntgestellt", "tnt", "tntstell", true, false};
+
+struct Ziel {
+    double x = 0;
+    double y = 0;
+    std::string art;
+    int index = 0;
+};
+
+// Both cells in one pass over the table; the last match wins.
+void nachschlagen(const Brett& brett, Ziel& a, Ziel& b) {
+    int indexA = -1;
+    int indexB = -1;
+    for (int i = 0; i < Brett::feldAnzahl; ++i) {
+        const auto& f = brett.felder[i];
+        if (f.x == a.x && f.y == a.y)
+            indexA = i;
+        if (f.x == b.x && f.y == b.y)
+            indexB = i;
+    }
+    if (indexA >= 0) {
+        a.art = brett.felder[indexA].art;
+        a.index = indexA;
+    }
+    if (indexB >= 0) {
+        b.art = brett.felder[indexB].art;
+        b.index = indexB;
+    }
+}
+
+int gerundet(double wert) { return static_cast<int>(std::nearbyint(wert)); }
+
+class Zug {
+public:
+    Zug(Brett& brett, Zeichenflaeche& flaeche, Ziel a, Ziel b)
+        : brett(brett), flaeche(flaeche), a(std::move(a)), b(std::move(b)) {}
+
+    bool ausfuehren() {
+        if (a.art.empty())
+            return gehen("smile", 0);
+        if (a.art == "stell")
+            return gehen("smilestell", -1);
+        for (const Schiebbar* s : {&kiste, &tntKiste}) {
+            if (a.art == s->einzeln)
+                return schieben(*s, a.index, false);
+            if (a.art == s->paar)
+                return schieben(*s, brett.felder[a.index].partner, true);
+        }
+        return false;
+    }
+
+private:
+    bool gehen(const char* figur, std::int16_t aufStellplatz) {
+        beginnen(0);
+        zeichnen(figur, a);
+        ankommen(aufStellplatz);
+        return true;
+    }
+
+    // `kiste` is the entry that moves; `vomStellplatz` says whether it leaves a pair
+    // whose found entry then stays behind as the empty storage place.
+    bool schieben(const Schiebbar& s, int kiste, bool vomStellplatz) {
+        const bool aufBoden = b.art.empty();
+        const bool aufStell = b.art == "stell";
+        const bool sprengen = b.art == "mauer" && s.sprengt;
+        if (!(aufBoden || aufStell || sprengen) || !passtInInt16(b.x) || !passtInInt16(b.y))
+            return false;
+
+        int aenderung = 0;
+        if (s.zaehlt && aufStell && !vomStellplatz)
+            aenderung = 1;
+        if (s.zaehlt && aufBoden && vomStellplatz)
+            aenderung = -1;
+        beginnen(aenderung);
+
+        const char* kachelB = sprengen ? "blank" : aufStell ? s.paarKachel : s.kachel;
+        if (vomStellplatz) {
+            zeichnen(kachelB, b);
+            zeichnen("smilestell", a);
+        } else {
+            zeichnen("smile", a);
+            zeichnen(kachelB, b);
+        }
+
+        if (sprengen)
+            flaeche.explosionStarten(static_cast<int>(b.x), static_cast<int>(b.y));
+        auto& bewegt = brett.felder[kiste];
+        if (vomStellplatz)
+            brett.felder[a.index].art = "stell";
+        if (sprengen) {
+            brett.parken(kiste);
+            brett.parken(b.index);
+        } else {
+            if (aufStell) {
+                brett.felder[b.index].art = s.paar;
+                bewegt.art = s.paar;
+            } else {
+                bewegt.art = s.einzeln;
+            }
+            bewegt.x = static_cast<std::int16_t>(b.x);
+            bewegt.y = static_cast<std::int16_t>(b.y);
+            if (aufStell)
+                paarVerbinden(kiste, b.index);
+        }
+        ankommen(vomStellplatz ? -1 : 0);
+        return true;
+    }
+
+    // The lookup finds the higher index of the two, so that one carries the link.
+    void paarVerbinden(int eins, int zwei) {
+        const int oben = std::max(eins, zwei);
+        const int unten = std::min(eins, zwei);
+        brett.felder[oben].partner = static_cast<std::int16_t>(unten);
+    }
+
+    void beginnen(int aenderung) {
+        ++brett.schritte;
+        brett.kistenAbgestellt = static_cast<std::int16_t>(brett.kistenAbgestellt + aenderung);
+        flaeche.copypic(brett.aufStellplatz == -1 ? "stell" : "blank", gerundet(brett.spielerX),
+                        gerundet(brett.spielerY));
+    }
+
+    void zeichnen(const char* kachel, const Ziel& ziel) {
+        flaeche.copypic(kachel, gerundet(ziel.x), gerundet(ziel.y));
+    }
+
+    void ankommen(std::int16_t aufStellplatz) {
+        brett.spielerX = a.x;
+        brett.spielerY = a.y;
+        brett.aufStellplatz = aufStellplatz;
+    }
+
+    Brett& brett;
+    Zeichenflaeche& flaeche;
+    Ziel a;  // the cell ahead
+    Ziel b;  // the cell beyond
+};
+
+} // namespace
+
+bool tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
+    if (brett.brettGesperrt || brett.levelDatei.empty())
+        return false;
+    const auto r = richtung(keyCode);
+    if (!r)
+        return false;
+    Ziel a{brett.spielerX + r->dx, brett.spielerY + r->dy, {}, 0};
+    Ziel b{brett.spielerX + 2 * r->dx, brett.spielerY + 2 * r->dy, {}, 0};
+    nachschlagen(brett, a, b);
+    return Zug(brett, flaeche, std::move(a), std::move(b)).ausfuehren();
+}

@@ -1,0 +1,35 @@
+#include "konfiguration.h"
+
+#include "../game/textdatei.h"
+
+Einstellungen einstellungenAusZeilen(const std::vector<std::string>& zeilen) {
+    Einstellungen e;
+    for (const auto& zeile : zeilen) {
+        if (zeile == "animation_an")
+            e.animationAn = true;
+        if (zeile == "animation_aus")
+            e.animationAn = false;
+        if (zeile == "sound_an")
+            e.soundAn = true;
+        if (zeile == "sound_aus")
+            e.soundAn = false;
+        if (zeile.ends_with(".gif"))
+            e.grafikset = zeile;
+    }
+    return e;
+}
+
+Einstellungen konfigurationLesen(const std::string& pfad) {
+    const auto zeilen = textLesen(pfad);
+    return zeilen ? einstellungenAusZeilen(*zeilen) : Einstellungen{};
+}
+
+std::vector<std::string> konfigurationsZeilen(const Einstellungen& e) {
+    return {e.animationAn ? "animation_an" : "animation_aus", e.soundAn ? "sound_an" : "sound_aus",
+            e.grafikset};
+}
+
+std::optional<std::string> konfigurationSchreiben(const std::string& pfad,
+                                                  const Einstellungen& einstellungen) {
+    return textSchreiben(pfad, konfigurationsZeilen(einstellungen));
+}

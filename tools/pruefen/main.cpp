@@ -1,0 +1,7 @@
+#include "pruefer.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    return pruefen(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}

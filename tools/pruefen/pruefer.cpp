@@ -1,0 +1,223 @@
+#include "pruefer.h"
+
+#include "../../game/abschluss.h"
+#include "../../game/brett.h"
+#include "../../game/levelstart.h"
+#include "../../game/zahlen.h"
+#include "../../game/zeichenflaeche.h"
+#include "../../game/zug.h"
+#include "../../mainwindow/konfiguration.h"
+#include "../../mainwindow/lesezeichen.h"
+
+#include <array>
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace {
+
+constexpr const char* aufruf =
+    "Aufruf: lagerix-pruefen [--bild] ORDNER LEVELDATEI [BEFEHLE]\n"
+    "  ORDNER      Programmordner mit lagerix.cfg, Leveldateien und Lesezeichen\n"
+    "  LEVELDATEI  Name der Leveldatei in ORDNER, wie in der Levelliste gewählt\n"
+    "  BEFEHLE     l r o u: Pfeiltasten links, rechts, oben, unten; x: eine andere Taste\n"
+    "              N: Level neu starten; S1 S2 S3: Lesezeichen setzen;\n"
+    "              A1 A2 A3: Lesezeichen abrufen; T: einmal auf gelöstes Level prüfen\n"
+    "              Leerzeichen werden übergangen.\n"
+    "  --bild      zeigt das Spielfeld zusätzlich als Text\n";
+
+class OhneBild : public Zeichenflaeche {
+public:
+    void copypic(const std::string&, int, int) override {}
+    void explosionStarten(int, int) override {}
+};
+
+struct Befehl {
+    char art = 0;
+    int nummer = 0;  // bookmark number for S and A
+};
+
+std::optional<std::vector<Befehl>> befehleLesen(const std::string& text) {
+    std::vector<Befehl> befehle;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ' ')
+            continue;
+        if (c == 'S' || c == 'A') {
+            if (i + 1 >= text.size() || text[i + 1] < '1' || text[i + 1] > '3')
+                return std::nullopt;
+            befehle.push_back({c, text[++i] - '0'});
+        } else if (std::string_view("lrouxNT").find(c) != std::string_view::npos) {
+            befehle.push_back({c, 0});
+        } else {
+            return std::nullopt;
+        }
+    }
+    return befehle;
+}
+
+int tastencode(char c) {
+    switch (c) {
+    case 'l':
+        return tasteLinks;
+    case 'r':
+        return tasteRechts;
+    case 'o':
+        return tasteOben;
+    case 'u':
+        return tasteUnten;
+    default:
+        return 65;
+    }
+}
+
+char zeichenFuer(const std::string& art) {
+    if (art == "mauer")
+        return '#';
+    if (art == "rand")
+        return '=';
+    if (art == "box")
+        return '$';
+    if (art == "stell")
+        return '.';
+    if (art == "gestellt")
+        return '*';
+    if (art == "tnt")
+        return 'T';
+    if (art == "tntgestellt")
+        return 't';
+    return ' ';
+}
+
+void bildAusgeben(const Brett& brett, std::ostream& aus) {
+    std::array<std::string, Brett::zeilen> bild;
+    bild.fill(std::string(Brett::spalten, ' '));
+    for (int zeile = 0; zeile < Brett::zeilen; ++zeile) {
+        for (int spalte = 0; spalte < Brett::spalten; ++spalte)
+            bild[zeile][spalte] =
+                zeichenFuer(brett.suchen(spalte * Brett::zelle, zeile * Brett::zelle).art);
+    }
+    const double spalte = std::nearbyint(brett.spielerX / Brett::zelle);
+    const double zeile = std::nearbyint(brett.spielerY / Brett::zelle);
+    if (spalte >= 0 && spalte < Brett::spalten && zeile >= 0 && zeile < Brett::zeilen) {
+        char& feld = bild[static_cast<int>(zeile)][static_cast<int>(spalte)];
+        feld = feld == '.' ? '+' : '@';
+    }
+    for (const auto& z : bild)
+        aus << z << '\n';
+}
+
+void zustandAusgeben(const Brett& brett, const std::string& autor, const Einstellungen& e,
+                     std::ostream& aus) {
+    aus << "autor " << autor << '\n'
+        << "spieler " << zahlKurz(brett.spielerX) << ' ' << zahlKurz(brett.spielerY) << '\n'
+        << "aufStellplatz " << brett.aufStellplatz << '\n'
+        << "schritte " << brett.schritte << '\n'
+        << "kistenAbgestellt " << brett.kistenAbgestellt << '\n'
+        << "kistenGesamt " << brett.kistenGesamt << '\n'
+        << "brettGesperrt " << brett.brettGesperrt << '\n'
+        << "geschafft " << brett.geschafft << '\n'
+        << "belegt " << brett.belegt << '\n'
+        << "animationAn " << e.animationAn << '\n'
+        << "soundAn " << e.soundAn << '\n'
+        << "grafikset " << e.grafikset << '\n';
+    for (int i = 0; i < Brett::feldAnzahl; ++i) {
+        const auto& f = brett.felder[i];
+        if (!f.art.empty())
+            aus << "feld " << i << ' ' << f.x << ' ' << f.y << ' ' << f.partner << ' ' << f.art
+                << '\n';
+    }
+}
+
+class Lauf {
+public:
+    Lauf(std::string ordner, std::string levelDatei)
+        : ordner(std::move(ordner)), levelDatei(std::move(levelDatei)) {
+        einstellungen = konfigurationLesen(this->ordner + konfigurationsDatei);
+        brett->randAnlegen();
+        starten(Startart::neu);
+    }
+
+    void ausfuehren(const Befehl& b) {
+        switch (b.art) {
+        case 'N':
+            starten(Startart::neustart);
+            break;
+        case 'S':
+            if (const auto meldung =
+                    lesezeichenSetzen(*brett, ordner + lesezeichenDatei(b.nummer)))
+                fehlerMelden(*meldung);
+            break;
+        case 'A':
+            lesezeichenAbrufen(*brett, ordner + lesezeichenDatei(b.nummer));
+            break;
+        case 'T':
+            abschlussPruefen(*brett);
+            break;
+        default:
+            tasteVerarbeiten(*brett, tastencode(b.art), flaeche);
+        }
+    }
+
+    int ausgeben(bool mitBild, std::ostream& aus) const {
+        for (const auto& f : fehler)
+            aus << "fehler " << f << '\n';
+        zustandAusgeben(*brett, autor, einstellungen, aus);
+        if (mitBild)
+            bildAusgeben(*brett, aus);
+        return fehler.empty() ? 0 : 1;
+    }
+
+private:
+    void starten(Startart art) {
+        const auto ergebnis = levelStarten(*brett, ordner, levelDatei, flaeche, art);
+        if (ergebnis.gestartet)
+            autor = ergebnis.autor;
+        if (!ergebnis.fehler.empty())
+            fehlerMelden(ergebnis.fehler);
+    }
+
+    void fehlerMelden(const std::string& text) { fehler.push_back(text); }
+
+    std::string ordner;
+    std::string levelDatei;
+    Einstellungen einstellungen;
+    std::unique_ptr<Brett> brett = std::make_unique<Brett>();
+    OhneBild flaeche;
+    std::string autor;
+    std::vector<std::string> fehler;
+};
+
+} // namespace
+
+int pruefen(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+    bool mitBild = false;
+    std::vector<std::string> werte;
+    for (const auto& a : argumente) {
+        if (a == "--bild")
+            mitBild = true;
+        else
+            werte.push_back(a);
+    }
+    if (werte.size() < 2) {
+        fehler << aufruf;
+        return 2;
+    }
+    std::string befehlsText;
+    for (std::size_t i = 2; i < werte.size(); ++i)
+        befehlsText += werte[i];
+    const auto befehle = befehleLesen(befehlsText);
+    if (!befehle) {
+        fehler << "Unbekannter Befehl in „" << befehlsText << "“.\n" << aufruf;
+        return 2;
+    }
+    std::string ordner = werte[0];
+    if (ordner.empty() || ordner.back() != '/')
+        ordner += '/';
+
+    Lauf lauf(ordner, werte[1]);
+    for (const auto& b : *befehle)
+        lauf.ausfuehren(b);
+    return lauf.ausgeben(mitBild, aus);
+}

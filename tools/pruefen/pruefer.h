@@ -1,0 +1,9 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// The headless checker: start-up and level start on a program folder, then a string of
+// commands, then the state of the board. Returns the exit status (0, 1 or 2).
+int pruefen(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
