@@ -1,0 +1,40 @@
+#include "meldung.h"
+
+#include <QInputDialog>
+
+namespace meldung {
+namespace {
+
+Kasten ersatzKasten;
+Eingabe ersatzEingabe;
+
+} // namespace
+
+QMessageBox::StandardButton zeigen(QWidget* eltern, QMessageBox::Icon symbol,
+                                   const QString& titel, const QString& text,
+                                   QMessageBox::StandardButtons knoepfe) {
+    if (ersatzKasten)
+        return ersatzKasten(eltern, symbol, titel, text, knoepfe);
+    QMessageBox kasten(symbol, titel, text, knoepfe, eltern);
+    return static_cast<QMessageBox::StandardButton>(kasten.exec());
+}
+
+std::optional<QString> erfragen(QWidget* eltern, const QString& titel, const QString& frage) {
+    if (ersatzEingabe)
+        return ersatzEingabe(eltern, titel, frage);
+    bool ok = false;
+    const QString text = QInputDialog::getText(eltern, titel, frage, QLineEdit::Normal, {}, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
+}
+
+Ersatz::Ersatz(Kasten kasten, Eingabe eingabe) {
+    ersatzKasten = std::move(kasten);
+    ersatzEingabe = std::move(eingabe);
+}
+
+Ersatz::~Ersatz() {
+    ersatzKasten = {};
+    ersatzEingabe = {};
+}
+
+} // namespace meldung
