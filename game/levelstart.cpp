@@ -191,6 +191,7 @@ Levelstart levelStarten(Brett& brett, const std::string& ordner, const std::stri
         ergebnis.gestartet = true;
         brett.geschafft = false;
         brett.brettGesperrt = false;
+        flaeche.leeren();
         brettLeeren(brett);
         try {
             levelLesen(brett, flaeche, ergebnis);

@@ -12,6 +12,9 @@ public:
     // A word that names no tile draws nothing.
     virtual void copypic(const std::string& bild, int positionx, int positiony) = 0;
 
+    // Clears the whole picture to its background, black. Level start begins with it.
+    virtual void leeren() {}
+
     // A TNT box has just blasted the wall at (x, y): the explosion picture goes there
     // and the explosion animation starts (or keeps running if it already does).
     virtual void explosionStarten(int x, int y) = 0;
