@@ -1,0 +1,122 @@
+#include "records/rekord.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+class RekordDateien : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string vorlage =
+            (std::filesystem::temp_directory_path() / "lagerix-rekord-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(vorlage.data()), nullptr);
+        ordner = vorlage + '/';
+    }
+    void TearDown() override { std::filesystem::remove_all(ordner); }
+
+    std::string anlegen(const std::string& name, const std::string& bytes) const {
+        std::ofstream(ordner + name, std::ios::binary) << bytes;
+        return ordner + name;
+    }
+
+    std::string inhalt(const std::string& name) const {
+        std::ifstream datei(ordner + name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
+    }
+
+    std::string ordner;
+};
+
+} // namespace
+
+TEST(RekordDatei, liegtNebenDemLevelUndTraegtDessenNamen) {
+    const struct {
+        std::string level;
+        std::string rekord;
+    } faelle[] = {
+        {"/spiele/lagerix/x.lev", "/spiele/lagerix/x.sco"},
+        {"/spiele/lagerix/Level 1.lev", "/spiele/lagerix/Level 1.sco"},
+        {"/spiele/lagerix/GROSS.LEV", "/spiele/lagerix/GROSS.sco"},
+        {"/spiele/lagerix/zwei.teile.lev", "/spiele/lagerix/zwei.teile.sco"},
+        {"/spiele/ordner.neu/ohne", "/spiele/ordner.neu/ohne.sco"},
+    };
+    for (const auto& fall : faelle)
+        EXPECT_EQ(rekordDatei(fall.level), fall.rekord) << fall.level;
+}
+
+TEST_F(RekordDateien, lesenZeigtDieVorhandenenZeilenUnveraendert) {
+    const struct {
+        std::string bytes;
+        Rekord rekord;
+    } faelle[] = {
+        {"57\r\nAnna\r\n", {"57", "Anna"}},
+        {"57\r\nAnna\r\nalte Notiz\r\n", {"57", "Anna"}},
+        {"abc\r\nBernd\r\n", {"abc", "Bernd"}},
+        {"12\nUnix-Zeilen\n", {"12", "Unix-Zeilen"}},
+        {"J\xf6rg\r\nJ\xfcrgen M\xfc\xdfig\r\n", {"Jörg", "Jürgen Müßig"}},
+        {"57\r\n", {"57", ""}},
+        {"", {"", ""}},
+    };
+    for (const auto& fall : faelle) {
+        const auto pfad = anlegen("level.sco", fall.bytes);
+        EXPECT_EQ(rekordLesen(pfad), fall.rekord) << fall.bytes;
+    }
+}
+
+TEST_F(RekordDateien, eineVerschwundeneDateiGibtEinenLeerenRekord) {
+    EXPECT_EQ(rekordLesen(ordner + "weg.sco"), Rekord{});
+}
+
+TEST_F(RekordDateien, nurWenigerSchritteAlsDerAlteRekordSindEinNeuer) {
+    const struct {
+        std::string bytes;
+        int schritte;
+        bool neu;
+    } faelle[] = {
+        {"57\r\nAnna\r\n", 56, true},
+        {"57\r\nAnna\r\n", 57, false}, // a tie keeps the older record
+        {"57\r\nAnna\r\n", 58, false},
+        {" 57 \r\nAnna\r\n", 57, false},
+        {"0\r\nAnna\r\n", 0, false},
+        {"abc\r\nAnna\r\n", 100000, true},
+        {"-5\r\nAnna\r\n", 3, true},
+        {"\r\nAnna\r\n", 10, true},
+        {"", 10, true},
+        {"99999999999999999999999\r\nAnna\r\n", 10, true},
+    };
+    for (const auto& fall : faelle) {
+        const auto pfad = anlegen("level.sco", fall.bytes);
+        EXPECT_EQ(istNeuerRekord(pfad, fall.schritte), fall.neu)
+            << fall.bytes << " / " << fall.schritte;
+    }
+}
+
+TEST_F(RekordDateien, ohneRekorddateiIstJedesErgebnisEinRekord) {
+    EXPECT_TRUE(istNeuerRekord(ordner + "neu.sco", 100000));
+}
+
+TEST_F(RekordDateien, schreibenErsetztDenAltenRekordDurchZweiZeilenInWindows1252) {
+    anlegen("level.sco", "80\r\nAnna\r\nalte Notiz\r\n");
+    ASSERT_EQ(rekordSchreiben(ordner + "level.sco", 57, "Jörg Müßig"), std::nullopt);
+    EXPECT_EQ(inhalt("level.sco"), "57\r\nJ\xf6rg M\xfc\xdfig\r\n");
+    EXPECT_EQ(rekordLesen(ordner + "level.sco"), (Rekord{"57", "Jörg Müßig"}));
+    EXPECT_FALSE(istNeuerRekord(ordner + "level.sco", 57));
+}
+
+TEST_F(RekordDateien, einZeilenumbruchImNamenBleibtInDerZweitenZeile) {
+    ASSERT_EQ(rekordSchreiben(ordner + "level.sco", 9, "Anna\r\nBernd\n"), std::nullopt);
+    EXPECT_EQ(inhalt("level.sco"), "9\r\nAnna  Bernd \r\n");
+}
+
+TEST_F(RekordDateien, einFehlenderOrdnerGibtEineDeutscheMeldung) {
+    const auto fehler = rekordSchreiben(ordner + "fehlt/level.sco", 9, "Anna");
+    ASSERT_TRUE(fehler.has_value());
+    EXPECT_NE(fehler->find("level.sco"), std::string::npos);
+    EXPECT_NE(fehler->find("nicht geschrieben"), std::string::npos);
+}
