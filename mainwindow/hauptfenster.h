@@ -7,7 +7,7 @@ struct Einstellungen;
 // What the secondary windows need of the main window. The main window implements it;
 // tests hand the windows a recording fake.
 class Hauptfenster {
-public:
+  public:
     virtual ~Hauptfenster() = default;
 
     // The program folder, ending in '/'. Every file of the game lives there.

@@ -12,7 +12,7 @@ constexpr const char* ende = "ENDE";
 
 // Reads the lines one after the other; every getter returns none at a damaged line.
 class Leser {
-public:
+  public:
     explicit Leser(const std::vector<std::string>& zeilen) : zeilen(zeilen) {}
 
     const std::string* zeile() { return naechste < zeilen.size() ? &zeilen[naechste++] : nullptr; }
@@ -43,7 +43,7 @@ public:
         return zahlLesen(*z) != 0 ? -1 : 0;
     }
 
-private:
+  private:
     static bool beginntMitZahl(const std::string& z) {
         const auto start = z.find_first_not_of(" \t");
         if (start == std::string::npos)
@@ -101,7 +101,9 @@ bool allesLesen(Brett& brett, Leser& leser) {
 
 } // namespace
 
-std::string lesezeichenDatei(int nummer) { return "l" + std::to_string(nummer) + ".bok"; }
+std::string lesezeichenDatei(int nummer) {
+    return "l" + std::to_string(nummer) + ".bok";
+}
 
 std::optional<std::string> lesezeichenSetzen(const Brett& brett, const std::string& pfad) {
     std::vector<std::string> zeilen{zahlSchreiben(brett.spielerX), zahlSchreiben(brett.spielerY),

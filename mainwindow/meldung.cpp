@@ -10,9 +10,8 @@ Eingabe ersatzEingabe;
 
 } // namespace
 
-QMessageBox::StandardButton zeigen(QWidget* eltern, QMessageBox::Icon symbol,
-                                   const QString& titel, const QString& text,
-                                   QMessageBox::StandardButtons knoepfe) {
+QMessageBox::StandardButton zeigen(QWidget* eltern, QMessageBox::Icon symbol, const QString& titel,
+                                   const QString& text, QMessageBox::StandardButtons knoepfe) {
     if (ersatzKasten)
         return ersatzKasten(eltern, symbol, titel, text, knoepfe);
     QMessageBox kasten(symbol, titel, text, knoepfe, eltern);

@@ -11,9 +11,9 @@ class QWidget;
 // tests can answer them without a window waiting for a click.
 namespace meldung {
 
-using Kasten = std::function<QMessageBox::StandardButton(
-    QWidget* eltern, QMessageBox::Icon symbol, const QString& titel, const QString& text,
-    QMessageBox::StandardButtons knoepfe)>;
+using Kasten = std::function<QMessageBox::StandardButton(QWidget* eltern, QMessageBox::Icon symbol,
+                                                         const QString& titel, const QString& text,
+                                                         QMessageBox::StandardButtons knoepfe)>;
 
 // Asks for a line of text; none when the player cancels.
 using Eingabe = std::function<std::optional<QString>(QWidget* eltern, const QString& titel,
@@ -21,15 +21,15 @@ using Eingabe = std::function<std::optional<QString>(QWidget* eltern, const QStr
 
 inline const QString programmTitel = QStringLiteral("Lagerix 2000");
 
-QMessageBox::StandardButton zeigen(QWidget* eltern, QMessageBox::Icon symbol,
-                                   const QString& titel, const QString& text,
+QMessageBox::StandardButton zeigen(QWidget* eltern, QMessageBox::Icon symbol, const QString& titel,
+                                   const QString& text,
                                    QMessageBox::StandardButtons knoepfe = QMessageBox::Ok);
 
 std::optional<QString> erfragen(QWidget* eltern, const QString& titel, const QString& frage);
 
 // For tests: replaces the real dialogs until the returned guard is destroyed.
 class Ersatz {
-public:
+  public:
     explicit Ersatz(Kasten kasten, Eingabe eingabe = {});
     ~Ersatz();
     Ersatz(const Ersatz&) = delete;

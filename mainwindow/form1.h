@@ -1,0 +1,111 @@
+#pragma once
+
+#include "../game/brett.h"
+#include "../game/explosion.h"
+#include "aussenwelt.h"
+#include "hauptfenster.h"
+#include "konfiguration.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+class Brettbild;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QMenu;
+
+// The main window: the board, the level list panel, the counters and the buttons.
+// Handlers keep the names of their control and event; each calls into the game core.
+class Form1 : public QWidget, public Hauptfenster {
+    Q_OBJECT
+  public:
+    // `ordner` is the program folder, ending in '/'.
+    explicit Form1(const QString& ordner, Aussenwelt aussenwelt = Aussenwelt::echt(),
+                   QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Hauptfenster
+    QString programmOrdner() const override { return ordner; }
+    Einstellungen& einstellungen() override { return einstellungenWerte; }
+    bool grafiksetLaden(const QString& name) override;
+    void brettFokussieren() override;
+    void neuZeichnen() override;
+    void aktivieren() override;
+    void seiteOeffnen(const QString& seite) override;
+
+    // The handlers, public so that tests can drive them like the player does.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void File2_DblClick();
+    void Picture2_KeyDown(int keyCode, int shift);
+    void Form_KeyDown(int keyCode, int shift);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+
+    void levellisteEinblenden();
+    void levellisteAusblenden();
+
+    const Brett& brett() const { return *spiel; }
+    Brettbild& Picture2() const { return *bildBrett; }
+    QListWidget& File2() const { return *liste; }
+    QLabel& explosionsBild() const { return *Image1; }
+    QTimer& Timer2() { return timer2; }
+    QTimer& Timer4() { return timer4; }
+    const QImage& grafiksetpic() const { return blatt; }
+
+    // How long each explosion frame is seen.
+    static constexpr int explosionsTaktMs = 40;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+  private:
+    class Flaeche;
+
+    void Form_Load();
+    void steuerelementeAnlegen();
+    void levellisteAnlegen();
+    void notizZeigen(bool sichtbar);
+    void listeZeigen(bool sichtbar);
+    void levellisteFuellen();
+    QString gewaehlteDatei() const;
+    void levelStartenMit(int startart);
+    void gewinnAnkuendigen();
+    void naechstesLevelWaehlen();
+    void grafiksetBeimStartLaden();
+    void explosionsBildZeigen(int bild);
+    void meldungZeigen(const QString& text);
+
+    QString ordner;
+    Aussenwelt aussenwelt;
+    Einstellungen einstellungenWerte;
+    std::unique_ptr<Brett> spiel;
+    Explosion explosion;
+    QImage blatt; // `grafiksetpic`
+    std::unique_ptr<Flaeche> flaeche;
+
+    Brettbild* bildBrett = nullptr;
+    QLabel* Image1 = nullptr;
+    QListWidget* liste = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QList<QWidget*> notiz; // Shape1, Image2, Label7, Label8, Line2, Line3, Line4
+    QLabel* Label1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Autor = nullptr;
+
+    QTimer timer1;
+    QTimer timer2;
+    QTimer timer3;
+    QTimer timer4;
+};
