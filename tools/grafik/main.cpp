@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QList>
 #include <QSet>
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <utility>
@@ -24,7 +25,10 @@ std::optional<QImage> alsPalettenbild(const QImage& bogen) {
     }
     if (farben.size() > 256)
         return std::nullopt;
-    return bogen.convertToFormat(QImage::Format_Indexed8, QList<QRgb>(farben.begin(), farben.end()),
+    // Sorted, because the set's order changes from run to run and the files must not.
+    QList<QRgb> palette(farben.begin(), farben.end());
+    std::sort(palette.begin(), palette.end());
+    return bogen.convertToFormat(QImage::Format_Indexed8, palette,
                                  Qt::ThresholdDither | Qt::AvoidDither);
 }
 
