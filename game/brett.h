@@ -10,6 +10,8 @@ struct Feldobjekt {
     std::int16_t y = 0;
     std::string art;              // kind word; empty for a free entry
     std::int16_t partner = 0;     // companion entry of a box-on-storage-place pair
+
+    bool operator==(const Feldobjekt&) const = default;
 };
 
 // What the lookup of one position found: the kind word and the table index.

@@ -14,11 +14,13 @@
 #include "linie.h"
 #include "meldung.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -139,6 +141,9 @@ void Form1::steuerelementeAnlegen() {
     Command9->setGeometry(twips(3840, 7005, 2175, 375));
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(findChild<QPushButton*>(QStringLiteral("Command6")), &QPushButton::clicked, this,
+            &Form1::Command6_Click);
 
     auto* Image3 = new Klickbild(this);
     Image3->setObjectName(QStringLiteral("Image3"));
@@ -163,6 +168,7 @@ void Form1::steuerelementeAnlegen() {
         auto* l = new QLabel(text, this);
         l->setObjectName(name);
         l->setGeometry(lage);
+        l->setAutoFillBackground(true);
         return l;
     };
     Label1 = beschriftung(QStringLiteral("Label1"), QStringLiteral("0"), QRect(8, 468, 22, 20));
@@ -178,6 +184,7 @@ void Form1::steuerelementeAnlegen() {
     Autor = beschriftung(QStringLiteral("Autor"), QString(), QRect(408, 478, 152, 15));
 
     levellisteAnlegen();
+    lesezeichenMenueAnlegen();
 
     for (auto* kind : findChildren<QWidget*>())
         kind->installEventFilter(this);
@@ -238,6 +245,28 @@ void Form1::levellisteAnlegen() {
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setGeometry(twips(1200, 3000, 1095, 375));
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+}
+
+void Form1::lesezeichenMenueAnlegen() {
+    lesezeichenMenue = new QMenu(this);
+    lesezeichenMenue->setObjectName(QStringLiteral("mnu_lesezeichen"));
+    const auto eintrag = [this](const QString& name, const QString& text, auto handler) {
+        QAction* aktion = lesezeichenMenue->addAction(text);
+        aktion->setObjectName(name);
+        connect(aktion, &QAction::triggered, this, handler);
+    };
+    eintrag(QStringLiteral("mnu_abbruch"), QStringLiteral("Abbrechen"),
+            [this] { brettFokussieren(); });
+    lesezeichenMenue->addSeparator()->setObjectName(QStringLiteral("Bindestrich"));
+    for (int n = 1; n <= 3; ++n)
+        eintrag(QStringLiteral("lesezeichen%1setzen").arg(n),
+                QStringLiteral("Lesezeichen %1 setzen").arg(n),
+                [this, n] { lesezeichenSetzen(n); });
+    lesezeichenMenue->addSeparator()->setObjectName(QStringLiteral("Bindestrich2"));
+    for (int n = 1; n <= 3; ++n)
+        eintrag(QStringLiteral("lesezeichen%1abrufen").arg(n),
+                QStringLiteral("Lesezeichen %1 abrufen").arg(n),
+                [this, n] { lesezeichenAbrufen(n); });
 }
 
 void Form1::Form_Load() {
@@ -413,6 +442,37 @@ void Form1::levelStartenMit(int startart) {
     neuZeichnen();
 }
 
+// --- bookmarks ---
+
+void Form1::Command9_Click() {
+    lesezeichenMenue->popup(QCursor::pos());
+}
+
+void Form1::lesezeichenSetzen(int nummer) {
+    const std::string pfad = dateiImOrdner(ordner.toStdString(), lesezeichenDatei(nummer));
+    if (const auto fehler = ::lesezeichenSetzen(*spiel, pfad))
+        meldungZeigen(zuQt(*fehler));
+    brettFokussieren();
+}
+
+void Form1::lesezeichenAbrufen(int nummer) {
+    // A damaged file keeps what was read before the damage; the picture is cleared
+    // either way, so no tile of the old board stays where the new one has floor.
+    ::lesezeichenAbrufen(*spiel, dateiImOrdner(ordner.toStdString(), lesezeichenDatei(nummer)));
+    bildBrett->leeren();
+    levellisteAusblenden();
+}
+
+// --- the level editor ---
+
+void Form1::Command6_Click() {
+    const QString editor = ordner + QStringLiteral("lagerix-editor");
+    if (!QFile::exists(editor))
+        meldungZeigen(QStringLiteral("Der Level Editor ist nicht installiert."));
+    else if (!aussenwelt.programmStarten(editor))
+        meldungZeigen(QStringLiteral("Der Level Editor konnte nicht gestartet werden."));
+}
+
 // --- keys ---
 
 void Form1::Picture2_KeyDown(int keyCode, int) {
@@ -451,9 +511,11 @@ bool Form1::eventFilter(QObject* objekt, QEvent* ereignis) {
 // --- drawing ---
 
 void Form1::paintEvent(QPaintEvent* event) {
-    // `Form_Paint`: the board picture keeps no record of its own; redraw it from the table.
-    if (event->region().intersects(bildBrett->geometry()))
-        neuZeichnen();
+    // `Form_Paint`: the board picture is redrawn from the table whenever the window is
+    // exposed. The board picture and the labels are opaque, so their own updates do not
+    // come through here and no redraw can cause another.
+    Q_UNUSED(event);
+    neuZeichnen();
 }
 
 void Form1::Timer1_Timer() {

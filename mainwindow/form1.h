@@ -42,6 +42,8 @@ class Form1 : public QWidget, public Hauptfenster {
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void Command6_Click();
+    void Command9_Click();
     void File2_DblClick();
     void Picture2_KeyDown(int keyCode, int shift);
     void Form_KeyDown(int keyCode, int shift);
@@ -52,6 +54,11 @@ class Form1 : public QWidget, public Hauptfenster {
 
     void levellisteEinblenden();
     void levellisteAusblenden();
+
+    // The bookmark menu: store the board in "l1.bok" to "l3.bok", or load it from there.
+    void lesezeichenSetzen(int nummer);
+    void lesezeichenAbrufen(int nummer);
+    QMenu& mnu_lesezeichen() const { return *lesezeichenMenue; }
 
     const Brett& brett() const { return *spiel; }
     Brettbild& Picture2() const { return *bildBrett; }
@@ -74,6 +81,7 @@ class Form1 : public QWidget, public Hauptfenster {
     void Form_Load();
     void steuerelementeAnlegen();
     void levellisteAnlegen();
+    void lesezeichenMenueAnlegen();
     void notizZeigen(bool sichtbar);
     void listeZeigen(bool sichtbar);
     void levellisteFuellen();
@@ -103,6 +111,7 @@ class Form1 : public QWidget, public Hauptfenster {
     QLabel* Label3 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Autor = nullptr;
+    QMenu* lesezeichenMenue = nullptr;
 
     QTimer timer1;
     QTimer timer2;

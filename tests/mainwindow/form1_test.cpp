@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -41,6 +42,7 @@ struct Aufnahme {
     QStringList klaenge;
     QStringList seiten;
     QStringList meldungen;
+    QStringList programme;
 };
 
 class Programmordner {
@@ -93,7 +95,10 @@ class Form1Test : public QObject {
                             aufnahme.seiten << p;
                             return true;
                         },
-                        [](const QString&) { return false; }};
+                        [this](const QString& p) {
+                            aufnahme.programme << p;
+                            return true;
+                        }};
         fenster = std::make_unique<Form1>(ordner->wurzel(), welt);
         fenster->show();
         QTest::qWait(20);
@@ -248,7 +253,7 @@ class Form1Test : public QObject {
         QCOMPARE(zelle(f, 3, 1), kachel(blatt, "box2"));
     }
 
-    void aPaintRedrawsTheBoardUnlessItIsLocked() {
+    void anExposedWindowRedrawsTheBoardOnce() {
         Form1& f = starten();
         levelWaehlen(f, QStringLiteral("b-sprengen.lev"));
         QTest::qWait(5);
@@ -257,9 +262,11 @@ class Form1Test : public QObject {
         f.repaint();
         QTest::qWait(5);
         QCOMPARE(f.Picture2().bild(), vorher);
-        // Idle, the window does not keep redrawing itself.
-        QTest::qWait(30);
-        QVERIFY(!f.Timer2().isActive());
+        // Moves and the counters changing do not make the window redraw itself over and over.
+        QSignalSpy neuGezeichnet(&f.Timer2(), &QTimer::timeout);
+        f.Picture2_KeyDown(40, 0);
+        QTest::qWait(350);
+        QVERIFY(neuGezeichnet.count() <= 1);
     }
 
     void countersFollowTheGameWithin100ms() {
@@ -415,6 +422,62 @@ class Form1Test : public QObject {
         QVERIFY(!f.File2().isHidden());
         f.Picture2_KeyDown(39, 0);
         QCOMPARE(f.brett().schritte, 0);
+    }
+
+    void theBookmarkMenuHasItsNineEntries() {
+        Form1& f = starten();
+        QStringList eintraege;
+        for (const QAction* a : f.mnu_lesezeichen().actions())
+            eintraege << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(eintraege,
+                 (QStringList{"Abbrechen", "-", "Lesezeichen 1 setzen", "Lesezeichen 2 setzen",
+                              "Lesezeichen 3 setzen", "-", "Lesezeichen 1 abrufen",
+                              "Lesezeichen 2 abrufen", "Lesezeichen 3 abrufen"}));
+    }
+
+    void aRecalledBookmarkRestoresTheBoardButNotTheSteps() {
+        Form1& f = starten();
+        levelWaehlen(f, QStringLiteral("b-sprengen.lev"));
+        f.Picture2_KeyDown(40, 0);
+        f.findChild<QAction*>(QStringLiteral("lesezeichen2setzen"))->trigger();
+        QVERIFY(QFile::exists(ordner->pfad("l2.bok")));
+        const auto gemerkt = f.brett().felder;
+        f.Picture2_KeyDown(38, 0);
+        f.Picture2_KeyDown(39, 0); // blasts the first wall
+        QVERIFY(gemerkt != f.brett().felder);
+        f.Command1_Click();
+        f.findChild<QAction*>(QStringLiteral("lesezeichen2abrufen"))->trigger();
+        QVERIFY(gemerkt == f.brett().felder);
+        QCOMPARE(f.brett().spielerY, 48.0);
+        QCOMPARE(f.brett().schritte, 3);
+        QVERIFY(f.File2().isHidden());
+        QVERIFY(f.Picture2().hasFocus());
+        QTest::qWait(5);
+        QCOMPARE(zelle(f, 3, 1), kachel(f.grafiksetpic(), "mauer"));
+        QCOMPARE(zelle(f, 1, 2), kachel(f.grafiksetpic(), "smile"));
+    }
+
+    void aBookmarkThatCannotBeWrittenIsReportedAndTheOldOneStays() {
+        Form1& f = starten();
+        levelWaehlen(f, QStringLiteral("a-eins.lev"));
+        QVERIFY(QDir(ordner->wurzel()).mkdir(QStringLiteral("l3.bok")));
+        f.lesezeichenSetzen(3);
+        QCOMPARE(aufnahme.meldungen.size(), 1);
+        QVERIFY(aufnahme.meldungen.first().contains(QStringLiteral("l3.bok")));
+        QVERIFY(QFileInfo(ordner->pfad("l3.bok")).isDir());
+        QCOMPARE(QDir(ordner->wurzel()).entryList({QStringLiteral("l3.bok*")}).size(), 1);
+    }
+
+    void theLevelEditorStartsOnlyWhenItIsInstalled() {
+        Form1& f = starten();
+        f.Command6_Click();
+        QCOMPARE(aufnahme.meldungen,
+                 QStringList{QStringLiteral("Der Level Editor ist nicht installiert.")});
+        QVERIFY(aufnahme.programme.isEmpty());
+        ordner->schreiben(QStringLiteral("lagerix-editor"), "#!/bin/sh\n");
+        f.Command6_Click();
+        QCOMPARE(aufnahme.programme, QStringList{ordner->pfad("lagerix-editor")});
+        QCOMPARE(aufnahme.meldungen.size(), 1);
     }
 };
 
