@@ -13,7 +13,7 @@ build: deps
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	./$(BUILD)/lagerix-pruefen --bild $(BUILD) 01-erste-schritte.lev
+	./$(BUILD)/lagerix2000
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
