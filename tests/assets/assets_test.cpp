@@ -1,0 +1,142 @@
+// The shipped files the game reads: the graphics sets, the built-in pictures, the sound.
+#include "game/kachelsatz.h"
+
+#include <QFile>
+#include <QImage>
+#include <QtEndian>
+#include <QtTest>
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+const QString assets = QStringLiteral(LAGERIX_ASSETS);
+
+// Every cell the game copies from a sheet: the tiles by their words and the frames.
+QList<QRect> benutzteZellen() {
+    QList<QRect> zellen;
+    for (const char* wort : {"tnt", "box2", "mauer", "smile", "smilestell", "stell", "box",
+                             "tntstell", "blank", "rand"}) {
+        const auto ursprung = kachelUrsprung(wort);
+        zellen << QRect(ursprung->x, ursprung->y, kachelGroesse, kachelGroesse);
+    }
+    for (int k = 1; k <= explosionsBilder; ++k) {
+        const auto ursprung = explosionsBildUrsprung(k);
+        zellen << QRect(ursprung.x, ursprung.y, kachelGroesse, kachelGroesse);
+    }
+    return zellen;
+}
+
+std::uint32_t wort32(const QByteArray& daten, int stelle) {
+    return qFromLittleEndian<std::uint32_t>(daten.constData() + stelle);
+}
+
+std::uint16_t wort16(const QByteArray& daten, int stelle) {
+    return qFromLittleEndian<std::uint16_t>(daten.constData() + stelle);
+}
+
+} // namespace
+
+class AssetsTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void grafiksetZeigtJedeKachelUnterscheidbar_data() {
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("standardset") << assets + QStringLiteral("/standardset.gif");
+        QTest::newRow("nachtset") << assets + QStringLiteral("/nachtset.gif");
+        QTest::newRow("eingebaut") << QStringLiteral(":/bilder/eingebaut.png");
+    }
+
+    void grafiksetZeigtJedeKachelUnterscheidbar() {
+        QFETCH(QString, datei);
+        const QImage bogen = QImage(datei).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(bogen.size(), QSize(96, 120));
+        const auto zellen = benutzteZellen();
+        for (qsizetype i = 0; i < zellen.size(); ++i) {
+            for (qsizetype j = i + 1; j < zellen.size(); ++j) {
+                const QString gleich =
+                    QStringLiteral("Kacheln bei (%1, %2) und (%3, %4) gleichen sich")
+                        .arg(zellen[i].x())
+                        .arg(zellen[i].y())
+                        .arg(zellen[j].x())
+                        .arg(zellen[j].y());
+                QVERIFY2(bogen.copy(zellen[i]) != bogen.copy(zellen[j]), qPrintable(gleich));
+            }
+        }
+        const auto blank = kachelUrsprung("blank");
+        QImage schwarz(kachelGroesse, kachelGroesse, QImage::Format_RGB32);
+        schwarz.fill(Qt::black);
+        QCOMPARE(bogen.copy(blank->x, blank->y, kachelGroesse, kachelGroesse), schwarz);
+    }
+
+    // The GIF must keep every pixel of the drawing; the built-in sheet is the same drawing.
+    void standardsetGleichtDemEingebautenBogen() {
+        const QImage gif = QImage(assets + QStringLiteral("/standardset.gif"))
+                               .convertToFormat(QImage::Format_RGB32);
+        const QImage eingebaut =
+            QImage(QStringLiteral(":/bilder/eingebaut.png")).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!gif.isNull());
+        QCOMPARE(gif, eingebaut);
+    }
+
+    void eingebautesBildHatSeineGroesse_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("groesse");
+        QTest::newRow("gewonnen") << QStringLiteral("gewonnen.png") << QSize(576, 432);
+        QTest::newRow("pin") << QStringLiteral("pin.png") << QSize(32, 32);
+        QTest::newRow("logo") << QStringLiteral("logo.png") << QSize(77, 24);
+        QTest::newRow("logo-gross") << QStringLiteral("logo-gross.png") << QSize(165, 52);
+        QTest::newRow("lagerix") << QStringLiteral("lagerix.png") << QSize(64, 64);
+    }
+
+    void eingebautesBildHatSeineGroesse() {
+        QFETCH(QString, name);
+        QFETCH(QSize, groesse);
+        QCOMPARE(QImage(QStringLiteral(":/bilder/") + name).size(), groesse);
+    }
+
+    // The pin lies on the note: only a small part of it may cover the yellow.
+    void pinIstMeistDurchsichtig() {
+        const QImage pin =
+            QImage(QStringLiteral(":/bilder/pin.png")).convertToFormat(QImage::Format_ARGB32);
+        int deckend = 0;
+        for (int y = 0; y < pin.height(); ++y) {
+            for (int x = 0; x < pin.width(); ++x)
+                deckend += qAlpha(pin.pixel(x, y)) > 0 ? 1 : 0;
+        }
+        QVERIFY(deckend > 0);
+        QVERIFY(deckend < pin.width() * pin.height() / 4);
+    }
+
+    void explosionsklangIstHoerbaresPcm() {
+        QFile datei(assets + QStringLiteral("/explsion.wav"));
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QByteArray daten = datei.readAll();
+        QVERIFY(daten.size() > 44);
+        QCOMPARE(daten.left(4), QByteArray("RIFF"));
+        QCOMPARE(wort32(daten, 4), std::uint32_t(daten.size() - 8));
+        QCOMPARE(daten.mid(8, 8), QByteArray("WAVEfmt "));
+        QCOMPARE(wort32(daten, 16), 16u);
+        QCOMPARE(wort16(daten, 20), 1u); // PCM
+        QCOMPARE(wort16(daten, 22), 1u); // mono
+        const std::uint32_t rate = wort32(daten, 24);
+        QVERIFY(rate == 22050 || rate == 44100);
+        QCOMPARE(wort32(daten, 28), rate * 2);
+        QCOMPARE(wort16(daten, 32), 2u);
+        QCOMPARE(wort16(daten, 34), 16u);
+        QCOMPARE(daten.mid(36, 4), QByteArray("data"));
+        const std::uint32_t laenge = wort32(daten, 40);
+        QCOMPARE(laenge, std::uint32_t(daten.size() - 44));
+        const double sekunden = laenge / 2.0 / rate;
+        QVERIFY2(sekunden > 0.5 && sekunden < 2, qPrintable(QString::number(sekunden)));
+        int spitze = 0;
+        for (std::uint32_t i = 0; i < laenge; i += 2)
+            spitze = std::max(
+                spitze, std::abs(qFromLittleEndian<std::int16_t>(daten.constData() + 44 + i)));
+        QVERIFY(spitze > 8000);
+    }
+};
+
+QTEST_MAIN(AssetsTest)
+#include "assets_test.moc"
