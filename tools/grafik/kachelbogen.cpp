@@ -17,8 +17,9 @@ namespace {
 constexpr QRgb schwarz = 0xff000000;
 constexpr double mitte = kachelGroesse / 2.0;
 
-// The standard generator's numbers are fixed by the language, so every run draws the
-// same sheet and the committed files only change when the drawing does.
+// mt19937's sequence is the same with every compiler (its raw numbers are used, never a
+// distribution), so every run draws the same sheet and the committed files only change
+// when the drawing does.
 using Zufall = std::mt19937;
 
 double zufallsZahl(Zufall& zufall) {
@@ -40,7 +41,7 @@ void flaeche(QImage& kachel, const QRect& r, QRgb farbe) {
     QPainter(&kachel).fillRect(r, QColor::fromRgb(farbe));
 }
 
-// Rows of '#' set a pixel; the TNT letters and the label's writing are drawn this way.
+// Rows of '#' set a pixel: the TNT letters.
 void muster(QImage& kachel, int x, int y, std::initializer_list<std::string_view> zeilen,
             QRgb farbe) {
     for (const auto zeile : zeilen) {
