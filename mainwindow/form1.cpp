@@ -10,6 +10,7 @@
 #include "brettbild.h"
 #include "gewinnanimation.h"
 #include "klickbild.h"
+#include "knopf.h"
 #include "lesezeichen.h"
 #include "linie.h"
 #include "meldung.h"
@@ -93,6 +94,10 @@ Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
     setWindowTitle(meldung::programmTitel);
     setWindowIcon(QIcon(QStringLiteral(":/bilder/lagerix.png")));
     setFixedSize(8490 / 15, 7395 / 15);
+    // The design's captions fit its controls at this size.
+    QFont schrift = font();
+    schrift.setPointSize(8);
+    setFont(schrift);
     steuerelementeAnlegen();
 
     timer1.setSingleShot(true);
@@ -116,7 +121,7 @@ Form1::~Form1() = default;
 void Form1::steuerelementeAnlegen() {
     const auto knopf = [this](const QString& name, const QString& text, const QString& tipp,
                               QRect lage) {
-        auto* k = new QPushButton(text, this);
+        auto* k = new Knopf(text, this);
         k->setObjectName(name);
         k->setToolTip(tipp);
         k->setGeometry(lage);
