@@ -4,9 +4,9 @@
 #include "textdatei.h"
 #include "zahlen.h"
 #include "zeichenflaeche.h"
+#include "zeichnen.h"
 
 #include <array>
-#include <cmath>
 #include <stdexcept>
 #include <vector>
 
@@ -18,12 +18,12 @@ namespace {
 enum class Haelfte { keine, erste, zweite };
 
 struct Durchgang {
-    const char* wort;  // the whole line that starts an entry
-    const char* art;   // kind word stored in the table
+    const char* wort; // the whole line that starts an entry
+    const char* art;  // kind word stored in the table
     Haelfte haelfte;
-    bool kisteZaehlen;    // raises kistenGesamt
-    bool abgestellt;      // raises kistenAbgestellt as well
-    const char* kachel;   // tile drawn at load, none for a first half
+    bool kisteZaehlen;  // raises kistenGesamt
+    bool abgestellt;    // raises kistenAbgestellt as well
+    const char* kachel; // tile drawn at load, none for a first half
     bool ersteZeileUngeprueft;
 };
 
@@ -41,12 +41,20 @@ constexpr std::array<Durchgang, 9> durchgaenge{{
 
 constexpr int dateiEinheitenProZelle = 25;
 
+// Bytes of the first UTF-8 character of `text`; 0 for an empty text.
+std::size_t ersteZeichenLaenge(const std::string& text) {
+    std::size_t laenge = text.empty() ? 0 : 1;
+    while (laenge < text.size() && (static_cast<unsigned char>(text[laenge]) & 0xC0) == 0x80)
+        ++laenge;
+    return laenge;
+}
+
 struct Lesefehler : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
 class Leser {
-public:
+  public:
     Leser(Brett& brett, Zeichenflaeche& flaeche, const std::vector<std::string>& zeilen,
           std::string name)
         : brett(brett), flaeche(flaeche), zeilen(zeilen), name(std::move(name)) {}
@@ -54,9 +62,11 @@ public:
     void kopfLesen(Levelstart& ergebnis, std::string& formatKennung) {
         if (zeilen.empty())
             fehler("Zeile 1 fehlt; eine Leveldatei hat mindestens drei Zeilen.");
+        // The file counts characters, not bytes: an umlaut in front is one character.
         const std::string& erste = zeilen[0];
-        ergebnis.autor = erste.size() > 1 ? erste.substr(1) : "unbekannt";
-        formatKennung = erste.substr(0, 1);
+        const std::size_t kennungsLaenge = ersteZeichenLaenge(erste);
+        ergebnis.autor = erste.size() > kennungsLaenge ? erste.substr(kennungsLaenge) : "unbekannt";
+        formatKennung = erste.substr(0, kennungsLaenge);
         if (zeilen.size() < 3)
             fehler("Zeile " + std::to_string(zeilen.size() + 1) +
                    " fehlt; eine Leveldatei hat mindestens drei Zeilen.");
@@ -82,7 +92,7 @@ public:
         }
     }
 
-private:
+  private:
     void eintragen(const Durchgang& d, std::int16_t x, std::int16_t y, std::size_t zeilenNr,
                    std::size_t zeile) {
         if (d.kisteZaehlen)
@@ -158,8 +168,6 @@ bool zaunSetzen(Brett& brett) {
     return ok;
 }
 
-int gerundet(double wert) { return static_cast<int>(std::nearbyint(wert)); }
-
 void levelLesen(Brett& brett, Zeichenflaeche& flaeche, Levelstart& ergebnis) {
     const std::string name = dateiName(brett.levelDatei);
     const auto zeilen = textLesen(brett.levelDatei);
@@ -172,7 +180,10 @@ void levelLesen(Brett& brett, Zeichenflaeche& flaeche, Levelstart& ergebnis) {
     leser.kopfLesen(ergebnis, formatKennung);
     for (const auto& d : durchgaenge)
         leser.durchgehen(d);
-    flaeche.copypic("smile", gerundet(brett.spielerX), gerundet(brett.spielerY));
+    // A figure that starts on a storage place must show on it and leave it as one.
+    if (brett.suchen(brett.spielerX, brett.spielerY).art == "stell")
+        brett.aufStellplatz = -1;
+    figurZeichnen(brett, flaeche);
     if (formatKennung == "e" && !zaunSetzen(brett))
         throw Lesefehler("Die Leveldatei „" + name +
                          "“ enthält zu viele Objekte für das kleine Spielfeld.");
@@ -197,9 +208,11 @@ Levelstart levelStarten(Brett& brett, const std::string& ordner, const std::stri
             levelLesen(brett, flaeche, ergebnis);
             ergebnis.ok = true;
         } catch (const Lesefehler& e) {
-            // Nothing half-read may stay in play: no figure, no counters that could
-            // count as solved, and the board locked until another level starts.
+            // Nothing half-read may stay in play or on the picture: no figure, no
+            // counters that could count as solved, and the board locked until another
+            // level starts. The redraw skips a locked board, so the picture is cleared here.
             ergebnis.fehler = e.what();
+            flaeche.leeren();
             brettLeeren(brett);
             brett.spielerX = Brett::abseits;
             brett.spielerY = Brett::abseits;
