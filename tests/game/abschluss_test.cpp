@@ -1,0 +1,67 @@
+#include "testhilfen.h"
+
+#include "game/abschluss.h"
+#include "game/brett.h"
+#include "game/zug.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Abschluss : public Ordnertest {
+  protected:
+    void bildStarten(const std::vector<std::string>& bild) {
+        levelSchreiben("abschluss.lev", levelAusBild(bild));
+        ASSERT_TRUE(starten(*brett, "abschluss.lev", flaeche).ok);
+    }
+
+    std::unique_ptr<Brett> brett = neuesBrett();
+    Aufzeichnung flaeche;
+};
+
+TEST_F(Abschluss, dieLetzteKisteLoestDasLevelBeimNaechstenAbfragenGenauEinmal) {
+    bildStarten({"*@$."});
+    EXPECT_FALSE(abschlussPruefen(*brett));
+    EXPECT_FALSE(brett->brettGesperrt);
+
+    ASSERT_TRUE(tasteVerarbeiten(*brett, tasteRechts, flaeche));
+    EXPECT_FALSE(brett->geschafft); // only the poll notices
+    EXPECT_TRUE(abschlussPruefen(*brett));
+    EXPECT_TRUE(brett->brettGesperrt);
+    EXPECT_TRUE(brett->geschafft);
+    EXPECT_FALSE(abschlussPruefen(*brett));
+    EXPECT_FALSE(tasteVerarbeiten(*brett, tasteLinks, flaeche));
+
+    // Starting the level again makes it unsolved and playable.
+    ASSERT_TRUE(
+        levelStarten(*brett, ordnerText(), "abschluss.lev", flaeche, Startart::neustart).ok);
+    EXPECT_FALSE(brett->geschafft);
+    EXPECT_FALSE(abschlussPruefen(*brett));
+    EXPECT_TRUE(tasteVerarbeiten(*brett, tasteRechts, flaeche));
+    EXPECT_TRUE(abschlussPruefen(*brett));
+}
+
+TEST_F(Abschluss, nurGewoehnlicheKistenZaehlen) {
+    struct Fall {
+        std::vector<std::string> bild;
+        std::vector<int> tasten;
+        bool geloest;
+    };
+    const std::vector<Fall> faelle{
+        {{"*"}, {}, true},               // solved from the start
+        {{"@T."}, {tasteRechts}, false}, // TNT boxes only: never solved
+        {{"t@"}, {}, false},
+        {{"@$. "}, {tasteRechts, tasteRechts}, false}, // on and off between two polls
+        {{"*@$.", "  $."}, {tasteRechts}, false},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.bild.front());
+        bildStarten(f.bild);
+        for (int taste : f.tasten)
+            ASSERT_TRUE(tasteVerarbeiten(*brett, taste, flaeche));
+        EXPECT_EQ(abschlussPruefen(*brett), f.geloest);
+        EXPECT_EQ(brett->brettGesperrt, f.geloest);
+    }
+}
+
+} // namespace

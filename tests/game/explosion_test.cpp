@@ -1,0 +1,98 @@
+#include "testhilfen.h"
+
+#include "game/brett.h"
+#include "game/explosion.h"
+#include "game/zug.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ExplosionTest : public Ordnertest {
+  protected:
+    void sprengen(const std::vector<std::string>& bild, const std::string& kopf = "fA") {
+        levelSchreiben("knall.lev", levelAusBild(bild, kopf));
+        ASSERT_TRUE(starten(*brett, "knall.lev", flaeche).ok);
+        ASSERT_TRUE(tasteVerarbeiten(*brett, tasteRechts, flaeche));
+        ASSERT_EQ(flaeche.explosionen.size(), 1u);
+    }
+
+    struct Tick {
+        Explosionsschritt schritt;
+        std::vector<Zeichnung> bilder;
+    };
+    Tick tick(bool soundAn = true) {
+        flaeche.bilder.clear();
+        const auto schritt = explosion.tick(*brett, flaeche, soundAn);
+        return {schritt, flaeche.bilder};
+    }
+
+    std::unique_ptr<Brett> brett = neuesBrett();
+    Aufzeichnung flaeche;
+    Explosion explosion;
+};
+
+TEST_F(ExplosionTest, zehnTicksMitKlangBildernUndEnde) {
+    // A small board: its fence of border entries lies inside the picture, but the
+    // explosion's redraw leaves border entries out.
+    sprengen({" @T#", "  ."}, "eKlein");
+    const std::vector<Zeichnung> brettBild{
+        {"smile", 48, 0}, {"tnt", 2000, 0}, {"mauer", 2000, 0}, {"stell", 48, 24}};
+    for (int k = 0; k < 10; ++k) {
+        SCOPED_TRACE(k);
+        const auto t = tick();
+        EXPECT_EQ(t.schritt.soundStarten, k == 0);
+        EXPECT_EQ(t.schritt.bild, k >= 1 && k <= 8 ? k : 0);
+        EXPECT_EQ(t.schritt.ende, k == 9);
+        auto erwartet = brettBild;
+        if (k == 9)
+            erwartet.push_back({"smile", 48, 0});
+        EXPECT_EQ(t.bilder, erwartet);
+    }
+    EXPECT_EQ(explosion.explosionsZaehler, 0);
+}
+
+TEST_F(ExplosionTest, ohneKlangBleibtSieStumm) {
+    sprengen({" @T#"});
+    for (int k = 0; k < 10; ++k)
+        EXPECT_FALSE(tick(false).schritt.soundStarten) << k;
+}
+
+TEST_F(ExplosionTest, eineZweiteSprengungSetztDieZaehlungFort) {
+    sprengen({" @T#T#", "    ."});
+    for (int k = 0; k < 4; ++k)
+        tick();
+    ASSERT_TRUE(tasteVerarbeiten(*brett, tasteRechts, flaeche));
+    ASSERT_TRUE(tasteVerarbeiten(*brett, tasteRechts, flaeche));
+    ASSERT_EQ(flaeche.explosionen.back(), (Sprengung{120, 0}));
+    ASSERT_TRUE(tasteVerarbeiten(*brett, tasteUnten, flaeche)); // onto the storage place
+
+    std::vector<Explosionsschritt> rest;
+    for (int k = 4; k < 10; ++k) {
+        const auto t = tick();
+        rest.push_back(t.schritt);
+        // Moves between ticks show at once; on the storage place the figure is "smilestell".
+        EXPECT_EQ(t.bilder.front(), (Zeichnung{"smile", 96, 24}));
+        EXPECT_EQ(t.bilder.back(), (Zeichnung{"smilestell", 96, 24}));
+    }
+    for (int k = 4; k < 9; ++k) {
+        EXPECT_FALSE(rest[k - 4].soundStarten);
+        EXPECT_EQ(rest[k - 4].bild, k);
+    }
+    EXPECT_TRUE(rest.back().ende);
+    EXPECT_EQ(explosion.explosionsZaehler, 0);
+}
+
+TEST_F(ExplosionTest, aufGesperrtemBrettWirdNichtGezeichnet) {
+    sprengen({" @T#"});
+    tick();
+    brett->brettGesperrt = true;
+    for (int k = 1; k < 10; ++k) {
+        const auto t = tick();
+        EXPECT_TRUE(t.bilder.empty()) << k;
+        EXPECT_EQ(t.schritt.bild, k <= 8 ? k : 0);
+        EXPECT_EQ(t.schritt.ende, k == 9);
+    }
+}
+
+} // namespace

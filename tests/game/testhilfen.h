@@ -1,0 +1,214 @@
+#pragma once
+
+// Shared by the core tests: a drawing surface that records, a temporary program
+// folder per test, and level files written from a picture of the board.
+
+#include "game/brett.h"
+#include "game/levelstart.h"
+#include "game/zeichenflaeche.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <sys/resource.h>
+#include <tuple>
+#include <vector>
+
+struct Zeichnung {
+    std::string bild;
+    int x = 0;
+    int y = 0;
+    bool operator==(const Zeichnung&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& aus, const Zeichnung& z) {
+    return aus << z.bild << '@' << z.x << ',' << z.y;
+}
+
+struct Sprengung {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Sprengung&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& aus, const Sprengung& s) {
+    return aus << "explosion@" << s.x << ',' << s.y;
+}
+
+class Aufzeichnung : public Zeichenflaeche {
+  public:
+    void copypic(const std::string& bild, int positionx, int positiony) override {
+        bilder.push_back({bild, positionx, positiony});
+    }
+    void explosionStarten(int x, int y) override { explosionen.push_back({x, y}); }
+    void leeren() override {
+        ++leerungen;
+        bilderBeimLeeren = bilder.size();
+    }
+
+    std::vector<Zeichnung> bilder;
+    int leerungen = 0;
+    std::size_t bilderBeimLeeren = 0; // tiles drawn before the last clear of the picture
+    std::vector<Sprengung> explosionen;
+};
+
+inline std::ostream& operator<<(std::ostream& aus, const Feldobjekt& f) {
+    return aus << '{' << f.x << ',' << f.y << ',' << '"' << f.art << "\"," << f.partner << '}';
+}
+
+// The board as the main window has it after start-up: border laid, nothing else.
+inline std::unique_ptr<Brett> neuesBrett() {
+    auto brett = std::make_unique<Brett>();
+    brett->randAnlegen();
+    return brett;
+}
+
+// File units of cell c: the editor's raster of 25 units per cell.
+inline std::string einheiten(int zelle) {
+    return std::to_string(25 * zelle);
+}
+
+// A level file from a picture of the board, one string per row:
+// '#' wall, '$' box, '.' storage place, '*' box on a storage place, 'T' TNT box,
+// 't' TNT box on a storage place, '=' border, '@' figure, '+' figure on a storage place.
+// Entries follow in reading order, so within a kind the table indices do too.
+inline std::vector<std::string> levelAusBild(const std::vector<std::string>& bild,
+                                             const std::string& kopf = "fTester") {
+    std::vector<std::string> zeilen{kopf, "0", "0"};
+    for (int r = 0; r < static_cast<int>(bild.size()); ++r) {
+        for (int c = 0; c < static_cast<int>(bild[r].size()); ++c) {
+            const auto eintrag = [&](const char* wort) {
+                zeilen.insert(zeilen.end(), {wort, einheiten(c), einheiten(r)});
+            };
+            switch (bild[r][c]) {
+            case '#':
+                eintrag("mauer");
+                break;
+            case '$':
+                eintrag("kiste");
+                break;
+            case '.':
+                eintrag("stell");
+                break;
+            case '*':
+                eintrag("gestellt");
+                break;
+            case 'T':
+                eintrag("tnt");
+                break;
+            case 't':
+                eintrag("tntgestellt");
+                break;
+            case '=':
+                eintrag("rand");
+                break;
+            case '+':
+                eintrag("stell");
+                [[fallthrough]];
+            case '@':
+                zeilen[1] = einheiten(c);
+                zeilen[2] = einheiten(r);
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    return zeilen;
+}
+
+// Raw bytes of a file with CR LF line ends, as the editor writes them.
+inline std::string crlf(const std::vector<std::string>& zeilen) {
+    std::string text;
+    for (const auto& z : zeilen)
+        text += z + "\r\n";
+    return text;
+}
+
+// A fresh program folder per test, removed afterwards.
+class Ordnertest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string vorlage = (std::filesystem::temp_directory_path() / "lagerix-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(vorlage.data()), nullptr);
+        ordner = vorlage;
+    }
+    void TearDown() override { std::filesystem::remove_all(ordner); }
+
+    // The program folder as the core takes it: ending in a separator.
+    std::string ordnerText() const { return ordner.string() + "/"; }
+    std::string pfad(const std::string& name) const { return (ordner / name).string(); }
+
+    void schreiben(const std::string& name, const std::string& bytes) const {
+        std::ofstream(ordner / name, std::ios::binary) << bytes;
+    }
+    void levelSchreiben(const std::string& name, const std::vector<std::string>& zeilen) const {
+        schreiben(name, crlf(zeilen));
+    }
+    std::string lesen(const std::string& name) const {
+        std::ifstream datei(ordner / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
+    }
+    std::vector<std::string> dateienImOrdner() const {
+        std::vector<std::string> namen;
+        for (const auto& e : std::filesystem::directory_iterator(ordner))
+            namen.push_back(e.path().filename().string());
+        std::sort(namen.begin(), namen.end());
+        return namen;
+    }
+
+    // Starts `name` as a fresh level on the board; the drawing goes to `flaeche`.
+    Levelstart starten(Brett& brett, const std::string& name, Zeichenflaeche& flaeche) const {
+        return levelStarten(brett, ordnerText(), name, flaeche, Startart::neu);
+    }
+
+    std::filesystem::path ordner;
+};
+
+// Lets every write beyond `bytes` fail with EFBIG while it lives: a failed write that
+// works even for root, whom permission bits do not stop.
+class Schreibgrenze {
+  public:
+    explicit Schreibgrenze(rlim_t bytes) {
+        alterHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &alt);
+        rlimit neu = alt;
+        neu.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &neu);
+    }
+    ~Schreibgrenze() {
+        ::setrlimit(RLIMIT_FSIZE, &alt);
+        std::signal(SIGXFSZ, alterHandler);
+    }
+    Schreibgrenze(const Schreibgrenze&) = delete;
+    Schreibgrenze& operator=(const Schreibgrenze&) = delete;
+
+  private:
+    rlimit alt{};
+    void (*alterHandler)(int) = nullptr;
+};
+
+// Every value of the board, entry by entry; names the first difference.
+inline ::testing::AssertionResult gleichesBrett(const Brett& ist, const Brett& soll) {
+    for (int i = 0; i < Brett::feldAnzahl; ++i) {
+        if (!(ist.felder[i] == soll.felder[i]))
+            return ::testing::AssertionFailure() << "Eintrag " << i << " ist " << ist.felder[i]
+                                                 << ", erwartet " << soll.felder[i];
+    }
+    const auto wert = [](const Brett& b) {
+        return std::tuple(b.spielerX, b.spielerY, b.aufStellplatz, b.schritte, b.kistenAbgestellt,
+                          b.kistenGesamt, b.belegt, b.randAnzahl, b.brettGesperrt, b.geschafft,
+                          b.levelDatei);
+    };
+    if (wert(ist) != wert(soll))
+        return ::testing::AssertionFailure() << "Figur, Zähler oder Schalter weichen ab";
+    return ::testing::AssertionSuccess();
+}

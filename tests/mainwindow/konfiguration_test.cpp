@@ -1,0 +1,87 @@
+#include "tests/game/testhilfen.h"
+
+#include "game/textdatei.h"
+#include "mainwindow/konfiguration.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Konfiguration = Ordnertest;
+
+TEST_F(Konfiguration, jedeZeileWirdGenauGeprueftUndDieLetzteGewinnt) {
+    struct Fall {
+        std::vector<std::string> zeilen; // bytes of the file, Windows-1252
+        Einstellungen erwartet;
+    };
+    const Einstellungen standard;
+    const std::vector<Fall> faelle{
+        {{}, standard},
+        {{"sound_an", "sound_aus"}, {true, false, "standardset.gif"}},
+        {{"sound_aus", "sound_an"}, {true, true, "standardset.gif"}},
+        {{"animation_aus"}, {false, true, "standardset.gif"}},
+        {{"animation_aus", "animation_an"}, standard},
+        {{"Sound_aus", "SOUND_AUS", "sound_aus ", " sound_aus", "animation_aus\t"}, standard},
+        {{"nachtset.gif"}, {true, true, "nachtset.gif"}},
+        {{"nachtset.gif", "X.GIF"}, {true, true, "nachtset.gif"}},
+        {{"X.GIF", "eigen.gif "}, standard},
+        {{"sound_aus.gif"}, {true, true, "sound_aus.gif"}},
+        {{"sets\\winter.gif"}, {true, true, "sets\\winter.gif"}},
+        {{"G\xE4rten.gif"}, {true, true, "Gärten.gif"}},
+        {{"", "animation_aus", "unsinn", "sound_aus", "a.gif", "b.gif"}, {false, false, "b.gif"}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::PrintToString(f.zeilen));
+        schreiben("lagerix.cfg", crlf(f.zeilen));
+        EXPECT_EQ(konfigurationLesen(pfad("lagerix.cfg")), f.erwartet);
+        // Files edited by hand may end their lines in LF alone.
+        std::string lf;
+        for (const auto& z : f.zeilen)
+            lf += z + "\n";
+        schreiben("lagerix.cfg", lf);
+        EXPECT_EQ(konfigurationLesen(pfad("lagerix.cfg")), f.erwartet);
+    }
+    EXPECT_EQ(konfigurationLesen(pfad("fehlt.cfg")), standard);
+}
+
+TEST_F(Konfiguration, einUnterordnerImSetnamenWirdZumPfad) {
+    schreiben("lagerix.cfg", "sets\\winter.gif\r\n");
+    const auto e = konfigurationLesen(pfad("lagerix.cfg"));
+    EXPECT_EQ(dateiImOrdner(ordnerText(), e.grafikset), ordnerText() + "sets/winter.gif");
+}
+
+TEST_F(Konfiguration, geschriebenUndGelesenErgibtDieselbenEinstellungen) {
+    const std::vector<std::pair<Einstellungen, std::string>> faelle{
+        {{true, true, "standardset.gif"}, "animation_an\r\nsound_an\r\nstandardset.gif\r\n"},
+        {{false, true, "nachtset.gif"}, "animation_aus\r\nsound_an\r\nnachtset.gif\r\n"},
+        {{true, false, "sets\\Gärten.gif"}, "animation_an\r\nsound_aus\r\nsets\\G\xE4rten.gif\r\n"},
+        {{false, false, "x.gif"}, "animation_aus\r\nsound_aus\r\nx.gif\r\n"},
+    };
+    for (const auto& [einstellungen, bytes] : faelle) {
+        ASSERT_EQ(konfigurationSchreiben(pfad("lagerix.cfg"), einstellungen), std::nullopt);
+        EXPECT_EQ(lesen("lagerix.cfg"), bytes);
+        EXPECT_EQ(konfigurationLesen(pfad("lagerix.cfg")), einstellungen);
+    }
+    EXPECT_EQ(dateienImOrdner(), std::vector<std::string>{"lagerix.cfg"});
+}
+
+TEST_F(Konfiguration, unschreibbarGibtEineMeldungUndBehaeltDieAlteDatei) {
+    const std::string alt = "animation_aus\r\nsound_aus\r\nnachtset.gif\r\n";
+    schreiben("lagerix.cfg", alt);
+    std::optional<std::string> meldung;
+    {
+        const Schreibgrenze grenze(10);
+        meldung = konfigurationSchreiben(pfad("lagerix.cfg"), Einstellungen{});
+    }
+    ASSERT_TRUE(meldung);
+    EXPECT_NE(meldung->find("„lagerix.cfg“ konnte nicht geschrieben werden"), std::string::npos)
+        << *meldung;
+    EXPECT_EQ(lesen("lagerix.cfg"), alt);
+    EXPECT_EQ(dateienImOrdner(), std::vector<std::string>{"lagerix.cfg"});
+
+    meldung = konfigurationSchreiben(pfad("lagerix.cfg") + "/lagerix.cfg", Einstellungen{});
+    ASSERT_TRUE(meldung);
+    EXPECT_NE(meldung->find("„lagerix.cfg“"), std::string::npos) << *meldung;
+}
+
+} // namespace
