@@ -1,10 +1,117 @@
+#include "tests/game/testhilfen.h"
+
 #include "tools/pruefen/pruefer.h"
 
 #include <gtest/gtest.h>
+
 #include <sstream>
 
-TEST(Pruefer, unbekannterBefehlLaeuftNicht) {
-    std::ostringstream aus, fehler;
-    EXPECT_EQ(pruefen({"/tmp", "x.lev", "lrq"}, aus, fehler), 2);
-    EXPECT_TRUE(aus.str().empty());
+namespace {
+
+class Pruefer : public Ordnertest {
+  protected:
+    struct Lauf {
+        int status = 0;
+        std::vector<std::string> zeilen;
+        std::string fehler;
+    };
+    static Lauf laufen(const std::vector<std::string>& argumente) {
+        std::ostringstream aus, fehler;
+        Lauf lauf{pruefen(argumente, aus, fehler), {}, fehler.str()};
+        std::istringstream zeilen(aus.str());
+        for (std::string z; std::getline(zeilen, z);)
+            lauf.zeilen.push_back(z);
+        return lauf;
+    }
+
+    // The program folder without its trailing separator, as a level author types it.
+    std::string ordnerArgument() const { return ordner.string(); }
+};
+
+TEST_F(Pruefer, gibtDenZustandNachDenBefehlenAus) {
+    schreiben("lagerix.cfg", "animation_aus\r\nsound_aus\r\nnachtset.gif\r\n");
+    levelSchreiben("klein.lev",
+                   {"fPr\xFC"
+                    "fer",
+                    "25", "0", "kiste", "50", "0", "stell", "75", "0", "mauer", "0", "25"});
+    // Push the box onto its place, poll once, then try to walk on the solved board.
+    const auto lauf = laufen({"--bild", ordnerArgument(), "klein.lev", "r T", "l"});
+    EXPECT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.fehler, "");
+
+    std::vector<std::string> erwartet{
+        "autor Prüfer",       "spieler 48 0",   "aufStellplatz 0", "schritte 1",
+        "kistenAbgestellt 1", "kistenGesamt 1", "brettGesperrt 1", "geschafft 1",
+        "belegt 92",          "animationAn 0",  "soundAn 0",       "grafikset nachtset.gif",
+    };
+    // The permanent border: left column, top row, right column, bottom row.
+    int index = 1;
+    const auto rand = [&](int x, int y) {
+        erwartet.push_back("feld " + std::to_string(index++) + " " + std::to_string(x) + " " +
+                           std::to_string(y) + " 0 rand");
+    };
+    for (int r = 0; r <= 18; ++r)
+        rand(-24, 24 * r);
+    for (int c = 0; c <= 22; ++c)
+        rand(24 * c, -24);
+    for (int r = 0; r <= 22; ++r)
+        rand(552, 24 * r);
+    for (int c = 0; c <= 23; ++c)
+        rand(24 * c, 432);
+    erwartet.insert(erwartet.end(), {"feld 90 0 24 0 mauer", "feld 91 72 0 0 gestellt",
+                                     "feld 92 72 0 91 gestellt"});
+    erwartet.push_back("  @*                   ");
+    erwartet.push_back("#                      ");
+    erwartet.insert(erwartet.end(), 16, std::string(23, ' '));
+    EXPECT_EQ(lauf.zeilen, erwartet);
 }
+
+TEST_F(Pruefer, lesezeichenUndNeustartWirkenWieImSpiel) {
+    levelSchreiben("a.lev", levelAusBild({" @$ ."}, "fA"));
+    const auto lauf = laufen({ordnerArgument(), "a.lev", "S2 r r A2 r"});
+    ASSERT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.zeilen[1], "spieler 48 0");
+    EXPECT_EQ(lauf.zeilen[3], "schritte 3");
+    EXPECT_EQ(lauf.zeilen.back(), "feld 91 96 0 0 stell");
+    EXPECT_EQ(lauf.zeilen[lauf.zeilen.size() - 2], "feld 90 72 0 0 box");
+
+    const auto neu = laufen({ordnerArgument(), "a.lev", "rr N"});
+    EXPECT_EQ(neu.zeilen[1], "spieler 24 0");
+    EXPECT_EQ(neu.zeilen[3], "schritte 0");
+}
+
+TEST_F(Pruefer, aufruffehlerEndenMitStatus2OhneAusgabe) {
+    levelSchreiben("a.lev", levelAusBild({"@"}));
+    const std::vector<std::vector<std::string>> faelle{
+        {},
+        {ordnerArgument()},
+        {"--bild", ordnerArgument()},
+        {ordnerArgument(), "a.lev", "lrq"},
+        {ordnerArgument(), "a.lev", "S4"},
+        {ordnerArgument(), "a.lev", "r", "A"},
+    };
+    for (const auto& argumente : faelle) {
+        SCOPED_TRACE(testing::PrintToString(argumente));
+        const auto lauf = laufen(argumente);
+        EXPECT_EQ(lauf.status, 2);
+        EXPECT_TRUE(lauf.zeilen.empty());
+        EXPECT_NE(lauf.fehler.find("Aufruf: lagerix-pruefen"), std::string::npos);
+    }
+    // A rejected command string runs nothing, not even a bookmark.
+    EXPECT_EQ(dateienImOrdner(), std::vector<std::string>{"a.lev"});
+}
+
+TEST_F(Pruefer, einDefektesLevelMeldetZuerstDenFehler) {
+    levelSchreiben("kaputt.lev", {"fA", "0", "0", "mauer", "0"});
+    for (const std::string name : {"kaputt.lev", "fehlt.lev"}) {
+        const auto lauf = laufen({ordnerArgument(), name, "r"});
+        EXPECT_EQ(lauf.status, 1);
+        ASSERT_GE(lauf.zeilen.size(), 3u);
+        EXPECT_TRUE(lauf.zeilen[0].starts_with("fehler Die Leveldatei „" + name + "“"))
+            << lauf.zeilen[0];
+        EXPECT_EQ(lauf.zeilen[1], "autor " + std::string(name == "kaputt.lev" ? "A" : ""));
+        EXPECT_EQ(lauf.zeilen[2], "spieler -2000 -2000");
+    }
+}
+
+} // namespace
