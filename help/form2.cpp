@@ -1,0 +1,107 @@
+#include "form2.h"
+
+#include "hilfethemen.h"
+#include "mainwindow/hauptfenster.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+// The layout is measured in twips; 15 twips make one pixel.
+QRect ausTwips(int links, int oben, int breite, int hoehe) {
+    return {links / 15, oben / 15, breite / 15, hoehe / 15};
+}
+
+QLabel* beschriftung(QWidget* fenster, const QString& name, const QString& text, QRect lage) {
+    auto* label = new QLabel(text, fenster);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(lage);
+    return label;
+}
+
+} // namespace
+
+Form2::Form2(Hauptfenster& haupt, QWidget* parent)
+    : QWidget(parent, Qt::Window), haupt(haupt), List1(new QListWidget(this)),
+      Label2(beschriftung(this, QStringLiteral("Label2"), QStringLiteral("Hilfethema"),
+                          ausTwips(3000, 480, 2535, 255))),
+      Label1(beschriftung(this, QStringLiteral("Label1"),
+                          QStringLiteral("Hilfetext -- Wählen Sie ein Thema"),
+                          ausTwips(3000, 840, 2415, 2895))) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Hilfe zu Lagerix 2000"));
+    // The layout was drawn for a small system font; the desktop's larger default would
+    // cut off the longest texts. Sized in pixels like the layout, so that a higher font
+    // DPI cannot cut them off either.
+    QFont klein = font();
+    klein.setPixelSize(10);
+    setFont(klein);
+    setFixedSize(ausTwips(0, 0, 5580, 3795).size());
+
+    beschriftung(this, QStringLiteral("Label3"),
+                 QStringLiteral("Wählen Sie ein Thema aus der Liste aus"),
+                 ausTwips(120, 120, 5295, 255));
+
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(ausTwips(120, 480, 2655, 3180));
+
+    QFont fett = Label2->font();
+    fett.setBold(true);
+    Label2->setFont(fett);
+
+    Label1->setWordWrap(true);
+
+    auto* Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    Line1->setGeometry(ausTwips(2880, 720, 5640 - 2880, 30));
+
+    // Selection, not the current row: a list view takes a current row when it gets the
+    // focus, and the right side must keep its invitation until the player chooses.
+    connect(List1, &QListWidget::itemSelectionChanged, this, &Form2::List1_Click);
+    Form_Load();
+}
+
+void Form2::Form_Load() {
+    const QRect bildschirm = screen()->geometry();
+    move(bildschirm.x() + (bildschirm.width() - width()) / 2,
+         bildschirm.y() + (bildschirm.height() - height()) / 2);
+
+    QStringList titel;
+    for (const Hilfethema& thema : hilfethemen())
+        titel.append(thema.titel);
+    std::sort(titel.begin(), titel.end(), themenOrdnung());
+    List1->addItems(titel);
+    // Said outright, so the list does not make its first title current on getting the
+    // focus, and the first arrow key chooses that title instead of skipping it.
+    List1->setCurrentIndex({});
+}
+
+void Form2::List1_Click() {
+    const QList<QListWidgetItem*> gewaehlt = List1->selectedItems();
+    if (gewaehlt.isEmpty())
+        return;
+    const QString titel = gewaehlt.first()->text();
+    Label2->setText(titel);
+    for (const Hilfethema& thema : hilfethemen()) {
+        if (thema.titel == titel)
+            Label1->setText(thema.text);
+    }
+}
+
+void Form2::closeEvent(QCloseEvent* ereignis) {
+    Form_QueryUnload();
+    ereignis->accept();
+}
+
+void Form2::Form_QueryUnload() {
+    haupt.brettFokussieren();
+    haupt.neuZeichnen();
+}
