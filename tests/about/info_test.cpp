@@ -1,0 +1,164 @@
+#include "about/form3.h"
+#include "mainwindow/hauptfenster.h"
+#include "mainwindow/konfiguration.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Records what the about window asks of the main window.
+class Hauptattrappe : public Hauptfenster {
+  public:
+    QStringList aufrufe;
+    Einstellungen werte;
+
+    QString programmOrdner() const override { return u"/tmp/lagerix/"_s; }
+    Einstellungen& einstellungen() override { return werte; }
+    bool grafiksetLaden(const QString&) override {
+        aufrufe.append(u"grafiksetLaden"_s);
+        return true;
+    }
+    void brettFokussieren() override { aufrufe.append(u"brettFokussieren"_s); }
+    void neuZeichnen() override { aufrufe.append(u"neuZeichnen"_s); }
+    void aktivieren() override { aufrufe.append(u"aktivieren"_s); }
+    void seiteOeffnen(const QString& seite) override { aufrufe.append(u"seiteOeffnen "_s + seite); }
+};
+
+} // namespace
+
+class InfoTest : public QObject {
+    Q_OBJECT
+
+  private:
+    Hauptattrappe haupt;
+    QPointer<Form3> fenster;
+
+    template <typename Steuerelement> Steuerelement* element(const QString& name) const {
+        auto* gefunden = fenster->findChild<Steuerelement*>(name);
+        if (!gefunden)
+            qFatal("Kein Steuerelement %s", qPrintable(name));
+        return gefunden;
+    }
+
+  private Q_SLOTS:
+    void init() {
+        haupt.aufrufe.clear();
+        fenster = new Form3(haupt);
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster));
+    }
+
+    void cleanup() { delete fenster.data(); }
+
+    void showsNameVersionAndContact_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("name") << u"Label2"_s << u"Lagerix"_s;
+        QTest::newRow("year") << u"Label3"_s << u"2000"_s;
+        QTest::newRow("version") << u"Label5"_s
+                                 << u"Version 3.0 (\"2000\")  Vestrum, Februar 2000"_s;
+        QTest::newRow("contact") << u"Label4"_s << u"Kontakt:"_s;
+        QTest::newRow("mail label") << u"Label10"_s << u"E-Mail:"_s;
+        QTest::newRow("mail") << u"Label9"_s << u"post@vestrum.example"_s;
+        QTest::newRow("web label") << u"Label11"_s << u"Internet:"_s;
+        QTest::newRow("link") << u"Label1"_s << u"Vestrum Homepage (www.vestrum.example)"_s;
+    }
+
+    void showsNameVersionAndContact() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QCOMPARE(fenster->windowTitle(), u"Über Lagerix 2000"_s);
+        QCOMPARE(element<QLabel>(name)->text(), text);
+    }
+
+    void showsTheLogoAndTheIconAtTheirSizes() {
+        const QLabel* logo = element<QLabel>(u"Image1"_s);
+        const QLabel* symbol = element<QLabel>(u"Image2"_s);
+        QVERIFY(!logo->pixmap().isNull());
+        QVERIFY(!symbol->pixmap().isNull());
+        QCOMPARE(logo->pixmap().size(), logo->size());
+        QVERIFY(symbol->hasScaledContents());
+        QCOMPARE(symbol->size(), QSize(40, 40));
+    }
+
+    void buttonsReadOkAndHelp_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ok") << u"Command1"_s << u"Ok"_s;
+        QTest::newRow("help") << u"Command2"_s << u"Hilfe zum Spiel"_s;
+    }
+
+    void buttonsReadOkAndHelp() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QCOMPARE(element<QPushButton>(name)->text(), text);
+    }
+
+    void helpButtonOpensTheHelpPageAndStaysOpen() {
+        QTest::mouseClick(element<QPushButton>(u"Command2"_s), Qt::LeftButton);
+        QCOMPARE(haupt.aufrufe, QStringList{u"seiteOeffnen hilfe.htm"_s});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(fenster);
+        QVERIFY(fenster->isVisible());
+    }
+
+    void linkOpensTheHomePageAndStaysOpen() {
+        auto* verweis = element<QLabel>(u"Label1"_s);
+        QCOMPARE(verweis->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(verweis, Qt::LeftButton);
+        QCOMPARE(haupt.aufrufe, QStringList{u"seiteOeffnen vestrum.htm"_s});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(fenster);
+        QVERIFY(fenster->isVisible());
+    }
+
+    void linkIgnoresTheRightButtonAndAReleaseOutside() {
+        auto* verweis = element<QLabel>(u"Label1"_s);
+        QTest::mouseClick(verweis, Qt::RightButton);
+        QTest::mousePress(verweis, Qt::LeftButton);
+        QTest::mouseRelease(verweis, Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(haupt.aufrufe, QStringList());
+    }
+
+    void okReturnsToTheGameAndCloses() {
+        QTest::mouseClick(element<QPushButton>(u"Command1"_s), Qt::LeftButton);
+        QCOMPARE(haupt.aufrufe,
+                 QStringList({u"aktivieren"_s, u"brettFokussieren"_s, u"neuZeichnen"_s}));
+        QTRY_VERIFY(fenster.isNull());
+    }
+
+    void closeBoxRedrawsButLeavesTheFocus() {
+        QVERIFY(fenster->close());
+        QCOMPARE(haupt.aufrufe, QStringList{u"neuZeichnen"_s});
+        QTRY_VERIFY(fenster.isNull());
+    }
+
+    void opensCentredWithAFixedSizeThatShowsEveryControlWhole() {
+        const QSize groesse(5070 / 15, 5895 / 15);
+        QCOMPARE(fenster->minimumSize(), groesse);
+        QCOMPARE(fenster->maximumSize(), groesse);
+        for (const QWidget* kind : fenster->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(fenster->rect().contains(kind->geometry()), qPrintable(kind->objectName()));
+        for (const QLabel* label : fenster->findChildren<QLabel*>()) {
+            if (label->text().isEmpty())
+                continue;
+            const QSize noetig = label->sizeHint();
+            QVERIFY2(noetig.width() <= label->width() && noetig.height() <= label->height(),
+                     qPrintable(label->objectName()));
+        }
+        // Centred from the client size; the window frame may shift it by its width.
+        const QPoint abstand =
+            fenster->frameGeometry().center() - fenster->screen()->geometry().center();
+        QVERIFY2(abstand.manhattanLength() <= 4,
+                 qPrintable(u"%1, %2"_s.arg(abstand.x()).arg(abstand.y())));
+    }
+};
+
+QTEST_MAIN(InfoTest)
+#include "info_test.moc"
