@@ -1,0 +1,158 @@
+#include "form5.h"
+
+#include "rekord.h"
+
+#include "mainwindow/hauptfenster.h"
+#include "mainwindow/meldung.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Layout positions are twips, 15 to a pixel.
+constexpr int px(int twips) {
+    return twips / 15;
+}
+
+// Each entry shows the level name and keeps the real file name, whose extension may
+// be written in any case, for reading and deleting.
+constexpr int dateiRolle = Qt::UserRole;
+
+template <typename Steuerelement>
+Steuerelement* anlegen(QWidget* fenster, const QString& name, int links, int oben, int breite,
+                       int hoehe) {
+    auto* element = new Steuerelement(fenster);
+    element->setObjectName(name);
+    element->setGeometry(px(links), px(oben), px(breite), px(hoehe));
+    return element;
+}
+
+QLabel* wertAnzeige(QWidget* fenster, const QString& name, int oben) {
+    auto* anzeige = anlegen<QLabel>(fenster, name, 2280, oben, 2415, 375);
+    QFont schrift = anzeige->font();
+    schrift.setPointSize(12);
+    anzeige->setFont(schrift);
+    // A holder's name is shown as typed, never as markup.
+    anzeige->setTextFormat(Qt::PlainText);
+    return anzeige;
+}
+
+} // namespace
+
+Form5::Form5(Hauptfenster& haupt, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), haupt(haupt),
+      Label3(anlegen<QLabel>(this, u"Label3"_s, 120, 240, 1575, 255)),
+      List1(anlegen<QListWidget>(this, u"List1"_s, 120, 480, 2055, 1815)),
+      Label1(anlegen<QLabel>(this, u"Label1"_s, 2280, 240, 1695, 255)),
+      Label5(wertAnzeige(this, u"Label5"_s, 600)),
+      Label2(anlegen<QLabel>(this, u"Label2"_s, 2280, 1080, 2415, 255)),
+      Label4(wertAnzeige(this, u"Label4"_s, 1320)),
+      Command3(anlegen<QPushButton>(this, u"Command3"_s, 2280, 1800, 2415, 375)),
+      Command1(anlegen<QPushButton>(this, u"Command1"_s, 120, 2520, 2175, 495)),
+      Command2(anlegen<QPushButton>(this, u"Command2"_s, 2520, 2520, 2175, 495)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Lagerix 2000 - Rekorde"_s);
+    setFixedSize(px(4830), px(3090));
+    Label3->setText(u"Level:"_s);
+    Label1->setText(u"Rekord: (Schrittzahl)"_s);
+    Label2->setText(u"Rekordhalter: (Name)"_s);
+    Command3->setText(u"Diesen Rekord löschen"_s);
+    Command1->setText(u"Ok"_s);
+    Command2->setText(u"Alle Rekorde löschen"_s);
+
+    connect(List1, &QListWidget::itemSelectionChanged, this, &Form5::List1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
+    Form_Load();
+}
+
+void Form5::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+}
+
+void Form5::Form_Load() {
+    move(screen()->geometry().center() - rect().center());
+    listeFuellen();
+    List1->setFocus();
+}
+
+void Form5::List1_Click() {
+    const QString datei = gewaehlteDatei();
+    if (datei.isEmpty())
+        return;
+    const Rekord rekord = rekordLesen(pfad(datei).toStdString());
+    Label5->setText(QString::fromStdString(rekord.schrittzahl));
+    Label4->setText(QString::fromStdString(rekord.rekordhalter));
+}
+
+void Form5::Command1_Click() {
+    close();
+}
+
+void Form5::Command2_Click() {
+    const auto antwort = meldung::zeigen(this, QMessageBox::Question, meldung::programmTitel,
+                                         u"Wollen Sie wirklich ALLE Rekorde löschen ?"_s,
+                                         QMessageBox::Yes | QMessageBox::No);
+    if (antwort != QMessageBox::Yes)
+        return;
+    // The folder as it is now, not the list: files may have come or gone meanwhile.
+    for (const QString& datei : rekordDateien())
+        QFile::remove(pfad(datei));
+    listeFuellen();
+    werteLeeren();
+}
+
+void Form5::Command3_Click() {
+    const QString datei = gewaehlteDatei();
+    if (datei.isEmpty())
+        return;
+    QFile::remove(pfad(datei));
+    listeFuellen();
+    werteLeeren();
+}
+
+void Form5::Form_QueryUnload() {
+    haupt.brettFokussieren();
+    haupt.neuZeichnen();
+}
+
+QStringList Form5::rekordDateien() const {
+    const QString muster = u"*"_s + QString::fromLatin1(rekordEndung);
+    return QDir(haupt.programmOrdner(), muster, QDir::Name | QDir::IgnoreCase, QDir::Files)
+        .entryList();
+}
+
+void Form5::listeFuellen() {
+    List1->clear();
+    for (const QString& datei : rekordDateien()) {
+        auto* eintrag = new QListWidgetItem(datei.chopped(4), List1);
+        eintrag->setData(dateiRolle, datei);
+    }
+    // No current entry either, or gaining the focus would make the first one current
+    // and the first arrow key would skip it.
+    List1->setCurrentIndex({});
+}
+
+void Form5::werteLeeren() {
+    Label5->clear();
+    Label4->clear();
+}
+
+QString Form5::gewaehlteDatei() const {
+    const auto gewaehlt = List1->selectedItems();
+    return gewaehlt.isEmpty() ? QString() : gewaehlt.first()->data(dateiRolle).toString();
+}
+
+QString Form5::pfad(const QString& datei) const {
+    return haupt.programmOrdner() + datei;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class Hauptfenster;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// The records window: the levels that have a record file, the record of the selected
+// one, and deleting one record or all of them. Modeless; it deletes itself when closed.
+class Form5 : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Form5(Hauptfenster& haupt, QWidget* parent = nullptr);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Form_Load();
+    void List1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Form_QueryUnload();
+
+    QStringList rekordDateien() const;
+    void listeFuellen();
+    void werteLeeren();
+    QString gewaehlteDatei() const; // the real file name; empty when none is selected
+    QString pfad(const QString& datei) const;
+
+    Hauptfenster& haupt;
+    QLabel* Label3;
+    QListWidget* List1;
+    QLabel* Label1;
+    QLabel* Label5;
+    QLabel* Label2;
+    QLabel* Label4;
+    QPushButton* Command3;
+    QPushButton* Command1;
+    QPushButton* Command2;
+};

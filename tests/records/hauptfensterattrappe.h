@@ -1,0 +1,91 @@
+#pragma once
+
+// Shared by the window tests: a main window that records what the secondary windows
+// ask of it, over a temporary program folder, and the message boxes they show.
+
+#include "mainwindow/hauptfenster.h"
+#include "mainwindow/konfiguration.h"
+#include "mainwindow/meldung.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+#include <vector>
+
+class HauptfensterAttrappe final : public Hauptfenster {
+  public:
+    QString programmOrdner() const override { return ordner.path() + u'/'; }
+    Einstellungen& einstellungen() override { return werte; }
+    bool grafiksetLaden(const QString& name) override {
+        geladeneSets << name;
+        return ladenGelingt;
+    }
+    void brettFokussieren() override { ++fokusAnsBrett; }
+    void neuZeichnen() override { ++neuZeichnenAngefordert; }
+    void aktivieren() override {}
+    void seiteOeffnen(const QString&) override {}
+
+    void anlegen(const QString& name, const QByteArray& bytes) const {
+        QFile datei(programmOrdner() + name);
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        QCOMPARE(datei.write(bytes), bytes.size());
+    }
+
+    QByteArray inhalt(const QString& name) const {
+        QFile datei(programmOrdner() + name);
+        return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+    }
+
+    QStringList dateien(const QString& muster) const {
+        return QDir(programmOrdner(), muster, QDir::Name | QDir::IgnoreCase, QDir::Files)
+            .entryList();
+    }
+
+    QTemporaryDir ordner;
+    Einstellungen werte;
+    bool ladenGelingt = true;
+    QStringList geladeneSets;
+    int fokusAnsBrett = 0;
+    int neuZeichnenAngefordert = 0;
+};
+
+struct Meldung {
+    QMessageBox::Icon symbol;
+    QString titel;
+    QString text;
+    QMessageBox::StandardButtons knoepfe;
+};
+
+struct Frage {
+    QString titel;
+    QString frage;
+};
+
+// Answers every message box with `antwort` and every text input with `eingabe`, and
+// keeps what was shown.
+class Dialogzeuge {
+  public:
+    explicit Dialogzeuge(QMessageBox::StandardButton antwort = QMessageBox::Ok,
+                         std::optional<QString> eingabe = std::nullopt)
+        : ersatz(
+              [this, antwort](QWidget*, QMessageBox::Icon symbol, const QString& titel,
+                              const QString& text, QMessageBox::StandardButtons knoepfe) {
+                  meldungen.push_back({symbol, titel, text, knoepfe});
+                  return antwort;
+              },
+              [this, eingabe](QWidget*, const QString& titel, const QString& frage) {
+                  fragen.push_back({titel, frage});
+                  return eingabe;
+              }) {}
+
+    std::vector<Meldung> meldungen;
+    std::vector<Frage> fragen;
+
+  private:
+    meldung::Ersatz ersatz;
+};
