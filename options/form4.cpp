@@ -1,0 +1,133 @@
+#include "form4.h"
+
+#include "mainwindow/hauptfenster.h"
+#include "mainwindow/konfiguration.h"
+#include "mainwindow/meldung.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Layout positions are twips, 15 to a pixel.
+constexpr int px(int twips) {
+    return twips / 15;
+}
+
+template <typename Steuerelement>
+Steuerelement* anlegen(QWidget* fenster, const QString& name, int links, int oben, int breite,
+                       int hoehe) {
+    auto* element = new Steuerelement(fenster);
+    element->setObjectName(name);
+    element->setGeometry(px(links), px(oben), px(breite), px(hoehe));
+    return element;
+}
+
+} // namespace
+
+Form4::Form4(Hauptfenster& haupt, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), haupt(haupt),
+      Command1(anlegen<QPushButton>(this, u"Command1"_s, 2280, 2280, 1935, 495)),
+      Command2(anlegen<QPushButton>(this, u"Command2"_s, 2280, 2880, 1935, 495)),
+      Label1(anlegen<QLabel>(this, u"Label1"_s, 120, 120, 855, 255)),
+      Combo1(anlegen<QComboBox>(this, u"Combo1"_s, 120, 360, 4095, 315)),
+      Check1(anlegen<QCheckBox>(this, u"Check1"_s, 120, 840, 975, 255)),
+      Check2(anlegen<QCheckBox>(this, u"Check2"_s, 2280, 840, 1935, 255)),
+      Label2(anlegen<QLabel>(this, u"Label2"_s, 360, 1200, 1695, 255)),
+      Image1(anlegen<QLabel>(this, u"Image1"_s, 360, 1560, 1440, 1800)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Lagerix 2000 - Optionen"_s);
+    setFixedSize(px(4305), px(3495));
+    Command1->setText(u"Ok"_s);
+    Command2->setText(u"Abbrechen"_s);
+    Label1->setText(u"Grafikset:"_s);
+    Check1->setText(u"Sound"_s);
+    Check2->setText(u"Gewinn-Animation"_s);
+    Label2->setText(u"Grafikset-Vorschau:"_s);
+
+    connect(Combo1, &QComboBox::activated, this, &Form4::Combo1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    Form_Load();
+}
+
+void Form4::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+}
+
+// The list shows every set of the folder as it is now, none of them chosen: the window
+// does not tell which set is in use.
+void Form4::Form_Load() {
+    move(screen()->geometry().center() - rect().center());
+    Combo1->addItems(
+        QDir(haupt.programmOrdner(), u"*.gif"_s, QDir::Name | QDir::IgnoreCase, QDir::Files)
+            .entryList());
+    Combo1->setCurrentIndex(-1);
+    Check2->setChecked(haupt.einstellungen().animationAn);
+    Check1->setChecked(haupt.einstellungen().soundAn);
+    Command1->setFocus();
+}
+
+void Form4::Combo1_Click() {
+    if (Combo1->currentIndex() < 0)
+        return;
+    QPixmap bild;
+    if (!bild.load(pfad(Combo1->currentText()))) {
+        meldung::zeigen(
+            this, QMessageBox::Warning, meldung::programmTitel,
+            u"Die Datei „%1“ ist kein lesbares Bild. Die Vorschau bleibt unverändert."_s.arg(
+                Combo1->currentText()));
+        return;
+    }
+    Image1->setPixmap(bild.scaled(Image1->size()));
+}
+
+void Form4::Command1_Click() {
+    grafiksetUebernehmen();
+    haupt.einstellungen().soundAn = Check1->isChecked();
+    haupt.einstellungen().animationAn = Check2->isChecked();
+    konfigurationSpeichern();
+    close();
+}
+
+void Form4::Command2_Click() {
+    close();
+}
+
+// Whichever way the window closes, the board gets the keys back and is drawn anew.
+void Form4::Form_QueryUnload() {
+    haupt.neuZeichnen();
+    haupt.brettFokussieren();
+}
+
+// A set that cannot be loaded leaves the game with the sheet it has, so the name in
+// force must stay with it.
+void Form4::grafiksetUebernehmen() {
+    if (Combo1->currentIndex() < 0)
+        return;
+    const QString name = Combo1->currentText();
+    if (haupt.grafiksetLaden(name))
+        haupt.einstellungen().grafikset = name.toStdString();
+}
+
+// The settings stay applied for this run even when the file cannot be written.
+void Form4::konfigurationSpeichern() {
+    const auto fehler = konfigurationSchreiben(
+        pfad(QString::fromLatin1(konfigurationsDatei)).toStdString(), haupt.einstellungen());
+    if (fehler)
+        meldung::zeigen(this, QMessageBox::Warning, meldung::programmTitel,
+                        QString::fromStdString(*fehler));
+}
+
+QString Form4::pfad(const QString& datei) const {
+    return haupt.programmOrdner() + datei;
+}
