@@ -106,6 +106,7 @@ class RekordeTest : public QObject {
         QTest::newRow("keine Zahl") << "abc\r\nAnna\r\n"_ba << u"abc"_s << u"Anna"_s;
         QTest::newRow("Zahlform mit Leerzeichen")
             << " 57 \r\nAnna\r\n"_ba << u" 57 "_s << u"Anna"_s;
+        QTest::newRow("nur LF") << "12\nAnna\n"_ba << u"12"_s << u"Anna"_s;
         QTest::newRow("Umlaute") << "12\r\nJ\xf6rg M\xfc\xdfig\r\n"_ba << u"12"_s
                                  << u"Jörg Müßig"_s;
         QTest::newRow("Markup bleibt Text")
