@@ -1,1 +1,131 @@
+// Timings of the core on a full 23 by 18 level: a key press, a level start, setting
+// and recalling a bookmark.
+
+#include "game/brett.h"
+#include "game/levelstart.h"
+#include "game/textdatei.h"
+#include "game/zeichenflaeche.h"
+#include "game/zug.h"
+#include "mainwindow/lesezeichen.h"
+
 #include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+class OhneBild : public Zeichenflaeche {
+  public:
+    void copypic(const std::string& bild, int positionx, int positiony) override {
+        benchmark::DoNotOptimize(bild.data());
+        benchmark::DoNotOptimize(positionx + positiony);
+    }
+    void explosionStarten(int, int) override {}
+};
+
+// Every cell holds something: walls round the edge, a free corridor in row 1 for the
+// figure, and boxes, storage places, placed boxes and TNT boxes everywhere else.
+std::vector<std::string> vollesLevel() {
+    std::vector<std::string> zeilen{"fMessung", "25", "25"};
+    const char* arten[] = {"kiste", "stell", "gestellt", "tnt", "tntgestellt", "mauer"};
+    for (int r = 0; r < Brett::zeilen; ++r) {
+        for (int c = 0; c < Brett::spalten; ++c) {
+            if (r == 1 && c > 0 && c < Brett::spalten - 1)
+                continue;
+            const bool kante =
+                r == 0 || c == 0 || r == Brett::zeilen - 1 || c == Brett::spalten - 1;
+            zeilen.insert(zeilen.end(), {kante ? "mauer" : arten[(r * 7 + c) % 6],
+                                         std::to_string(25 * c), std::to_string(25 * r)});
+        }
+    }
+    return zeilen;
+}
+
+// A program folder holding the full level, removed at the end of the run.
+class Ordner {
+  public:
+    Ordner() {
+        std::string vorlage =
+            (std::filesystem::temp_directory_path() / "lagerix-messung-XXXXXX").string();
+        if (!::mkdtemp(vorlage.data()))
+            throw std::runtime_error("kein Messordner");
+        pfad = vorlage + "/";
+        if (textSchreiben(pfad + "voll.lev", vollesLevel()))
+            throw std::runtime_error("Messlevel nicht geschrieben");
+    }
+    ~Ordner() { std::filesystem::remove_all(pfad); }
+    Ordner(const Ordner&) = delete;
+    Ordner& operator=(const Ordner&) = delete;
+
+    std::string pfad;
+};
+
+Ordner& messordner() {
+    static Ordner ordner;
+    return ordner;
+}
+
+std::unique_ptr<Brett> gestartetesBrett(OhneBild& flaeche) {
+    auto brett = std::make_unique<Brett>();
+    brett->randAnlegen();
+    const auto ergebnis =
+        levelStarten(*brett, messordner().pfad, "voll.lev", flaeche, Startart::neu);
+    if (!ergebnis.ok)
+        throw std::runtime_error(ergebnis.fehler);
+    return brett;
+}
+
+void tastendruck(benchmark::State& state) {
+    OhneBild flaeche;
+    auto brett = gestartetesBrett(flaeche);
+    int taste = tasteRechts;
+    for (auto _ : state) {
+        // Walks the corridor end to end and back; every press is a move.
+        if (!tasteVerarbeiten(*brett, taste, flaeche)) {
+            taste = taste == tasteRechts ? tasteLinks : tasteRechts;
+            tasteVerarbeiten(*brett, taste, flaeche);
+        }
+    }
+    state.counters["belegt"] = brett->belegt;
+}
+BENCHMARK(tastendruck);
+
+void levelstart(benchmark::State& state) {
+    OhneBild flaeche;
+    auto brett = gestartetesBrett(flaeche);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            levelStarten(*brett, messordner().pfad, "voll.lev", flaeche, Startart::neu).ok);
+}
+BENCHMARK(levelstart)->Unit(benchmark::kMicrosecond);
+
+void lesezeichenSetzenMessen(benchmark::State& state) {
+    OhneBild flaeche;
+    auto brett = gestartetesBrett(flaeche);
+    const std::string datei = messordner().pfad + lesezeichenDatei(1);
+    for (auto _ : state) {
+        if (lesezeichenSetzen(*brett, datei))
+            state.SkipWithError("Lesezeichen nicht geschrieben");
+    }
+}
+BENCHMARK(lesezeichenSetzenMessen)->Name("lesezeichenSetzen")->Unit(benchmark::kMicrosecond);
+
+void lesezeichenAbrufenMessen(benchmark::State& state) {
+    OhneBild flaeche;
+    auto brett = gestartetesBrett(flaeche);
+    const std::string datei = messordner().pfad + lesezeichenDatei(2);
+    if (lesezeichenSetzen(*brett, datei))
+        state.SkipWithError("Lesezeichen nicht geschrieben");
+    for (auto _ : state) {
+        if (!lesezeichenAbrufen(*brett, datei))
+            state.SkipWithError("Lesezeichen nicht gelesen");
+    }
+}
+BENCHMARK(lesezeichenAbrufenMessen)->Name("lesezeichenAbrufen")->Unit(benchmark::kMicrosecond);
+
+} // namespace
