@@ -34,7 +34,7 @@ class Levelstart : public Ordnertest {
     Aufzeichnung flaeche;
 };
 
-TEST_F(Levelstart, liestDasBeispielDerEditorDokumentation) {
+TEST_F(Levelstart, liestEinBeispiellevelVollstaendig) {
     levelSchreiben("beispiel.lev", {"fxyz", "50", "25", "mauer", "0", "0", "kiste", "75", "25",
                                     "stell", "100", "25", "gestellt", "125", "25"});
     const auto ergebnis = starten(*brett, "beispiel.lev", flaeche);
