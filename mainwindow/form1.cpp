@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "../about/form3.h"
 #include "../game/abschluss.h"
 #include "../game/kachelsatz.h"
 #include "../game/levelstart.h"
@@ -7,6 +8,10 @@
 #include "../game/zeichenflaeche.h"
 #include "../game/zeichnen.h"
 #include "../game/zug.h"
+#include "../help/form2.h"
+#include "../options/form4.h"
+#include "../records/form5.h"
+#include "../records/rekordschreiber.h"
 #include "brettbild.h"
 #include "gewinnanimation.h"
 #include "klickbild.h"
@@ -147,8 +152,13 @@ void Form1::steuerelementeAnlegen() {
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
-    connect(findChild<QPushButton*>(QStringLiteral("Command6")), &QPushButton::clicked, this,
-            &Form1::Command6_Click);
+    const auto verbinden = [this](const char* name, void (Form1::*handler)()) {
+        connect(findChild<QPushButton*>(QLatin1String(name)), &QPushButton::clicked, this, handler);
+    };
+    verbinden("Command5", &Form1::Command5_Click);
+    verbinden("Command6", &Form1::Command6_Click);
+    verbinden("Command7", &Form1::Command7_Click);
+    verbinden("Command8", &Form1::Command8_Click);
 
     auto* Image3 = new Klickbild(this);
     Image3->setObjectName(QStringLiteral("Image3"));
@@ -156,8 +166,7 @@ void Form1::steuerelementeAnlegen() {
     Image3->setToolTip(QStringLiteral("Zur Vestrum Homepage"));
     Image3->setGeometry(twips(7320, 75, 1155, 360));
     Image3->setCursor(Qt::PointingHandCursor);
-    connect(Image3, &Klickbild::geklickt, this,
-            [this] { seiteOeffnen(QStringLiteral("vestrum.htm")); });
+    connect(Image3, &Klickbild::geklickt, this, &Form1::Image3_Click);
 
     bildBrett = new Brettbild(this);
     bildBrett->setObjectName(QStringLiteral("Picture2"));
@@ -468,7 +477,35 @@ void Form1::lesezeichenAbrufen(int nummer) {
     levellisteAusblenden();
 }
 
-// --- the level editor ---
+// --- the secondary windows and the outside launches ---
+
+template <typename Fenster> void Form1::fensterZeigen(QPointer<Fenster>& fenster) {
+    if (!fenster)
+        fenster = new Fenster(*this, this);
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
+}
+
+void Form1::Command5_Click() {
+    fensterZeigen(rekorde);
+}
+
+void Form1::Command7_Click() {
+    fensterZeigen(optionen);
+}
+
+void Form1::Command8_Click() {
+    fensterZeigen(info);
+}
+
+void Form1::hilfeZeigen() {
+    fensterZeigen(hilfe);
+}
+
+void Form1::Image3_Click() {
+    seiteOeffnen(QStringLiteral("vestrum.htm"));
+}
 
 void Form1::Command6_Click() {
     const QString editor = ordner + QStringLiteral("lagerix-editor");
@@ -492,6 +529,10 @@ bool Form1::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() != QEvent::KeyPress)
         return QWidget::eventFilter(objekt, ereignis);
     const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if (taste->key() == Qt::Key_F1) {
+        hilfeZeigen();
+        return true;
+    }
     const bool eingabe = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
     if (eingabe) {
         // ENTER presses the focused button, else "Ok" while the list is open.
@@ -541,6 +582,7 @@ void Form1::Timer3_Timer() {
     if (!abschlussPruefen(*spiel))
         return;
     gewinnAnkuendigen();
+    neuenRekordAnbieten(this, zuQt(spiel->levelDatei), spiel->schritte);
     bildBrett->leeren();
     levellisteEinblenden();
     naechstesLevelWaehlen();

@@ -13,6 +13,10 @@
 #include <memory>
 
 class Brettbild;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -42,8 +46,13 @@ class Form1 : public QWidget, public Hauptfenster {
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void Command5_Click();
     void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
     void Command9_Click();
+    void Image3_Click();
+    void hilfeZeigen();
     void File2_DblClick();
     void Picture2_KeyDown(int keyCode, int shift);
     void Form_KeyDown(int keyCode, int shift);
@@ -92,6 +101,7 @@ class Form1 : public QWidget, public Hauptfenster {
     void grafiksetBeimStartLaden();
     void explosionsBildZeigen(int bild);
     void meldungZeigen(const QString& text);
+    template <typename Fenster> void fensterZeigen(QPointer<Fenster>& fenster);
 
     QString ordner;
     Aussenwelt aussenwelt;
@@ -112,6 +122,12 @@ class Form1 : public QWidget, public Hauptfenster {
     QLabel* Label6 = nullptr;
     QLabel* Autor = nullptr;
     QMenu* lesezeichenMenue = nullptr;
+
+    // Each secondary window exists at most once; it deletes itself when closed.
+    QPointer<Form2> hilfe;
+    QPointer<Form3> info;
+    QPointer<Form4> optionen;
+    QPointer<Form5> rekorde;
 
     QTimer timer1;
     QTimer timer2;

@@ -27,7 +27,8 @@ QMessageBox::StandardButton zeigen(QWidget* eltern, QMessageBox::Icon symbol, co
 
 std::optional<QString> erfragen(QWidget* eltern, const QString& titel, const QString& frage);
 
-// For tests: replaces the real dialogs until the returned guard is destroyed.
+// For tests: replaces the real dialogs while it lives; without `eingabe` every
+// question is cancelled.
 class Ersatz {
   public:
     explicit Ersatz(Kasten kasten, Eingabe eingabe = {});

@@ -479,6 +479,99 @@ class Form1Test : public QObject {
         QCOMPARE(aufnahme.programme, QStringList{ordner->pfad("lagerix-editor")});
         QCOMPARE(aufnahme.meldungen.size(), 1);
     }
+
+    void eachSecondaryWindowExistsOnceAndComesToTheFront_data() {
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QString>("titel");
+        QTest::newRow("Rekorde") << "Command5"
+                                 << "Lagerix 2000 - Rekorde";
+        QTest::newRow("Optionen") << "Command7"
+                                  << "Lagerix 2000 - Optionen";
+        QTest::newRow("Info / Hilfe") << "Command8"
+                                      << "Über Lagerix 2000";
+        QTest::newRow("F1") << ""
+                            << "Hilfe zu Lagerix 2000";
+    }
+    void eachSecondaryWindowExistsOnceAndComesToTheFront() {
+        QFETCH(QString, knopf);
+        QFETCH(QString, titel);
+        Form1& f = starten();
+        levelWaehlen(f, QStringLiteral("b-sprengen.lev"));
+        const auto fenster = [&] {
+            QList<QWidget*> gefunden;
+            for (auto* w : f.findChildren<QWidget*>())
+                if (w->isWindow() && w->windowTitle() == titel && w->isVisible())
+                    gefunden << w;
+            return gefunden;
+        };
+        for (int mal = 0; mal < 2; ++mal) {
+            if (knopf.isEmpty())
+                QTest::keyClick(&f.Picture2(), Qt::Key_F1);
+            else
+                f.findChild<QPushButton*>(knopf)->click();
+        }
+        QCOMPARE(fenster().size(), 1);
+        QCOMPARE(f.brett().schritte, 0);
+        fenster().first()->close();
+        QTest::qWait(5);
+        QVERIFY(fenster().isEmpty());
+        QVERIFY(f.Timer2().isActive() || f.Picture2().bild() != QImage());
+    }
+
+    void pagesOpenOnlyWithTheHomePagePresent_data() {
+        QTest::addColumn<QStringList>("dateien");
+        QTest::addColumn<QString>("seite");
+        QTest::addColumn<QStringList>("geoeffnet");
+        QTest::addColumn<int>("meldungen");
+        QTest::newRow("Hilfe") << QStringList{"vestrum.htm", "hilfe.htm"} << "hilfe.htm"
+                               << QStringList{"hilfe.htm"} << 0;
+        QTest::newRow("Logo") << QStringList{"vestrum.htm"} << "" << QStringList{"vestrum.htm"}
+                              << 0;
+        QTest::newRow("ohne vestrum.htm")
+            << QStringList{"hilfe.htm"} << "hilfe.htm" << QStringList{} << 1;
+        QTest::newRow("ohne die Seite")
+            << QStringList{"vestrum.htm"} << "hilfe.htm" << QStringList{} << 1;
+    }
+    void pagesOpenOnlyWithTheHomePagePresent() {
+        QFETCH(QStringList, dateien);
+        QFETCH(QString, seite);
+        QFETCH(QStringList, geoeffnet);
+        QFETCH(int, meldungen);
+        for (const QString& datei : dateien)
+            ordner->schreiben(datei, "<html></html>");
+        Form1& f = starten();
+        if (seite.isEmpty())
+            f.Image3_Click();
+        else
+            f.seiteOeffnen(seite);
+        for (QString& name : geoeffnet)
+            name = ordner->pfad(name);
+        QCOMPARE(aufnahme.seiten, geoeffnet);
+        QCOMPARE(aufnahme.meldungen.size(), meldungen);
+    }
+
+    void aSolvedLevelWithFewerStepsAsksForTheRecordHolder() {
+        ordner->schreiben(QStringLiteral("lagerix.cfg"), "animation_aus\r\n");
+        Form1& f = starten();
+        QStringList fragen;
+        meldung::Ersatz antworten(
+            [](QWidget*, QMessageBox::Icon, const QString&, const QString&,
+               QMessageBox::StandardButtons) { return QMessageBox::Ok; },
+            [&](QWidget*, const QString& titel, const QString&) -> std::optional<QString> {
+                fragen << titel;
+                return QStringLiteral("Jörg");
+            });
+        for (int runde = 0; runde < 2; ++runde) {
+            levelWaehlen(f, QStringLiteral("a-eins.lev"));
+            f.Picture2_KeyDown(39, 0);
+            f.Timer3_Timer();
+        }
+        // The second solution only ties the record: nobody is asked again.
+        QCOMPARE(fragen, QStringList{QStringLiteral("Neuer Rekord!")});
+        QFile datei(ordner->pfad("a-eins.sco"));
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        QCOMPARE(datei.readAll(), QByteArray("1\r\nJ\xf6rg\r\n"));
+    }
 };
 
 QTEST_MAIN(Form1Test)
