@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "mainwindow/entwurf.h"
 #include "mainwindow/hauptfenster.h"
 #include "verweis.h"
 
@@ -11,20 +12,8 @@
 
 namespace {
 
-// The layout is measured in twips; 15 twips make one pixel.
-QRect ausTwips(int links, int oben, int breite, int hoehe) {
-    return {links / 15, oben / 15, breite / 15, hoehe / 15};
-}
-
 // The buttons end at 5775; below them a margin as wide as the one at their left.
 constexpr int fensterHoehe = 5895;
-
-template <typename Steuerelement>
-Steuerelement* platzieren(Steuerelement* element, const QString& name, QRect lage) {
-    element->setObjectName(name);
-    element->setGeometry(lage);
-    return element;
-}
 
 template <typename Beschriftung = QLabel>
 Beschriftung* beschriftung(QWidget* fenster, const QString& name, const QString& text, QRect lage) {
@@ -65,52 +54,52 @@ void texteGanzZeigen(QWidget* fenster) {
 Form3::Form3(Hauptfenster& haupt, QWidget* parent) : QWidget(parent, Qt::Window), haupt(haupt) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Über Lagerix 2000"));
-    setFixedSize(ausTwips(0, 0, 5070, fensterHoehe).size());
+    setFixedSize(twips(0, 0, 5070, fensterHoehe).size());
     // The layout was drawn for a small system font; sized in pixels like the layout.
     QFont klein = font();
     klein.setPixelSize(10);
     setFont(klein);
 
     bild(this, QStringLiteral("Image1"), QStringLiteral(":/bilder/logo-gross.png"),
-         ausTwips(1440, 0, 2475, 780));
-    auto* Line1 = platzieren(new QFrame(this), QStringLiteral("Line1"), ausTwips(0, 840, 5040, 30));
+         twips(1440, 0, 2475, 780));
+    auto* Line1 = platzieren(new QFrame(this), QStringLiteral("Line1"), twips(0, 840, 5040, 30));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
     bild(this, QStringLiteral("Image2"), QStringLiteral(":/bilder/lagerix.png"),
-         ausTwips(600, 960, 600, 600))
+         twips(600, 960, 600, 600))
         ->setScaledContents(true);
 
     schriftzug(beschriftung(this, QStringLiteral("Label2"), QStringLiteral("Lagerix"),
-                            ausTwips(1440, 960, 1575, 375)),
+                            twips(1440, 960, 1575, 375)),
                true);
     schriftzug(beschriftung(this, QStringLiteral("Label3"), QStringLiteral("2000"),
-                            ausTwips(3000, 960, 1575, 375)),
+                            twips(3000, 960, 1575, 375)),
                false);
     beschriftung(this, QStringLiteral("Label5"),
                  QStringLiteral("Version 3.0 (\"2000\")  Vestrum, Februar 2000"),
-                 ausTwips(960, 1680, 3135, 255));
+                 twips(960, 1680, 3135, 255));
 
     auto* Label4 = beschriftung(this, QStringLiteral("Label4"), QStringLiteral("Kontakt:"),
-                                ausTwips(120, 3840, 735, 255));
+                                twips(120, 3840, 735, 255));
     QFont ueberschrift = Label4->font();
     ueberschrift.setBold(true);
     ueberschrift.setUnderline(true);
     Label4->setFont(ueberschrift);
     beschriftung(this, QStringLiteral("Label10"), QStringLiteral("E-Mail:"),
-                 ausTwips(120, 4080, 615, 255));
+                 twips(120, 4080, 615, 255));
     beschriftung(this, QStringLiteral("Label9"), QStringLiteral("post@vestrum.example"),
-                 ausTwips(1080, 4080, 2895, 255));
+                 twips(1080, 4080, 2895, 255));
     beschriftung(this, QStringLiteral("Label11"), QStringLiteral("Internet:"),
-                 ausTwips(120, 4320, 855, 255));
+                 twips(120, 4320, 855, 255));
     auto* Label1 = beschriftung<Verweis>(this, QStringLiteral("Label1"),
                                          QStringLiteral("Vestrum Homepage (www.vestrum.example)"),
-                                         ausTwips(1080, 4320, 3015, 255));
+                                         twips(1080, 4320, 3015, 255));
     texteGanzZeigen(this);
 
     auto* Command1 = platzieren(new QPushButton(QStringLiteral("Ok"), this),
-                                QStringLiteral("Command1"), ausTwips(120, 5280, 2295, 495));
+                                QStringLiteral("Command1"), twips(120, 5280, 2295, 495));
     auto* Command2 = platzieren(new QPushButton(QStringLiteral("Hilfe zum Spiel"), this),
-                                QStringLiteral("Command2"), ausTwips(2520, 5280, 2415, 495));
+                                QStringLiteral("Command2"), twips(2520, 5280, 2415, 495));
 
     connect(Label1, &Verweis::geklickt, this, &Form3::Label1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
@@ -119,9 +108,7 @@ Form3::Form3(Hauptfenster& haupt, QWidget* parent) : QWidget(parent, Qt::Window)
 }
 
 void Form3::Form_Load() {
-    const QRect bildschirm = screen()->geometry();
-    move(bildschirm.x() + (bildschirm.width() - width()) / 2,
-         bildschirm.y() + (bildschirm.height() - height()) / 2);
+    zentrieren(*this);
 }
 
 void Form3::Command1_Click() {

@@ -1,8 +1,6 @@
 #include "verweis.h"
 
-#include <QMouseEvent>
-
-Verweis::Verweis(const QString& text, QWidget* parent) : QLabel(text, parent) {
+Verweis::Verweis(const QString& text, QWidget* parent) : Klickfeld(text, parent) {
     QFont schrift = font();
     schrift.setUnderline(true);
     setFont(schrift);
@@ -10,10 +8,4 @@ Verweis::Verweis(const QString& text, QWidget* parent) : QLabel(text, parent) {
     farben.setColor(QPalette::WindowText, Qt::blue);
     setPalette(farben);
     setCursor(Qt::PointingHandCursor);
-}
-
-void Verweis::mouseReleaseEvent(QMouseEvent* ereignis) {
-    if (ereignis->button() == Qt::LeftButton && rect().contains(ereignis->position().toPoint()))
-        Q_EMIT geklickt();
-    QLabel::mouseReleaseEvent(ereignis);
 }

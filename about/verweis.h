@@ -1,18 +1,11 @@
 #pragma once
 
-#include <QLabel>
+#include "mainwindow/klickfeld.h"
 
-// A label that reads as a link: blue, underlined, a pointing hand over it, and a click
-// (press and release on it with the left button) reported as geklickt.
-class Verweis : public QLabel {
+// A label that reads as a link: blue, underlined, a pointing hand over it.
+class Verweis : public Klickfeld {
     Q_OBJECT
 
   public:
     Verweis(const QString& text, QWidget* parent);
-
-  Q_SIGNALS:
-    void geklickt();
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* ereignis) override;
 };

@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "hilfethemen.h"
+#include "mainwindow/entwurf.h"
 #include "mainwindow/hauptfenster.h"
 
 #include <QCloseEvent>
@@ -11,11 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-// The layout is measured in twips; 15 twips make one pixel.
-QRect ausTwips(int links, int oben, int breite, int hoehe) {
-    return {links / 15, oben / 15, breite / 15, hoehe / 15};
-}
 
 QLabel* beschriftung(QWidget* fenster, const QString& name, const QString& text, QRect lage) {
     auto* label = new QLabel(text, fenster);
@@ -30,10 +26,10 @@ QLabel* beschriftung(QWidget* fenster, const QString& name, const QString& text,
 Form2::Form2(Hauptfenster& haupt, QWidget* parent)
     : QWidget(parent, Qt::Window), haupt(haupt), List1(new QListWidget(this)),
       Label2(beschriftung(this, QStringLiteral("Label2"), QStringLiteral("Hilfethema"),
-                          ausTwips(3000, 480, 2535, 255))),
+                          twips(3000, 480, 2535, 255))),
       Label1(beschriftung(this, QStringLiteral("Label1"),
                           QStringLiteral("Hilfetext -- Wählen Sie ein Thema"),
-                          ausTwips(3000, 840, 2415, 2895))) {
+                          twips(3000, 840, 2415, 2895))) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Hilfe zu Lagerix 2000"));
     // The layout was drawn for a small system font; the desktop's larger default would
@@ -42,14 +38,14 @@ Form2::Form2(Hauptfenster& haupt, QWidget* parent)
     QFont klein = font();
     klein.setPixelSize(10);
     setFont(klein);
-    setFixedSize(ausTwips(0, 0, 5580, 3795).size());
+    setFixedSize(twips(0, 0, 5580, 3795).size());
 
     beschriftung(this, QStringLiteral("Label3"),
                  QStringLiteral("Wählen Sie ein Thema aus der Liste aus"),
-                 ausTwips(120, 120, 5295, 255));
+                 twips(120, 120, 5295, 255));
 
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(ausTwips(120, 480, 2655, 3180));
+    List1->setGeometry(twips(120, 480, 2655, 3180));
 
     QFont fett = Label2->font();
     fett.setBold(true);
@@ -61,7 +57,7 @@ Form2::Form2(Hauptfenster& haupt, QWidget* parent)
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
-    Line1->setGeometry(ausTwips(2880, 720, 5640 - 2880, 30));
+    Line1->setGeometry(twips(2880, 720, 5640 - 2880, 30));
 
     // Selection, not the current row: a list view takes a current row when it gets the
     // focus, and the right side must keep its invitation until the player chooses.
@@ -70,9 +66,7 @@ Form2::Form2(Hauptfenster& haupt, QWidget* parent)
 }
 
 void Form2::Form_Load() {
-    const QRect bildschirm = screen()->geometry();
-    move(bildschirm.x() + (bildschirm.width() - width()) / 2,
-         bildschirm.y() + (bildschirm.height() - height()) / 2);
+    zentrieren(*this);
 
     QStringList titel;
     for (const Hilfethema& thema : hilfethemen())

@@ -13,8 +13,9 @@
 #include "../records/form5.h"
 #include "../records/rekordschreiber.h"
 #include "brettbild.h"
+#include "entwurf.h"
 #include "gewinnanimation.h"
-#include "klickbild.h"
+#include "klickfeld.h"
 #include "knopf.h"
 #include "lesezeichen.h"
 #include "linie.h"
@@ -34,11 +35,6 @@
 #include <QThread>
 
 namespace {
-
-// Positions of the design are in twips; 15 twips make one pixel.
-QRect twips(int links, int oben, int breite, int hoehe) {
-    return {links / 15, oben / 15, breite / 15, hoehe / 15};
-}
 
 constexpr const char* standardset = "standardset.gif";
 constexpr int blattBreite = 96;
@@ -160,13 +156,13 @@ void Form1::steuerelementeAnlegen() {
     verbinden("Command7", &Form1::Command7_Click);
     verbinden("Command8", &Form1::Command8_Click);
 
-    auto* Image3 = new Klickbild(this);
+    auto* Image3 = new Klickfeld(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setPixmap(QPixmap(QStringLiteral(":/bilder/logo.png")));
     Image3->setToolTip(QStringLiteral("Zur Vestrum Homepage"));
     Image3->setGeometry(twips(7320, 75, 1155, 360));
     Image3->setCursor(Qt::PointingHandCursor);
-    connect(Image3, &Klickbild::geklickt, this, &Form1::Image3_Click);
+    connect(Image3, &Klickfeld::geklickt, this, &Form1::Image3_Click);
 
     bildBrett = new Brettbild(this);
     bildBrett->setObjectName(QStringLiteral("Picture2"));

@@ -1,5 +1,6 @@
 #include "form4.h"
 
+#include "mainwindow/entwurf.h"
 #include "mainwindow/hauptfenster.h"
 #include "mainwindow/konfiguration.h"
 #include "mainwindow/meldung.h"
@@ -14,24 +15,6 @@
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Layout positions are twips, 15 to a pixel.
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
-template <typename Steuerelement>
-Steuerelement* anlegen(QWidget* fenster, const QString& name, int links, int oben, int breite,
-                       int hoehe) {
-    auto* element = new Steuerelement(fenster);
-    element->setObjectName(name);
-    element->setGeometry(px(links), px(oben), px(breite), px(hoehe));
-    return element;
-}
-
-} // namespace
 
 Form4::Form4(Hauptfenster& haupt, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), haupt(haupt),
@@ -67,7 +50,7 @@ void Form4::closeEvent(QCloseEvent* event) {
 // The list shows every set of the folder as it is now, none of them chosen: the window
 // does not tell which set is in use.
 void Form4::Form_Load() {
-    move(screen()->geometry().center() - rect().center());
+    zentrieren(*this);
     Combo1->addItems(
         QDir(haupt.programmOrdner(), u"*.gif"_s, QDir::Name | QDir::IgnoreCase, QDir::Files)
             .entryList());

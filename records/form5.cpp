@@ -2,6 +2,7 @@
 
 #include "rekord.h"
 
+#include "mainwindow/entwurf.h"
 #include "mainwindow/hauptfenster.h"
 #include "mainwindow/meldung.h"
 
@@ -17,23 +18,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Layout positions are twips, 15 to a pixel.
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
 // Each entry shows the level name and keeps the real file name, whose extension may
 // be written in any case, for reading and deleting.
 constexpr int dateiRolle = Qt::UserRole;
-
-template <typename Steuerelement>
-Steuerelement* anlegen(QWidget* fenster, const QString& name, int links, int oben, int breite,
-                       int hoehe) {
-    auto* element = new Steuerelement(fenster);
-    element->setObjectName(name);
-    element->setGeometry(px(links), px(oben), px(breite), px(hoehe));
-    return element;
-}
 
 QLabel* wertAnzeige(QWidget* fenster, const QString& name, int oben) {
     auto* anzeige = anlegen<QLabel>(fenster, name, 2280, oben, 2415, 375);
@@ -81,7 +68,7 @@ void Form5::closeEvent(QCloseEvent* event) {
 }
 
 void Form5::Form_Load() {
-    move(screen()->geometry().center() - rect().center());
+    zentrieren(*this);
     listeFuellen();
     List1->setFocus();
 }

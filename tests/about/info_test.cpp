@@ -1,6 +1,5 @@
 #include "about/form3.h"
-#include "mainwindow/hauptfenster.h"
-#include "mainwindow/konfiguration.h"
+#include "tests/hauptfensterattrappe.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -13,22 +12,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Records what the about window asks of the main window.
-class Hauptattrappe : public Hauptfenster {
-  public:
-    QStringList aufrufe;
-    Einstellungen werte;
-
-    QString programmOrdner() const override { return u"/tmp/lagerix/"_s; }
-    Einstellungen& einstellungen() override { return werte; }
-    bool grafiksetLaden(const QString&) override {
-        aufrufe.append(u"grafiksetLaden"_s);
-        return true;
-    }
-    void brettFokussieren() override { aufrufe.append(u"brettFokussieren"_s); }
-    void neuZeichnen() override { aufrufe.append(u"neuZeichnen"_s); }
-    void aktivieren() override { aufrufe.append(u"aktivieren"_s); }
-    void seiteOeffnen(const QString& seite) override { aufrufe.append(u"seiteOeffnen "_s + seite); }
-};
 
 } // namespace
 
@@ -36,7 +19,7 @@ class InfoTest : public QObject {
     Q_OBJECT
 
   private:
-    Hauptattrappe haupt;
+    HauptfensterAttrappe haupt;
     QPointer<Form3> fenster;
 
     template <typename Steuerelement> Steuerelement* element(const QString& name) const {

@@ -1,7 +1,6 @@
 #include "help/form2.h"
 #include "help/hilfethemen.h"
-#include "mainwindow/hauptfenster.h"
-#include "mainwindow/konfiguration.h"
+#include "tests/hauptfensterattrappe.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -17,24 +16,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Records what the help window asks of the main window.
-class Hauptattrappe : public Hauptfenster {
-  public:
-    QStringList aufrufe;
-    Einstellungen werte;
-
-    QString programmOrdner() const override { return QStringLiteral("/tmp/lagerix/"); }
-    Einstellungen& einstellungen() override { return werte; }
-    bool grafiksetLaden(const QString&) override {
-        aufrufe.append(QStringLiteral("grafiksetLaden"));
-        return true;
-    }
-    void brettFokussieren() override { aufrufe.append(QStringLiteral("brettFokussieren")); }
-    void neuZeichnen() override { aufrufe.append(QStringLiteral("neuZeichnen")); }
-    void aktivieren() override { aufrufe.append(QStringLiteral("aktivieren")); }
-    void seiteOeffnen(const QString& seite) override {
-        aufrufe.append(QStringLiteral("seiteOeffnen ") + seite);
-    }
-};
 
 // The topics as the player must see them, in list order, with the first and the last
 // words of each text.
@@ -78,7 +59,7 @@ class HilfeTest : public QObject {
     Q_OBJECT
 
   private:
-    Hauptattrappe haupt;
+    HauptfensterAttrappe haupt;
     QPointer<Form2> fenster;
 
     QListWidget* liste() const { return fenster->findChild<QListWidget*>(u"List1"_s); }

@@ -1,6 +1,6 @@
 #include "options/form4.h"
 
-#include "tests/records/hauptfensterattrappe.h"
+#include "tests/hauptfensterattrappe.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,8 +62,8 @@ class Form4Test : public QObject {
     void geschlossen() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(fenster.isNull());
-        QCOMPARE(haupt->fokusAnsBrett, 1);
-        QCOMPARE(haupt->neuZeichnenAngefordert, 1);
+        QCOMPARE(haupt->fokusAnsBrett(), 1);
+        QCOMPARE(haupt->neuZeichnenAngefordert(), 1);
     }
 
   private Q_SLOTS:
@@ -167,7 +167,7 @@ class Form4Test : public QObject {
         QCOMPARE(haupt->werte, (Einstellungen{animationNachher, soundNachher, "standardset.gif"}));
         QCOMPARE(haupt->inhalt(u"lagerix.cfg"_s), datei);
         // Without a chosen set the sheet in use is not touched.
-        QVERIFY(haupt->geladeneSets.isEmpty());
+        QVERIFY(haupt->geladeneSets().isEmpty());
         geschlossen();
     }
 
@@ -203,7 +203,7 @@ class Form4Test : public QObject {
             fenster->close();
 
         QCOMPARE(haupt->werte, vorher);
-        QVERIFY(haupt->geladeneSets.isEmpty());
+        QVERIFY(haupt->geladeneSets().isEmpty());
         QCOMPARE(haupt->inhalt(u"lagerix.cfg"_s), alteKonfiguration);
         geschlossen();
     }
@@ -216,11 +216,11 @@ class Form4Test : public QObject {
         QCOMPARE(Image1()->pixmap().size(), QSize(96, 120));
         QCOMPARE(vorschauFarbe(), QColor(0, 150, 0));
         // The preview alone does not change the game.
-        QVERIFY(haupt->geladeneSets.isEmpty());
+        QVERIFY(haupt->geladeneSets().isEmpty());
         Check1()->setChecked(false);
         Command1()->click();
 
-        QCOMPARE(haupt->geladeneSets, QStringList{u"Wald.GIF"_s});
+        QCOMPARE(haupt->geladeneSets(), QStringList{u"Wald.GIF"_s});
         QCOMPARE(haupt->werte, (Einstellungen{true, false, "Wald.GIF"}));
         QCOMPARE(haupt->inhalt(u"lagerix.cfg"_s), "animation_an\r\nsound_aus\r\nWald.GIF\r\n"_ba);
         geschlossen();
@@ -235,7 +235,7 @@ class Form4Test : public QObject {
         Check2()->setChecked(false);
         Command1()->click();
 
-        QCOMPARE(haupt->geladeneSets, QStringList{u"fremd.gif"_s});
+        QCOMPARE(haupt->geladeneSets(), QStringList{u"fremd.gif"_s});
         QCOMPARE(haupt->werte, (Einstellungen{false, true, "standardset.gif"}));
         QCOMPARE(haupt->inhalt(u"lagerix.cfg"_s),
                  "animation_aus\r\nsound_an\r\nstandardset.gif\r\n"_ba);

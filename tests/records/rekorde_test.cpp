@@ -1,7 +1,7 @@
 #include "records/form5.h"
 #include "records/rekordschreiber.h"
 
-#include "hauptfensterattrappe.h"
+#include "tests/hauptfensterattrappe.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -253,15 +253,15 @@ class RekordeTest : public QObject {
         QFETCH(bool, mitOk);
         rekorde({u"a.sco"_s});
         oeffnen();
-        QCOMPARE(haupt->fokusAnsBrett, 0);
+        QCOMPARE(haupt->fokusAnsBrett(), 0);
         if (mitOk)
             knopf(u"Command1"_s)->click();
         else
             fenster->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(fenster.isNull());
-        QVERIFY(haupt->fokusAnsBrett >= 1);
-        QCOMPARE(haupt->neuZeichnenAngefordert, 1);
+        QVERIFY(haupt->fokusAnsBrett() >= 1);
+        QCOMPARE(haupt->neuZeichnenAngefordert(), 1);
         QCOMPARE(haupt->dateien(u"*.sco"_s), QStringList{u"a.sco"_s});
     }
 

@@ -22,13 +22,27 @@ class HauptfensterAttrappe final : public Hauptfenster {
     QString programmOrdner() const override { return ordner.path() + u'/'; }
     Einstellungen& einstellungen() override { return werte; }
     bool grafiksetLaden(const QString& name) override {
-        geladeneSets << name;
+        aufrufe << QStringLiteral("grafiksetLaden ") + name;
         return ladenGelingt;
     }
-    void brettFokussieren() override { ++fokusAnsBrett; }
-    void neuZeichnen() override { ++neuZeichnenAngefordert; }
-    void aktivieren() override {}
-    void seiteOeffnen(const QString&) override {}
+    void brettFokussieren() override { aufrufe << QStringLiteral("brettFokussieren"); }
+    void neuZeichnen() override { aufrufe << QStringLiteral("neuZeichnen"); }
+    void aktivieren() override { aufrufe << QStringLiteral("aktivieren"); }
+    void seiteOeffnen(const QString& seite) override {
+        aufrufe << QStringLiteral("seiteOeffnen ") + seite;
+    }
+
+    qsizetype fokusAnsBrett() const { return aufrufe.count(QStringLiteral("brettFokussieren")); }
+    qsizetype neuZeichnenAngefordert() const {
+        return aufrufe.count(QStringLiteral("neuZeichnen"));
+    }
+    QStringList geladeneSets() const {
+        QStringList sets;
+        for (const QString& aufruf : aufrufe)
+            if (aufruf.startsWith(QStringLiteral("grafiksetLaden ")))
+                sets << aufruf.mid(15);
+        return sets;
+    }
 
     void anlegen(const QString& name, const QByteArray& bytes) const {
         QFile datei(programmOrdner() + name);
@@ -49,9 +63,7 @@ class HauptfensterAttrappe final : public Hauptfenster {
     QTemporaryDir ordner;
     Einstellungen werte;
     bool ladenGelingt = true;
-    QStringList geladeneSets;
-    int fokusAnsBrett = 0;
-    int neuZeichnenAngefordert = 0;
+    QStringList aufrufe; // what the window asked of the main window, in order
 };
 
 struct Meldung {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QRect>
+#include <QScreen>
+#include <QString>
+#include <QWidget>
+
+// The windows are laid out as designed: positions and sizes in twips, 15 to a pixel.
+
+constexpr int px(int twips) {
+    return twips / 15;
+}
+
+inline QRect twips(int links, int oben, int breite, int hoehe) {
+    return {px(links), px(oben), px(breite), px(hoehe)};
+}
+
+// Gives a control its design name (tests find it by that) and its place.
+template <typename Steuerelement>
+Steuerelement* platzieren(Steuerelement* element, const QString& name, QRect lage) {
+    element->setObjectName(name);
+    element->setGeometry(lage);
+    return element;
+}
+
+template <typename Steuerelement>
+Steuerelement* anlegen(QWidget* fenster, const QString& name, int links, int oben, int breite,
+                       int hoehe) {
+    return platzieren(new Steuerelement(fenster), name, twips(links, oben, breite, hoehe));
+}
+
+// Secondary windows open in the middle of the screen. The frame is not known before the
+// window is shown, so the inner size stands for the window's.
+inline void zentrieren(QWidget& fenster) {
+    const QRect bildschirm = fenster.screen()->geometry();
+    fenster.move(bildschirm.x() + (bildschirm.width() - fenster.width()) / 2,
+                 bildschirm.y() + (bildschirm.height() - fenster.height()) / 2);
+}
