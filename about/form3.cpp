@@ -55,10 +55,7 @@ Form3::Form3(Hauptfenster& haupt, QWidget* parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Über Lagerix 2000"));
     setFixedSize(twips(0, 0, 5070, fensterHoehe).size());
-    // The layout was drawn for a small system font; sized in pixels like the layout.
-    QFont klein = font();
-    klein.setPixelSize(10);
-    setFont(klein);
+    entwurfsSchrift(*this);
 
     bild(this, QStringLiteral("Image1"), QStringLiteral(":/bilder/logo-gross.png"),
          twips(1440, 0, 2475, 780));

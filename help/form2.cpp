@@ -32,12 +32,7 @@ Form2::Form2(Hauptfenster& haupt, QWidget* parent)
                           twips(3000, 840, 2415, 2895))) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Hilfe zu Lagerix 2000"));
-    // The layout was drawn for a small system font; the desktop's larger default would
-    // cut off the longest texts. Sized in pixels like the layout, so that a higher font
-    // DPI cannot cut them off either.
-    QFont klein = font();
-    klein.setPixelSize(10);
-    setFont(klein);
+    entwurfsSchrift(*this);
     setFixedSize(twips(0, 0, 5580, 3795).size());
 
     beschriftung(this, QStringLiteral("Label3"),

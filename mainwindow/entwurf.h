@@ -29,6 +29,15 @@ Steuerelement* anlegen(QWidget* fenster, const QString& name, int links, int obe
     return platzieren(new Steuerelement(fenster), name, twips(links, oben, breite, hoehe));
 }
 
+// The layout was drawn for a small system font; the desktop's larger default would cut
+// off the longer captions. Sized in pixels like the layout, so that a higher font DPI
+// cannot cut them off either.
+inline void entwurfsSchrift(QWidget& fenster) {
+    QFont klein = fenster.font();
+    klein.setPixelSize(10);
+    fenster.setFont(klein);
+}
+
 // Secondary windows open in the middle of the screen. The frame is not known before the
 // window is shown, so the inner size stands for the window's.
 inline void zentrieren(QWidget& fenster) {

@@ -94,11 +94,8 @@ Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
       flaeche(std::make_unique<Flaeche>(*this)) {
     setWindowTitle(meldung::programmTitel);
     setWindowIcon(QIcon(QStringLiteral(":/bilder/lagerix.png")));
-    setFixedSize(8490 / 15, 7395 / 15);
-    // The design's captions fit its controls at this size.
-    QFont schrift = font();
-    schrift.setPointSize(8);
-    setFont(schrift);
+    setFixedSize(twips(0, 0, 8490, 7395).size());
+    entwurfsSchrift(*this);
     steuerelementeAnlegen();
 
     timer1.setSingleShot(true);

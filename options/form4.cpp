@@ -29,6 +29,7 @@ Form4::Form4(Hauptfenster& haupt, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Lagerix 2000 - Optionen"_s);
     setFixedSize(px(4305), px(3495));
+    entwurfsSchrift(*this);
     Command1->setText(u"Ok"_s);
     Command2->setText(u"Abbrechen"_s);
     Label1->setText(u"Grafikset:"_s);

@@ -48,6 +48,7 @@ Form5::Form5(Hauptfenster& haupt, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Lagerix 2000 - Rekorde"_s);
     setFixedSize(px(4830), px(3090));
+    entwurfsSchrift(*this);
     Label3->setText(u"Level:"_s);
     Label1->setText(u"Rekord: (Schrittzahl)"_s);
     Label2->setText(u"Rekordhalter: (Name)"_s);
