@@ -419,7 +419,7 @@ void Form1::Command3_Click() {
 // --- level start ---
 
 void Form1::Command2_Click() {
-    levelStartenMit(static_cast<int>(Startart::neu));
+    levelStartenMit(Startart::neu);
 }
 
 void Form1::File2_DblClick() {
@@ -427,13 +427,12 @@ void Form1::File2_DblClick() {
 }
 
 void Form1::Command4_Click() {
-    levelStartenMit(static_cast<int>(Startart::neustart));
+    levelStartenMit(Startart::neustart);
 }
 
-void Form1::levelStartenMit(int startart) {
-    const Levelstart ergebnis =
-        levelStarten(*spiel, ordner.toStdString(), gewaehlteDatei().toStdString(), *flaeche,
-                     static_cast<Startart>(startart));
+void Form1::levelStartenMit(Startart startart) {
+    const Levelstart ergebnis = levelStarten(*spiel, ordner.toStdString(),
+                                             gewaehlteDatei().toStdString(), *flaeche, startart);
     if (!ergebnis.gestartet)
         return;
     notizZeigen(false);

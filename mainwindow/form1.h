@@ -2,6 +2,7 @@
 
 #include "../game/brett.h"
 #include "../game/explosion.h"
+#include "../game/levelstart.h"
 #include "aussenwelt.h"
 #include "hauptfenster.h"
 #include "konfiguration.h"
@@ -95,7 +96,7 @@ class Form1 : public QWidget, public Hauptfenster {
     void listeZeigen(bool sichtbar);
     void levellisteFuellen();
     QString gewaehlteDatei() const;
-    void levelStartenMit(int startart);
+    void levelStartenMit(Startart startart);
     void gewinnAnkuendigen();
     void naechstesLevelWaehlen();
     void grafiksetBeimStartLaden();
