@@ -3,8 +3,7 @@
 #include "brett.h"
 
 bool abschlussPruefen(Brett& brett) {
-    if (brett.kistenGesamt == 0 || brett.kistenAbgestellt != brett.kistenGesamt ||
-        brett.geschafft)
+    if (brett.kistenGesamt == 0 || brett.kistenAbgestellt != brett.kistenGesamt || brett.geschafft)
         return false;
     brett.brettGesperrt = true;
     brett.geschafft = true;

@@ -8,8 +8,8 @@
 struct Feldobjekt {
     std::int16_t x = 0;
     std::int16_t y = 0;
-    std::string art;              // kind word; empty for a free entry
-    std::int16_t partner = 0;     // companion entry of a box-on-storage-place pair
+    std::string art;          // kind word; empty for a free entry
+    std::int16_t partner = 0; // companion entry of a box-on-storage-place pair
 
     bool operator==(const Feldobjekt&) const = default;
 };
@@ -23,21 +23,21 @@ struct Fund {
 // The board of the level in play: a fixed table of placed objects, not a grid.
 // A position without an entry is floor; the highest index at a position wins.
 class Brett {
-public:
-    static constexpr int feldAnzahl = 1001;  // indices 0 to 1000
-    static constexpr int zelle = 24;         // pixels per cell
+  public:
+    static constexpr int feldAnzahl = 1001; // indices 0 to 1000
+    static constexpr int zelle = 24;        // pixels per cell
     static constexpr int spalten = 23;
     static constexpr int zeilen = 18;
-    static constexpr int abseits = -2000;    // free entries and the figure before a level
-    static constexpr int geparkt = 2000;     // x of an entry that has left play
+    static constexpr int abseits = -2000; // free entries and the figure before a level
+    static constexpr int geparkt = 2000;  // x of an entry that has left play
 
     std::array<Feldobjekt, feldAnzahl> felder{};
-    int belegt = 0;      // index of the last entry in use
-    int randAnzahl = 0;  // number of permanent border entries
+    int belegt = 0;     // index of the last entry in use
+    int randAnzahl = 0; // number of permanent border entries
 
     double spielerX = abseits;
     double spielerY = abseits;
-    std::int16_t aufStellplatz = 0;  // -1 while the figure stands on a storage place
+    std::int16_t aufStellplatz = 0; // -1 while the figure stands on a storage place
 
     int schritte = 0;
     std::int16_t kistenAbgestellt = 0;

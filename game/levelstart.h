@@ -6,15 +6,15 @@ class Brett;
 class Zeichenflaeche;
 
 enum class Startart {
-    neu,       // the level chosen in the list
-    neustart,  // "Level neu starten": the level last started, read again
+    neu,      // the level chosen in the list
+    neustart, // "Level neu starten": the level last started, read again
 };
 
 struct Levelstart {
-    bool gestartet = false;  // false when there was nothing to start
-    bool ok = false;         // the level was read completely
-    std::string autor;       // from the first line, once it was read
-    std::string fehler;      // German message naming the file and the line
+    bool gestartet = false; // false when there was nothing to start
+    bool ok = false;        // the level was read completely
+    std::string autor;      // from the first line, once it was read
+    std::string fehler;     // German message naming the file and the line
 };
 
 // Reads a level file into the board and draws what it reads.

@@ -166,8 +166,8 @@ std::optional<std::string> textSchreiben(const std::string& pfad,
     };
     if (fd < 0)
         return scheitern(errno);
-    const bool ok = ::fchmod(fd, neueRechte(pfad)) == 0 && allesSchreiben(fd, daten) &&
-                    ::fsync(fd) == 0;
+    const bool ok =
+        ::fchmod(fd, neueRechte(pfad)) == 0 && allesSchreiben(fd, daten) && ::fsync(fd) == 0;
     const int nummer = errno;
     if (::close(fd) != 0 || !ok) {
         ::unlink(vorlage.c_str());

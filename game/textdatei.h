@@ -8,7 +8,7 @@
 // The game's files are 8-bit text in Windows-1252. In memory every string is UTF-8.
 
 std::string ausWindows1252(std::string_view bytes);
-std::string nachWindows1252(std::string_view utf8);  // unmappable characters become '?'
+std::string nachWindows1252(std::string_view utf8); // unmappable characters become '?'
 
 // All lines of a file; CR LF and LF both end a line. None when it cannot be read.
 std::optional<std::vector<std::string>> textLesen(const std::string& pfad);

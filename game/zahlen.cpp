@@ -36,7 +36,7 @@ double zahlLesen(std::string_view zeile) {
         return negativ ? -std::numeric_limits<double>::infinity()
                        : std::numeric_limits<double>::infinity();
     }
-    return wert + 0.0;  // turns "-0" into 0
+    return wert + 0.0; // turns "-0" into 0
 }
 
 bool passtInInt16(double wert) {

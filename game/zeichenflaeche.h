@@ -5,7 +5,7 @@
 // Where the game core draws: the board picture in the window, a recorder in tests,
 // nothing at all in the headless checker. Positions are board pixels.
 class Zeichenflaeche {
-public:
+  public:
     virtual ~Zeichenflaeche() = default;
 
     // Copies the 24 by 24 tile named `bild` to the cell whose top left corner is given.

@@ -7,7 +7,9 @@
 
 namespace {
 
-int gerundet(double wert) { return static_cast<int>(std::nearbyint(wert)); }
+int gerundet(double wert) {
+    return static_cast<int>(std::nearbyint(wert));
+}
 
 } // namespace
 

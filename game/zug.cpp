@@ -37,8 +37,8 @@ struct Schiebbar {
     const char* paar;
     const char* kachel;
     const char* paarKachel;
-    bool sprengt;  // blasts a wall it is pushed against
-    bool zaehlt;   // counts as a placed box
+    bool sprengt; // blasts a wall it is pushed against
+    bool zaehlt;  // counts as a placed box
 };
 
 constexpr Schiebbar kiste{"box", "gestellt", "box", "box2", false, true};
@@ -72,10 +72,12 @@ void nachschlagen(const Brett& brett, Ziel& a, Ziel& b) {
     }
 }
 
-int gerundet(double wert) { return static_cast<int>(std::nearbyint(wert)); }
+int gerundet(double wert) {
+    return static_cast<int>(std::nearbyint(wert));
+}
 
 class Zug {
-public:
+  public:
     Zug(Brett& brett, Zeichenflaeche& flaeche, Ziel a, Ziel b)
         : brett(brett), flaeche(flaeche), a(std::move(a)), b(std::move(b)) {}
 
@@ -93,7 +95,7 @@ public:
         return false;
     }
 
-private:
+  private:
     bool gehen(const char* figur, std::int16_t aufStellplatz) {
         beginnen(0);
         zeichnen(figur, a);
@@ -176,8 +178,8 @@ private:
 
     Brett& brett;
     Zeichenflaeche& flaeche;
-    Ziel a;  // the cell ahead
-    Ziel b;  // the cell beyond
+    Ziel a; // the cell ahead
+    Ziel b; // the cell beyond
 };
 
 } // namespace

@@ -28,14 +28,14 @@ constexpr const char* aufruf =
     "  --bild      zeigt das Spielfeld zusätzlich als Text\n";
 
 class OhneBild : public Zeichenflaeche {
-public:
+  public:
     void copypic(const std::string&, int, int) override {}
     void explosionStarten(int, int) override {}
 };
 
 struct Befehl {
     char art = 0;
-    int nummer = 0;  // bookmark number for S and A
+    int nummer = 0; // bookmark number for S and A
 };
 
 std::optional<std::vector<Befehl>> befehleLesen(const std::string& text) {
@@ -131,7 +131,7 @@ void zustandAusgeben(const Brett& brett, const std::string& autor, const Einstel
 }
 
 class Lauf {
-public:
+  public:
     Lauf(std::string ordner, std::string levelDatei)
         : ordner(std::move(ordner)), levelDatei(std::move(levelDatei)) {
         einstellungen = konfigurationLesen(this->ordner + konfigurationsDatei);
@@ -145,8 +145,7 @@ public:
             starten(Startart::neustart);
             break;
         case 'S':
-            if (const auto meldung =
-                    lesezeichenSetzen(*brett, ordner + lesezeichenDatei(b.nummer)))
+            if (const auto meldung = lesezeichenSetzen(*brett, ordner + lesezeichenDatei(b.nummer)))
                 fehlerMelden(*meldung);
             break;
         case 'A':
@@ -169,7 +168,7 @@ public:
         return fehler.empty() ? 0 : 1;
     }
 
-private:
+  private:
     void starten(Startart art) {
         const auto ergebnis = levelStarten(*brett, ordner, levelDatei, flaeche, art);
         if (ergebnis.gestartet)
