@@ -66,6 +66,14 @@ class HauptfensterAttrappe final : public Hauptfenster {
     QStringList aufrufe; // what the window asked of the main window, in order
 };
 
+// A control of a window by its design name; a missing one ends the test program.
+template <typename T> T* steuerelement(const QWidget* fenster, const QString& name) {
+    auto* gefunden = fenster->findChild<T*>(name);
+    if (!gefunden)
+        qFatal("Steuerelement %s fehlt", qPrintable(name));
+    return gefunden;
+}
+
 struct Meldung {
     QMessageBox::Icon symbol;
     QString titel;

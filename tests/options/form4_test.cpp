@@ -38,10 +38,7 @@ class Form4Test : public QObject {
         fenster->show();
     }
     template <typename T> T* element(const QString& name) const {
-        auto* gefunden = fenster->findChild<T*>(name);
-        if (!gefunden)
-            qFatal("Steuerelement %s fehlt", qPrintable(name));
-        return gefunden;
+        return steuerelement<T>(fenster, name);
     }
     QComboBox* Combo1() const { return element<QComboBox>(u"Combo1"_s); }
     QCheckBox* Check1() const { return element<QCheckBox>(u"Check1"_s); }

@@ -22,10 +22,7 @@ class RekordeTest : public QObject {
         fenster->show();
     }
     template <typename T> T* element(const QString& name) const {
-        auto* gefunden = fenster->findChild<T*>(name);
-        if (!gefunden)
-            qFatal("Steuerelement %s fehlt", qPrintable(name));
-        return gefunden;
+        return steuerelement<T>(fenster, name);
     }
     QListWidget* List1() const { return element<QListWidget>(u"List1"_s); }
     QString schrittzahl() const { return element<QLabel>(u"Label5"_s)->text(); }

@@ -1,4 +1,4 @@
-#include "tools/pruefen/pruefer.h"
+#include "tests/tools/pruefhilfe.h"
 
 #include <gtest/gtest.h>
 
@@ -41,21 +41,6 @@ const std::vector<Loesung> loesungen = {
      "lloollllooollurrroruulurrrlllloolluuulurrrrrrrooorrrruorulurruullorrllllullorrrrroolollurroru"
      "uulurrllolllloorrrroruuulouururlooooolluroruoruluuulur"},
 };
-
-struct Lauf {
-    int status = 0;
-    std::vector<std::string> zeilen;
-    std::string fehler;
-};
-
-Lauf laufen(const std::vector<std::string>& argumente) {
-    std::ostringstream aus, fehler;
-    Lauf lauf{pruefen(argumente, aus, fehler), {}, fehler.str()};
-    std::istringstream zeilen(aus.str());
-    for (std::string z; std::getline(zeilen, z);)
-        lauf.zeilen.push_back(z);
-    return lauf;
-}
 
 std::string wert(const Lauf& lauf, const std::string& name) {
     for (const auto& z : lauf.zeilen) {

@@ -1,6 +1,6 @@
 #include "tests/game/testhilfen.h"
 
-#include "tools/pruefen/pruefer.h"
+#include "tests/tools/pruefhilfe.h"
 
 #include <gtest/gtest.h>
 
@@ -10,20 +10,6 @@ namespace {
 
 class Pruefer : public Ordnertest {
   protected:
-    struct Lauf {
-        int status = 0;
-        std::vector<std::string> zeilen;
-        std::string fehler;
-    };
-    static Lauf laufen(const std::vector<std::string>& argumente) {
-        std::ostringstream aus, fehler;
-        Lauf lauf{pruefen(argumente, aus, fehler), {}, fehler.str()};
-        std::istringstream zeilen(aus.str());
-        for (std::string z; std::getline(zeilen, z);)
-            lauf.zeilen.push_back(z);
-        return lauf;
-    }
-
     // The program folder without its trailing separator, as a level author types it.
     std::string ordnerArgument() const { return ordner.string(); }
 };
