@@ -4,7 +4,6 @@
 #include "mainwindow/hauptfenster.h"
 #include "verweis.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -51,11 +50,9 @@ void texteGanzZeigen(QWidget* fenster) {
 
 } // namespace
 
-Form3::Form3(Hauptfenster& haupt, QWidget* parent) : QWidget(parent, Qt::Window), haupt(haupt) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Über Lagerix 2000"));
-    setFixedSize(twips(0, 0, 5070, fensterHoehe).size());
-    entwurfsSchrift(*this);
+Form3::Form3(Hauptfenster& haupt, QWidget* parent)
+    : Nebenfenster(haupt, QStringLiteral("Über Lagerix 2000"),
+                   twips(0, 0, 5070, fensterHoehe).size(), parent) {
 
     bild(this, QStringLiteral("Image1"), QStringLiteral(":/bilder/logo-gross.png"),
          twips(1440, 0, 2475, 780));
@@ -120,11 +117,6 @@ void Form3::Command2_Click() {
 
 void Form3::Label1_Click() {
     haupt.seiteOeffnen(QStringLiteral("vestrum.htm"));
-}
-
-void Form3::closeEvent(QCloseEvent* ereignis) {
-    Form_QueryUnload();
-    ereignis->accept();
 }
 
 // Only a redraw: the close box leaves the focus where the desktop puts it; "Ok" has

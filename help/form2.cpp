@@ -4,7 +4,6 @@
 #include "mainwindow/entwurf.h"
 #include "mainwindow/hauptfenster.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -24,16 +23,14 @@ QLabel* beschriftung(QWidget* fenster, const QString& name, const QString& text,
 } // namespace
 
 Form2::Form2(Hauptfenster& haupt, QWidget* parent)
-    : QWidget(parent, Qt::Window), haupt(haupt), List1(new QListWidget(this)),
+    : Nebenfenster(haupt, QStringLiteral("Hilfe zu Lagerix 2000"), twips(0, 0, 5580, 3795).size(),
+                   parent),
+      List1(new QListWidget(this)),
       Label2(beschriftung(this, QStringLiteral("Label2"), QStringLiteral("Hilfethema"),
                           twips(3000, 480, 2535, 255))),
       Label1(beschriftung(this, QStringLiteral("Label1"),
                           QStringLiteral("Hilfetext -- Wählen Sie ein Thema"),
                           twips(3000, 840, 2415, 2895))) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Hilfe zu Lagerix 2000"));
-    entwurfsSchrift(*this);
-    setFixedSize(twips(0, 0, 5580, 3795).size());
 
     beschriftung(this, QStringLiteral("Label3"),
                  QStringLiteral("Wählen Sie ein Thema aus der Liste aus"),
@@ -83,11 +80,6 @@ void Form2::List1_Click() {
         if (thema.titel == titel)
             Label1->setText(thema.text);
     }
-}
-
-void Form2::closeEvent(QCloseEvent* ereignis) {
-    Form_QueryUnload();
-    ereignis->accept();
 }
 
 void Form2::Form_QueryUnload() {

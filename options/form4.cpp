@@ -6,7 +6,6 @@
 #include "mainwindow/meldung.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -17,7 +16,7 @@
 using namespace Qt::StringLiterals;
 
 Form4::Form4(Hauptfenster& haupt, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), haupt(haupt),
+    : Nebenfenster(haupt, u"Lagerix 2000 - Optionen"_s, QSize(px(4305), px(3495)), parent),
       Command1(anlegen<QPushButton>(this, u"Command1"_s, 2280, 2280, 1935, 495)),
       Command2(anlegen<QPushButton>(this, u"Command2"_s, 2280, 2880, 1935, 495)),
       Label1(anlegen<QLabel>(this, u"Label1"_s, 120, 120, 855, 255)),
@@ -26,10 +25,6 @@ Form4::Form4(Hauptfenster& haupt, QWidget* parent)
       Check2(anlegen<QCheckBox>(this, u"Check2"_s, 2280, 840, 1935, 255)),
       Label2(anlegen<QLabel>(this, u"Label2"_s, 360, 1200, 1695, 255)),
       Image1(anlegen<QLabel>(this, u"Image1"_s, 360, 1560, 1440, 1800)) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"Lagerix 2000 - Optionen"_s);
-    setFixedSize(px(4305), px(3495));
-    entwurfsSchrift(*this);
     Command1->setText(u"Ok"_s);
     Command2->setText(u"Abbrechen"_s);
     Label1->setText(u"Grafikset:"_s);
@@ -41,11 +36,6 @@ Form4::Form4(Hauptfenster& haupt, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
     Form_Load();
-}
-
-void Form4::closeEvent(QCloseEvent* event) {
-    Form_QueryUnload();
-    event->accept();
 }
 
 // The list shows every set of the folder as it is now, none of them chosen: the window

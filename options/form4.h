@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "mainwindow/nebenfenster.h"
 
-class Hauptfenster;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -11,27 +10,23 @@ class QPushButton;
 // The options window: graphics set with preview, sound and win animation. "Ok" applies
 // all three at once and stores them; any other way out changes nothing. Modeless; it
 // deletes itself when closed.
-class Form4 : public QWidget {
+class Form4 : public Nebenfenster {
     Q_OBJECT
 
   public:
     explicit Form4(Hauptfenster& haupt, QWidget* parent = nullptr);
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void Form_Load();
     void Combo1_Click();
     void Command1_Click();
     void Command2_Click();
-    void Form_QueryUnload();
+    void Form_QueryUnload() override;
 
     void grafiksetUebernehmen();
     void konfigurationSpeichern();
     QString pfad(const QString& datei) const;
 
-    Hauptfenster& haupt;
     // Created in tab order: "Ok" first.
     QPushButton* Command1;
     QPushButton* Command2;

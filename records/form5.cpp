@@ -6,7 +6,6 @@
 #include "mainwindow/hauptfenster.h"
 #include "mainwindow/meldung.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -35,7 +34,7 @@ QLabel* wertAnzeige(QWidget* fenster, const QString& name, int oben) {
 } // namespace
 
 Form5::Form5(Hauptfenster& haupt, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), haupt(haupt),
+    : Nebenfenster(haupt, u"Lagerix 2000 - Rekorde"_s, QSize(px(4830), px(3090)), parent),
       Label3(anlegen<QLabel>(this, u"Label3"_s, 120, 240, 1575, 255)),
       List1(anlegen<QListWidget>(this, u"List1"_s, 120, 480, 2055, 1815)),
       Label1(anlegen<QLabel>(this, u"Label1"_s, 2280, 240, 1695, 255)),
@@ -45,10 +44,6 @@ Form5::Form5(Hauptfenster& haupt, QWidget* parent)
       Command3(anlegen<QPushButton>(this, u"Command3"_s, 2280, 1800, 2415, 375)),
       Command1(anlegen<QPushButton>(this, u"Command1"_s, 120, 2520, 2175, 495)),
       Command2(anlegen<QPushButton>(this, u"Command2"_s, 2520, 2520, 2175, 495)) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"Lagerix 2000 - Rekorde"_s);
-    setFixedSize(px(4830), px(3090));
-    entwurfsSchrift(*this);
     Label3->setText(u"Level:"_s);
     Label1->setText(u"Rekord: (Schrittzahl)"_s);
     Label2->setText(u"Rekordhalter: (Name)"_s);
@@ -61,11 +56,6 @@ Form5::Form5(Hauptfenster& haupt, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
     Form_Load();
-}
-
-void Form5::closeEvent(QCloseEvent* event) {
-    Form_QueryUnload();
-    event->accept();
 }
 
 void Form5::Form_Load() {

@@ -1,23 +1,19 @@
 #pragma once
 
+#include "mainwindow/nebenfenster.h"
 #include <QStringList>
-#include <QWidget>
 
-class Hauptfenster;
 class QLabel;
 class QListWidget;
 class QPushButton;
 
 // The records window: the levels that have a record file, the record of the selected
 // one, and deleting one record or all of them. Modeless; it deletes itself when closed.
-class Form5 : public QWidget {
+class Form5 : public Nebenfenster {
     Q_OBJECT
 
   public:
     explicit Form5(Hauptfenster& haupt, QWidget* parent = nullptr);
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void Form_Load();
@@ -25,7 +21,7 @@ class Form5 : public QWidget {
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
-    void Form_QueryUnload();
+    void Form_QueryUnload() override;
 
     QStringList rekordDateien() const;
     void listeFuellen();
@@ -33,7 +29,6 @@ class Form5 : public QWidget {
     QString gewaehlteDatei() const; // the real file name; empty when none is selected
     QString pfad(const QString& datei) const;
 
-    Hauptfenster& haupt;
     QLabel* Label3;
     QListWidget* List1;
     QLabel* Label1;

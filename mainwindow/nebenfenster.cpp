@@ -1,0 +1,19 @@
+#include "nebenfenster.h"
+
+#include "entwurf.h"
+
+#include <QCloseEvent>
+
+Nebenfenster::Nebenfenster(Hauptfenster& haupt, const QString& titel, QSize groesse,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), haupt(haupt) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(titel);
+    setFixedSize(groesse);
+    entwurfsSchrift(*this);
+}
+
+void Nebenfenster::closeEvent(QCloseEvent* ereignis) {
+    Form_QueryUnload();
+    ereignis->accept();
+}

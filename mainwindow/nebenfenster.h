@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSize>
+#include <QWidget>
+
+class Hauptfenster;
+
+// A secondary window of the game: modeless, fixed in size, laid out with the design's
+// font, deleted when closed. However it is closed, `Form_QueryUnload` runs first; closing
+// is never refused.
+class Nebenfenster : public QWidget {
+    Q_OBJECT
+
+  public:
+    Nebenfenster(Hauptfenster& haupt, const QString& titel, QSize groesse, QWidget* parent);
+
+  protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+    virtual void Form_QueryUnload() = 0;
+
+    Hauptfenster& haupt;
+};
