@@ -10,10 +10,12 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -73,6 +75,21 @@ template <typename T> T* steuerelement(const QWidget* fenster, const QString& na
         qFatal("Steuerelement %s fehlt", qPrintable(name));
     return gefunden;
 }
+
+// What a window test holds: the fake main window and the window under test.
+template <typename Fenster> class Fensterprobe {
+  protected:
+    void oeffnen() {
+        fenster = new Fenster(*haupt);
+        fenster->show();
+    }
+    template <typename T> T* element(const QString& name) const {
+        return steuerelement<T>(fenster, name);
+    }
+
+    std::unique_ptr<HauptfensterAttrappe> haupt;
+    QPointer<Fenster> fenster;
+};
 
 struct Meldung {
     QMessageBox::Icon symbol;

@@ -83,22 +83,24 @@ class InfoTest : public QObject {
         QCOMPARE(element<QPushButton>(name)->text(), text);
     }
 
-    void helpButtonOpensTheHelpPageAndStaysOpen() {
-        QTest::mouseClick(element<QPushButton>(u"Command2"_s), Qt::LeftButton);
-        QCOMPARE(haupt.aufrufe, QStringList{u"seiteOeffnen hilfe.htm"_s});
+    void pagesOpenAndTheWindowStaysOpen_data() {
+        QTest::addColumn<QString>("steuerelement");
+        QTest::addColumn<QString>("seite");
+        QTest::newRow("Hilfe zum Spiel") << u"Command2"_s << u"hilfe.htm"_s;
+        QTest::newRow("Verweis") << u"Label1"_s << u"vestrum.htm"_s;
+    }
+    void pagesOpenAndTheWindowStaysOpen() {
+        QFETCH(QString, steuerelement);
+        QFETCH(QString, seite);
+        QTest::mouseClick(element<QWidget>(steuerelement), Qt::LeftButton);
+        QCOMPARE(haupt.aufrufe, QStringList{u"seiteOeffnen "_s + seite});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(fenster);
         QVERIFY(fenster->isVisible());
     }
 
-    void linkOpensTheHomePageAndStaysOpen() {
-        auto* verweis = element<QLabel>(u"Label1"_s);
-        QCOMPARE(verweis->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseClick(verweis, Qt::LeftButton);
-        QCOMPARE(haupt.aufrufe, QStringList{u"seiteOeffnen vestrum.htm"_s});
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(fenster);
-        QVERIFY(fenster->isVisible());
+    void theLinkShowsAPointingHand() {
+        QCOMPARE(element<QLabel>(u"Label1"_s)->cursor().shape(), Qt::PointingHandCursor);
     }
 
     void linkIgnoresTheRightButtonAndAReleaseOutside() {

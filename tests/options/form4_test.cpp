@@ -27,19 +27,9 @@ const QByteArray alteKonfiguration = "sound_aus\r\nhand geschrieben\r\nalt.gif\r
 
 } // namespace
 
-class Form4Test : public QObject {
+class Form4Test : public QObject, Fensterprobe<Form4> {
     Q_OBJECT
 
-    std::unique_ptr<HauptfensterAttrappe> haupt;
-    QPointer<Form4> fenster;
-
-    void oeffnen() {
-        fenster = new Form4(*haupt);
-        fenster->show();
-    }
-    template <typename T> T* element(const QString& name) const {
-        return steuerelement<T>(fenster, name);
-    }
     QComboBox* Combo1() const { return element<QComboBox>(u"Combo1"_s); }
     QCheckBox* Check1() const { return element<QCheckBox>(u"Check1"_s); }
     QCheckBox* Check2() const { return element<QCheckBox>(u"Check2"_s); }

@@ -11,19 +11,9 @@
 
 using namespace Qt::StringLiterals;
 
-class RekordeTest : public QObject {
+class RekordeTest : public QObject, Fensterprobe<Form5> {
     Q_OBJECT
 
-    std::unique_ptr<HauptfensterAttrappe> haupt;
-    QPointer<Form5> fenster;
-
-    void oeffnen() {
-        fenster = new Form5(*haupt);
-        fenster->show();
-    }
-    template <typename T> T* element(const QString& name) const {
-        return steuerelement<T>(fenster, name);
-    }
     QListWidget* List1() const { return element<QListWidget>(u"List1"_s); }
     QString schrittzahl() const { return element<QLabel>(u"Label5"_s)->text(); }
     QString rekordhalter() const { return element<QLabel>(u"Label4"_s)->text(); }
