@@ -19,8 +19,8 @@ QImage blattLaden(const QString& ordner, const QString& name) {
 } // namespace
 
 Kachelblatt::Kachelblatt()
-    : blatt(QImage(QStringLiteral(":/bilder/eingebaut.png")).convertToFormat(QImage::Format_RGB32)) {
-}
+    : blatt(
+          QImage(QStringLiteral(":/bilder/eingebaut.png")).convertToFormat(QImage::Format_RGB32)) {}
 
 bool Kachelblatt::laden(const QString& ordner, const QString& name) {
     QImage bild = blattLaden(ordner, name);
@@ -35,9 +35,8 @@ QString Kachelblatt::mitErsatzLaden(const QString& ordner, const QString& name) 
         return {};
     const QString standard = QString::fromLatin1(standardset);
     const bool ersatz = name != standard && laden(ordner, standard);
-    const QString stattdessen = ersatz
-                                    ? QStringLiteral("das Standard-Grafikset „%1“").arg(standard)
-                                    : QStringLiteral("das eingebaute Grafikset");
+    const QString stattdessen = ersatz ? QStringLiteral("das Standard-Grafikset „%1“").arg(standard)
+                                       : QStringLiteral("das eingebaute Grafikset");
     return QStringLiteral("Das Grafikset „%1“ konnte nicht geladen werden. Es wird %2 verwendet.")
         .arg(name, stattdessen);
 }
