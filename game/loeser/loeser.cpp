@@ -2,6 +2,7 @@
 
 #include "entfernungen.h"
 #include "lager.h"
+#include "laufwege.h"
 #include "zuordnung.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ namespace {
 using Zelle = Lager::Zelle;
 constexpr int unendlich = Entfernungen::unendlich;
 constexpr char tasten[] = {'l', 'o', 'r', 'u'}; // in the order of Lager::versatz
-constexpr std::uint16_t verloren = 0xFFFF;      // h of a position no assignment can complete
+constexpr std::uint16_t verloren = 0xFFFF;      // m of a position no assignment can complete
 // The fast search trusts the bound this many times over: far fewer positions, and
 // solutions that are still short.
 constexpr std::uint32_t gewichtSchnell = 5;
@@ -40,7 +41,8 @@ enum Belegung : std::uint8_t { frei, kiste, tnt, mauer, fest, gedacht };
 struct Knoten {
     std::uint32_t eltern = 0;
     std::uint32_t g = 0; // steps from the start
-    std::uint16_t h = 0; // lower bound on the pushes still needed
+    std::uint16_t m = 0; // lower bound on the pushes still needed
+    std::uint16_t h = 0; // lower bound on the steps still needed
     Zelle von = 0;       // the pushed object's cell before the push
     std::uint8_t richtung = 0;
     bool geschlossen = false;
@@ -118,48 +120,59 @@ class Suche {
     Loesung suchen();
 
   private:
+    // The table takes the low bits, so every input bit must reach them: a multiply
+    // per cell, then a full final mix.
     static std::uint64_t streuwert(const Zelle* k, std::size_t laenge) {
-        std::uint64_t h = 1469598103934665603ull;
+        std::uint64_t h = 0x9E3779B97F4A7C15ull;
         for (std::size_t i = 0; i < laenge; ++i)
-            h = (h ^ k[i]) * 1099511628211ull;
+            h = (h ^ k[i]) * 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 31;
+        h *= 0x94D049BB133111EBull;
         return h ^ (h >> 29);
     }
 
     const Zelle* schluesselVon(std::uint32_t id) const { return &schluessel[id * form.laenge]; }
 
-    // The node for a key: its index and whether it was new.
+    // The node for a key: its index and whether it was new. A slot holds the node's
+    // index + 1 in its low half and the key's hash in its high half, so most slots
+    // that do not match are passed over without reading their key.
     std::pair<std::uint32_t, bool> eintragen(const std::vector<Zelle>& k) {
         if ((knoten.size() + 1) * 2 > tabelle.size())
             tabelleVergroessern();
         const std::size_t maske = tabelle.size() - 1;
-        for (std::size_t i = streuwert(k.data(), k.size()) & maske;; i = (i + 1) & maske) {
+        const std::uint64_t streu = streuwert(k.data(), k.size());
+        const std::uint64_t marke = streu & 0xFFFFFFFF00000000ull;
+        for (std::size_t i = streu & maske;; i = (i + 1) & maske) {
             if (tabelle[i] == 0) {
-                tabelle[i] = static_cast<std::uint32_t>(knoten.size() + 1);
+                tabelle[i] = marke | (knoten.size() + 1);
                 schluessel.insert(schluessel.end(), k.begin(), k.end());
                 knoten.emplace_back();
                 return {static_cast<std::uint32_t>(knoten.size() - 1), true};
             }
-            const std::uint32_t vorhanden = tabelle[i] - 1;
+            if ((tabelle[i] & 0xFFFFFFFF00000000ull) != marke)
+                continue;
+            const auto vorhanden = static_cast<std::uint32_t>(tabelle[i] - 1);
             if (std::equal(k.begin(), k.end(), schluesselVon(vorhanden)))
                 return {vorhanden, false};
         }
     }
 
     void tabelleVergroessern() {
-        std::vector<std::uint32_t> neu(std::max<std::size_t>(1024, tabelle.size() * 2), 0);
+        std::vector<std::uint64_t> neu(std::max<std::size_t>(1024, tabelle.size() * 2), 0);
         const std::size_t maske = neu.size() - 1;
         for (std::uint32_t id = 0; id < knoten.size(); ++id) {
-            std::size_t i = streuwert(schluesselVon(id), form.laenge) & maske;
+            const std::uint64_t streu = streuwert(schluesselVon(id), form.laenge);
+            std::size_t i = streu & maske;
             while (neu[i] != 0)
                 i = (i + 1) & maske;
-            neu[i] = id + 1;
+            neu[i] = (streu & 0xFFFFFFFF00000000ull) | (id + 1);
         }
         tabelle.swap(neu);
     }
 
     std::size_t speicher() const {
         return schluessel.capacity() * sizeof(Zelle) + knoten.capacity() * sizeof(Knoten) +
-               tabelle.capacity() * sizeof(std::uint32_t) + offen.size() * sizeof(Eintrag) +
+               tabelle.capacity() * sizeof(std::uint64_t) + offen.size() * sizeof(Eintrag) +
                entfernungen.speicher();
     }
 
@@ -241,23 +254,42 @@ class Suche {
         return billigsteZuordnung(kosten, static_cast<int>(form.kisten), spalten, unendlich);
     }
 
-    // `h` is the parent's bound when the boxes did not move, or -1 to work it out.
-    void folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g, int h,
+    // The steps still needed at the fewest: the pushes of the matching, or the walk
+    // that visits every box off its storage place, whichever is more.
+    int bewerten(Zelle figur, const Zelle* k, int pushes, const std::vector<int>& abstand) {
+        offeneKisten.clear();
+        int rest = unendlich;
+        const std::size_t n = lager.fest.size();
+        for (std::size_t i = form.kistenAnfang(); i < form.kistenEnde(); ++i) {
+            if (lager.stellplatz[k[i]])
+                continue;
+            offeneKisten.push_back(k[i]);
+            for (std::size_t j = 0; j < entfernungen.ziele().size(); ++j)
+                rest = std::min(rest, abstand[j * n + k[i]]);
+        }
+        return std::max(pushes, laufwege.schranke(figur, offeneKisten, rest));
+    }
+
+    // `m` is the parent's push bound when no box moved and no wall went, or -1.
+    void folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g, int m,
                      const std::vector<int>& abstand) {
+        const Zelle figur = kind[0];
         if (optionen.schnell) {
             belegen(kind.data());
             laufen(kind[0]);
             kind[0] = obenLinks();
         }
         auto [id, neu] = eintragen(kind);
-        if (!neu && (knoten[id].h == verloren || knoten[id].g <= g))
+        if (!neu && (knoten[id].m == verloren || knoten[id].g <= g))
             return;
         if (neu) {
-            if (h < 0)
-                h = schaetzen(kind.data(), abstand);
-            knoten[id].h = static_cast<std::uint16_t>(std::min(h, int{verloren}));
-            if (h >= verloren)
+            if (m < 0)
+                m = schaetzen(kind.data(), abstand);
+            knoten[id].m = static_cast<std::uint16_t>(std::min(m, int{verloren}));
+            if (m >= verloren)
                 return;
+            knoten[id].h = static_cast<std::uint16_t>(
+                std::min(bewerten(figur, kind.data(), m, abstand), verloren - 1));
         }
         Knoten& k = knoten[id];
         k.eltern = eltern;
@@ -279,7 +311,7 @@ class Suche {
     void ausbauen(std::uint32_t id) {
         eltern.assign(schluesselVon(id), schluesselVon(id) + form.laenge);
         const std::uint32_t g = knoten[id].g;
-        const int h = knoten[id].h;
+        const int m = knoten[id].m;
         const std::vector<int>& abstand = entfernungen.tabelle(form.gesprengt(eltern.data()));
         belegen(eltern.data());
         laufen(eltern[0]);
@@ -304,7 +336,7 @@ class Suche {
                     folgeknoten(id, c, r, gNeu, -1, abstand);
                 } else if (belegung[t] == frei) {
                     Schluessel::verschieben(kind, i, t, form.tntAnfang(), tntEnde);
-                    folgeknoten(id, c, r, gNeu, h, abstand);
+                    folgeknoten(id, c, r, gNeu, m, abstand);
                 } else if (belegung[t] == mauer) {
                     form.sprengen(kind, i, t);
                     folgeknoten(id, c, r, gNeu, -1,
@@ -397,10 +429,11 @@ class Suche {
     const Loeseroptionen& optionen;
     Fortschritt* fortschritt;
     Entfernungen entfernungen;
+    Laufwege laufwege{lager};
     Schluessel form;
     std::vector<Zelle> schluessel; // all keys, one after the other
     std::vector<Knoten> knoten;
-    std::vector<std::uint32_t> tabelle; // node index + 1, 0 for an empty slot
+    std::vector<std::uint64_t> tabelle; // hash and node index + 1; 0 for an empty slot
     std::priority_queue<Eintrag, std::vector<Eintrag>, std::greater<>> offen;
     std::vector<std::uint8_t> basis;
     std::vector<std::uint8_t> belegung;
@@ -410,6 +443,7 @@ class Suche {
     std::vector<Zelle> schlange;
     std::vector<Zelle> eltern, kind;
     std::vector<int> kosten;
+    std::vector<Zelle> offeneKisten;
     std::size_t spitze = 0;
     std::chrono::steady_clock::time_point beginn, letzteMeldung;
 };
@@ -422,12 +456,16 @@ Loesung Suche::suchen() {
         kind[0] = obenLinks();
     }
     eintragen(kind);
-    const int h = schaetzen(kind.data(), entfernungen.tabelle({}));
+    const auto& abstand = entfernungen.tabelle({});
+    const int m = schaetzen(kind.data(), abstand);
     Loesung loesung;
-    if (h >= unendlich) {
+    if (m >= unendlich) {
         loesung.ergebnis = Ergebnis::unloesbar;
         return loesung;
     }
+    knoten[0].m = static_cast<std::uint16_t>(m);
+    const auto startKey = form.start(lager);
+    const int h = bewerten(lager.figur, startKey.data(), m, abstand);
     knoten[0].h = static_cast<std::uint16_t>(h);
     einreihen(0);
     int schranke = h;
@@ -441,7 +479,7 @@ Loesung Suche::suchen() {
         k.geschlossen = true;
         if (!optionen.schnell)
             schranke = std::max<int>(schranke, static_cast<int>(e.rang1));
-        if (k.h == 0) {
+        if (k.m == 0) {
             loesung.ergebnis = Ergebnis::geloest;
             loesung.optimal = !optionen.schnell;
             loesung.zuege = zuegeNach(e.knoten);
