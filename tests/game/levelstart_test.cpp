@@ -1,4 +1,4 @@
-#include "testhilfen.h"
+#include "tests/game/testhilfen.h"
 
 #include "game/abschluss.h"
 #include "game/brett.h"
@@ -100,16 +100,6 @@ TEST_F(Levelstart, ersteZeileGibtFormatUndAutor) {
         EXPECT_EQ(brett->belegt, f.kleinesFeld ? 89 + 25 : 89);
         EXPECT_EQ(brett->kistenGesamt, 0);
     }
-}
-
-TEST_F(Levelstart, nurKopfzeilenGebenLeeresBrettMitFigur) {
-    levelSchreiben("leer.lev", {"fLeer", "50", "25"});
-    ASSERT_TRUE(starten(*brett, "leer.lev", flaeche).ok);
-    EXPECT_EQ(brett->belegt, 89);
-    EXPECT_EQ(brett->kistenGesamt, 0);
-    EXPECT_EQ(brett->spielerX, 48);
-    EXPECT_EQ(brett->spielerY, 24);
-    EXPECT_EQ(flaeche.bilder, (std::vector<Zeichnung>{{"smile", 48, 24}}));
 }
 
 TEST_F(Levelstart, rechnetEinheitenInPixelUm) {
