@@ -36,15 +36,10 @@ const char* dateiWort(Objekt o) {
 }
 
 std::optional<Objekt> objektFuerArt(const std::string& art) {
-    static constexpr std::pair<const char*, Objekt> arten[] = {
-        {"mauer", Objekt::mauer}, {"box", Objekt::kiste},
-        {"stell", Objekt::stell}, {"gestellt", Objekt::gestellt},
-        {"tnt", Objekt::tnt},     {"tntgestellt", Objekt::tntgestellt},
-        {"rand", Objekt::rand},
-    };
-    for (const auto& [wort, objekt] : arten)
-        if (art == wort)
-            return objekt;
+    for (const Objekt o : {Objekt::mauer, Objekt::kiste, Objekt::stell, Objekt::gestellt,
+                           Objekt::tnt, Objekt::tntgestellt, Objekt::rand})
+        if (art == artWort(o))
+            return o;
     return std::nullopt;
 }
 

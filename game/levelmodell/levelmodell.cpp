@@ -18,6 +18,12 @@ bool aufStellplatz(Objekt o) {
 
 } // namespace
 
+const char* artWort(Objekt o) {
+    static constexpr const char* woerter[] = {"",         "mauer", "box",         "stell",
+                                              "gestellt", "tnt",   "tntgestellt", "rand"};
+    return woerter[static_cast<std::size_t>(o)];
+}
+
 Objekt Levelmodell::an(Zellort ort) const {
     if (ort.spalte < 0 || ort.spalte >= spalten || ort.zeile < 0 || ort.zeile >= zeilen)
         return Objekt::boden;

@@ -9,6 +9,9 @@
 // What the editor puts on one cell. A cell holds one object; the figure stands apart.
 enum class Objekt : std::uint8_t { boden, mauer, kiste, stell, gestellt, tnt, tntgestellt, rand };
 
+// The kind word of the game's board table for the object ("box" for a box); empty for floor.
+const char* artWort(Objekt o);
+
 struct Zellort {
     int spalte = 0;
     int zeile = 0;
