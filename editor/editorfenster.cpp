@@ -362,15 +362,15 @@ bool Editorfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 void Editorfenster::rueckgaengig() {
-    if (spiel || !verlauf.rueckgaengig(level))
-        return;
-    ungespeichert = true;
-    allesZeichnen();
-    anzeigen();
+    imVerlaufGehen(&Verlauf::rueckgaengig);
 }
 
 void Editorfenster::wiederherstellen() {
-    if (spiel || !verlauf.wiederherstellen(level))
+    imVerlaufGehen(&Verlauf::wiederherstellen);
+}
+
+void Editorfenster::imVerlaufGehen(bool (Verlauf::*schritt)(Levelmodell&)) {
+    if (spiel || !(verlauf.*schritt)(level))
         return;
     ungespeichert = true;
     allesZeichnen();

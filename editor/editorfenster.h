@@ -86,6 +86,7 @@ class Editorfenster : public QMainWindow {
     void autorGeaendert(const QString& text);
     // Records `vorher` for undo when the level differs from it.
     void geaendertSeit(const Levelmodell& vorher);
+    void imVerlaufGehen(bool (Verlauf::*schritt)(Levelmodell&));
     void neuesLevel(Levelmodell neu, const QString& titelName, const QString& levelPfad);
     bool aenderungenSichern();
     bool speichernNach(const QString& pfad);

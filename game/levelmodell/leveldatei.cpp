@@ -13,26 +13,9 @@ namespace {
 
 constexpr int einheitenProZelle = 25;
 
-const char* dateiWort(Objekt o) {
-    switch (o) {
-    case Objekt::mauer:
-        return "mauer";
-    case Objekt::kiste:
-        return "kiste";
-    case Objekt::stell:
-        return "stell";
-    case Objekt::gestellt:
-        return "gestellt";
-    case Objekt::tnt:
-        return "tnt";
-    case Objekt::tntgestellt:
-        return "tntgestellt";
-    case Objekt::rand:
-        return "rand";
-    case Objekt::boden:
-        break;
-    }
-    return nullptr;
+// The file names a box "kiste"; every other word is the board table's own.
+std::string dateiWort(Objekt o) {
+    return o == Objekt::kiste ? "kiste" : artWort(o);
 }
 
 std::optional<Objekt> objektFuerArt(const std::string& art) {
@@ -65,7 +48,7 @@ std::vector<std::string> levelZeilen(const Levelmodell& modell) {
                                     std::to_string(figur.zeile * einheitenProZelle)};
     for (int z = 0; z < Levelmodell::zeilen; ++z) {
         for (int s = 0; s < Levelmodell::spalten; ++s) {
-            if (const char* wort = dateiWort(modell.an({s, z})))
+            if (const std::string wort = dateiWort(modell.an({s, z})); !wort.empty())
                 zeilen.insert(zeilen.end(), {wort, std::to_string(s * einheitenProZelle),
                                              std::to_string(z * einheitenProZelle)});
         }

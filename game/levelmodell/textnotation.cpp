@@ -43,45 +43,24 @@ std::optional<std::string> angabe(std::string_view zeile, std::string_view schlu
     return std::string(wert.substr(0, wert.find_last_not_of(' ') + 1));
 }
 
+// The letter of every object; '=' is the checker's border, which no text level places.
+constexpr std::pair<char, Objekt> buchstaben[] = {
+    {'#', Objekt::mauer}, {'$', Objekt::kiste},       {'.', Objekt::stell}, {'*', Objekt::gestellt},
+    {'T', Objekt::tnt},   {'t', Objekt::tntgestellt}, {'=', Objekt::rand}};
+
 Objekt objektFuer(char c) {
-    switch (c) {
-    case '#':
-        return Objekt::mauer;
-    case '$':
-        return Objekt::kiste;
-    case '.':
-    case '+':
+    if (c == '+')
         return Objekt::stell;
-    case '*':
-        return Objekt::gestellt;
-    case 'T':
-        return Objekt::tnt;
-    case 't':
-        return Objekt::tntgestellt;
-    default:
-        return Objekt::boden;
-    }
+    for (const auto& [zeichen, objekt] : buchstaben)
+        if (c == zeichen && objekt != Objekt::rand)
+            return objekt;
+    return Objekt::boden;
 }
 
 char zeichenFuer(Objekt o) {
-    switch (o) {
-    case Objekt::mauer:
-        return '#';
-    case Objekt::kiste:
-        return '$';
-    case Objekt::stell:
-        return '.';
-    case Objekt::gestellt:
-        return '*';
-    case Objekt::tnt:
-        return 'T';
-    case Objekt::tntgestellt:
-        return 't';
-    case Objekt::rand:
-        return '=';
-    case Objekt::boden:
-        break;
-    }
+    for (const auto& [zeichen, objekt] : buchstaben)
+        if (o == objekt)
+            return zeichen;
     return ' ';
 }
 
