@@ -233,8 +233,8 @@ void Editorfenster::anzeigen() {
     QString titel = fensterTitel;
     if (!titelName.isEmpty())
         titel +=
-            QStringLiteral(" - ") + titelName + (ungespeichert ? QStringLiteral("*") : QString());
-    else if (ungespeichert)
+            QStringLiteral(" - ") + titelName + (ungespeichert() ? QStringLiteral("*") : QString());
+    else if (ungespeichert())
         titel += QStringLiteral(" - *");
     setWindowTitle(titel);
     if (autorFeld->text() != deutsch(level.autor))
@@ -310,7 +310,6 @@ void Editorfenster::geaendertSeit(const Levelmodell& vorher) {
     if (level == vorher)
         return;
     verlauf.merken(vorher);
-    ungespeichert = true;
     anzeigen();
 }
 
@@ -372,7 +371,6 @@ void Editorfenster::wiederherstellen() {
 void Editorfenster::imVerlaufGehen(bool (Verlauf::*schritt)(Levelmodell&)) {
     if (spiel || !(verlauf.*schritt)(level))
         return;
-    ungespeichert = true;
     allesZeichnen();
     anzeigen();
 }
@@ -423,7 +421,7 @@ void Editorfenster::neuesLevel(Levelmodell neu, const QString& name, const QStri
     verlauf.leeren();
     titelName = name;
     levelPfad = pfad;
-    ungespeichert = false;
+    gespeichert = level;
     rekordGefragt.clear();
     allesZeichnen();
     anzeigen();
@@ -526,7 +524,7 @@ bool Editorfenster::speichernNach(const QString& pfad) {
     }
     levelPfad = pfad;
     titelName = QFileInfo(pfad).fileName();
-    ungespeichert = false;
+    gespeichert = level;
     anzeigen();
     hinweis(probleme.empty()
                 ? QStringLiteral("Gespeichert.")
@@ -556,7 +554,7 @@ bool Editorfenster::rekordFragen(const QString& pfad) {
 }
 
 bool Editorfenster::aenderungenSichern() {
-    if (!ungespeichert)
+    if (!ungespeichert())
         return true;
     const auto antwort = meldung::zeigen(
         this, QMessageBox::Question, fensterTitel,

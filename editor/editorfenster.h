@@ -97,6 +97,7 @@ class Editorfenster : public QMainWindow {
     void anzeigen();
     void hinweis(const QString& text);
     void melden(const QString& text);
+    bool ungespeichert() const { return level != gespeichert; }
 
     QString ordner;
     Aussenwelt aussenwelt;
@@ -107,10 +108,10 @@ class Editorfenster : public QMainWindow {
     Verlauf verlauf;
     Levelmodell strichVorher;
     Werkzeug gewaehlt = Werkzeug::mauer;
-    QString levelPfad; // the .lev file saving writes, empty until there is one
-    QString titelName; // the file shown in the title
-    bool ungespeichert = false;
-    QString rekordGefragt; // the record file whose question was answered "Nein"
+    QString levelPfad;       // the .lev file saving writes, empty until there is one
+    QString titelName;       // the file shown in the title
+    Levelmodell gespeichert; // as last opened or saved: the level differs from it when unsaved
+    QString rekordGefragt;   // the record file whose question was answered "Nein"
     std::unique_ptr<Testspiel> spiel;
 
     Editorbrett* bild = nullptr;

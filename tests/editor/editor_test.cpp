@@ -131,6 +131,7 @@ class EditorTest : public QObject {
         QCOMPARE(zelle(*fenster, {3, 2}), kachel("mauer"));
         fenster->rueckgaengig();
         QCOMPARE(fenster->modell(), Levelmodell{});
+        QVERIFY(!fenster->windowTitle().endsWith(QLatin1Char('*'))); // back as it was
         fenster->wiederherstellen();
         QCOMPARE(fenster->modell().an({4, 3}), Objekt::mauer);
     }
