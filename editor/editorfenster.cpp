@@ -1,6 +1,7 @@
 #include "editor/editorfenster.h"
 
 #include "editor/editorbrett.h"
+#include "editor/loeserlauf.h"
 #include "editor/testspiel.h"
 #include "game/kachelsatz.h"
 #include "game/levelmodell/leveldatei.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -122,6 +124,8 @@ Editorfenster::Editorfenster(const QString& ordner, Aussenwelt aussenwelt, Edito
     statusBar()->addPermanentWidget(zaehlerText);
     statusBar()->addPermanentWidget(ortText);
     menuesAnlegen();
+    vorspielTakt.setInterval(vorspielTaktMs);
+    connect(&vorspielTakt, &QTimer::timeout, this, &Editorfenster::vorspielSchritt);
     werkzeugWaehlen(Werkzeug::mauer);
     allesZeichnen();
     anzeigen();
@@ -168,6 +172,7 @@ void Editorfenster::menuesAnlegen() {
     QMenu* level = menuBar()->addMenu(QStringLiteral("&Level"));
     aktion(level, QStringLiteral("&Prüfen"), {}, &Editorfenster::pruefen);
     aktion(level, QStringLiteral("&Testen"), QKeySequence(Qt::Key_F5), &Editorfenster::testen);
+    aktion(level, QStringLiteral("&Lösbar?"), QKeySequence(Qt::Key_F6), &Editorfenster::loesbar);
     level->addSeparator();
     auto* gruppe = new QActionGroup(this);
     vollAktion = level->addAction(QStringLiteral("&Großes Spielfeld (23 × 18)"));
@@ -639,9 +644,93 @@ void Editorfenster::testen() {
 }
 
 void Editorfenster::testBeenden() {
+    vorspielTakt.stop();
     if (!spiel)
         return;
     spiel.reset();
     allesZeichnen();
     anzeigen();
+}
+
+// --- "Lösbar?" ---
+
+void Editorfenster::loesbar() {
+    if (spiel || loeser)
+        return;
+    const auto probleme = levelPruefen(level);
+    if (speichernGesperrt(probleme)) {
+        melden(QStringLiteral("So kann das Level nicht geprüft werden:\n") +
+               problemListe(probleme));
+        return;
+    }
+    QTemporaryDir ablage;
+    const std::string datei = pfadText(ablage.filePath(QStringLiteral("loesbar.lev")));
+    auto brett = std::make_unique<Brett>();
+    brett->randAnlegen();
+    auto fehler = levelSpeichern(level, datei);
+    if (!fehler)
+        fehler = brettStarten(datei, *brett);
+    if (fehler) {
+        melden(deutsch(*fehler));
+        return;
+    }
+    loeser = new Loeserlauf(*brett, this);
+    suche = new QProgressDialog(QStringLiteral("Suche die Lösung mit den wenigsten Schritten …"),
+                                QStringLiteral("Abbrechen"), 0, 0, this);
+    suche->setObjectName(QStringLiteral("Suche"));
+    suche->setWindowTitle(fensterTitel);
+    suche->setWindowModality(Qt::WindowModal);
+    suche->setMinimumDuration(0);
+    connect(suche, &QProgressDialog::canceled, loeser, &Loeserlauf::abbrechen);
+    connect(loeser, &Loeserlauf::stand, suche, [this](quint64 zustaende, int schranke) {
+        suche->setLabelText(QStringLiteral("Suche die Lösung mit den wenigsten Schritten …\n"
+                                           "Untersuchte Stellungen: %1\nMindestens %2 Schritte")
+                                .arg(zustaende)
+                                .arg(schranke));
+    });
+    connect(loeser, &Loeserlauf::fertig, this, &Editorfenster::loesungZeigen);
+    suche->show();
+}
+
+void Editorfenster::loesungZeigen(const Loesung& loesung) {
+    loeser->deleteLater();
+    loeser = nullptr;
+    suche->deleteLater();
+    suche = nullptr;
+    switch (loesung.ergebnis) {
+    case Ergebnis::unloesbar:
+        melden(QStringLiteral("Das Level ist nicht lösbar: kein Weg bringt alle Kisten auf "
+                              "Stellplätze."));
+        return;
+    case Ergebnis::unbekannt:
+        melden(loesung.grund.empty() ? QStringLiteral("Die Suche wurde abgebrochen.")
+                                     : deutsch(loesung.grund));
+        return;
+    case Ergebnis::geloest:
+        break;
+    }
+    const auto antwort = meldung::zeigen(
+        this, QMessageBox::Question, fensterTitel,
+        QStringLiteral("Das Level ist lösbar, %1 in %2 %3. Soll die Lösung im Testspiel "
+                       "vorgespielt werden?")
+            .arg(loesung.optimal ? QStringLiteral("am kürzesten") : QStringLiteral("zum Beispiel"))
+            .arg(loesung.schritte())
+            .arg(loesung.schritte() == 1 ? QStringLiteral("Schritt") : QStringLiteral("Schritten")),
+        QMessageBox::Yes | QMessageBox::No);
+    if (antwort != QMessageBox::Yes)
+        return;
+    testen();
+    if (!spiel)
+        return;
+    vorspiel = loesung.zuege;
+    vorspielTakt.start();
+}
+
+void Editorfenster::vorspielSchritt() {
+    if (!spiel || vorspiel.empty()) {
+        vorspielTakt.stop();
+        return;
+    }
+    spiel->zug(vorspiel.front());
+    vorspiel.erase(vorspiel.begin());
 }

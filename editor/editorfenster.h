@@ -9,11 +9,15 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
 
 class Editorbrett;
+class Loeserlauf;
+class QProgressDialog;
+struct Loesung;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -59,6 +63,7 @@ class Editorfenster : public QMainWindow {
     void einfuegen();
     void pruefen();
     void testen();
+    void loesbar();
     void rueckgaengig();
     void wiederherstellen();
     void groesseWaehlen(Brettgroesse groesse);
@@ -68,6 +73,9 @@ class Editorfenster : public QMainWindow {
     Werkzeug werkzeug() const { return gewaehlt; }
     bool testet() const { return spiel != nullptr; }
     const Testspiel* testspiel() const { return spiel.get(); }
+    bool sucht() const { return loeser != nullptr; }
+
+    static constexpr int vorspielTaktMs = 200; // a pace the author can follow
     Editorbrett& brettbild() const { return *bild; }
     QString statusText() const;
 
@@ -92,6 +100,8 @@ class Editorfenster : public QMainWindow {
     bool speichernNach(const QString& pfad);
     bool rekordFragen(const QString& pfad);
     void testBeenden();
+    void loesungZeigen(const Loesung& loesung);
+    void vorspielSchritt();
     void zelleZeichnen(Zellort ort);
     void allesZeichnen();
     void anzeigen();
@@ -113,6 +123,10 @@ class Editorfenster : public QMainWindow {
     Levelmodell gespeichert; // as last opened or saved: the level differs from it when unsaved
     QString rekordGefragt;   // the record file whose question was answered "Nein"
     std::unique_ptr<Testspiel> spiel;
+    Loeserlauf* loeser = nullptr;     // while "Lösbar?" searches
+    QProgressDialog* suche = nullptr; // its progress and "Abbrechen"
+    std::string vorspiel;             // the solution's keys still to be played back
+    QTimer vorspielTakt;
 
     Editorbrett* bild = nullptr;
     QLineEdit* autorFeld = nullptr;

@@ -68,6 +68,14 @@ void Testspiel::taste(int keyCode) {
         abschlussMelden();
 }
 
+void Testspiel::zug(char richtung) {
+    static constexpr std::pair<char, int> richtungen[] = {
+        {'l', tasteLinks}, {'r', tasteRechts}, {'o', tasteOben}, {'u', tasteUnten}};
+    for (const auto& [buchstabe, code] : richtungen)
+        if (buchstabe == richtung)
+            taste(code);
+}
+
 bool Testspiel::zurueck() {
     if (vorher.empty())
         return false;

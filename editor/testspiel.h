@@ -29,6 +29,8 @@ class Testspiel : public QObject {
     // An arrow key; the step is remembered so that `zurueck` can take it back.
     void taste(int keyCode);
     bool zurueck();
+    // A step as the solver writes it: 'l', 'r', 'o' or 'u'.
+    void zug(char richtung);
 
     const Brett& brett() const { return *spiel; }
     QTimer& explosionsTakt() { return takt; }

@@ -62,6 +62,12 @@ std::optional<std::string> levelSpeichern(const Levelmodell& modell, const std::
     return textSchreiben(pfad, levelZeilen(modell));
 }
 
+std::optional<std::string> brettStarten(const std::string& pfad, Brett& brett) {
+    OhneBild flaeche;
+    const Levelstart start = levelStarten(brett, "", pfad, flaeche, Startart::neu);
+    return start.ok ? std::nullopt : std::optional(start.fehler);
+}
+
 GeoeffnetesLevel levelOeffnen(const std::string& pfad) {
     GeoeffnetesLevel ergebnis;
     auto brett = std::make_unique<Brett>();

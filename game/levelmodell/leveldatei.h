@@ -21,6 +21,12 @@ struct GeoeffnetesLevel {
     std::string hinweis;               // what was adjusted on the way, for the status line
 };
 
+class Brett;
+
+// Starts a level file on `brett` (its border laid) with the game's level start and no
+// drawing; the game's German message when it cannot.
+std::optional<std::string> brettStarten(const std::string& pfad, Brett& brett);
+
 // Reads a level file with the game's level start, so the grid shows exactly the board
 // the game would show.
 GeoeffnetesLevel levelOeffnen(const std::string& pfad);

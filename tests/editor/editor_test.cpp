@@ -12,6 +12,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -287,6 +289,50 @@ class EditorTest : public QObject {
         QVERIFY(!fenster->testet());
         QCOMPARE(fenster->modell(), vorher);
         QCOMPARE(fenster->brettbild().bild(), bildVorher);
+    }
+
+    void solvableFindsTheFewestStepsAndPlaysThemBack() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("#####\n#@$.#\n#####\n"));
+        fenster->einfuegen();
+        antwort = QMessageBox::Yes;
+        fenster->loesbar();
+        QVERIFY(fenster->sucht());
+        QTRY_VERIFY(!fenster->sucht());
+        QCOMPARE(meldungen.first(), QStringLiteral("Das Level ist lösbar, am kürzesten in 1 "
+                                                   "Schritt. Soll die Lösung im Testspiel "
+                                                   "vorgespielt werden?"));
+        QVERIFY(fenster->testet());
+        QTRY_COMPARE(meldungen.last(), QStringLiteral("Geschafft!"));
+        QVERIFY(fenster->testspiel()->brett().geschafft);
+
+        fenster->testen(); // F5 again ends the test
+        QGuiApplication::clipboard()->setText(QStringLiteral("#####\n#@$#.#\n#####\n"));
+        fenster->einfuegen();
+        fenster->loesbar();
+        QTRY_VERIFY(!fenster->sucht());
+        QVERIFY(meldungen.last().startsWith(QStringLiteral("Das Level ist nicht lösbar")));
+        QVERIFY(!fenster->testet());
+
+        // A wide open store with many boxes takes long: "Abbrechen" ends the search.
+        std::vector<std::string> lager(16, "#" + std::string(20, ' ') + "#");
+        lager.front() = lager.back() = std::string(22, '#');
+        for (int i = 0; i < 12; ++i) {
+            lager[2 + i][3 + i] = '$';
+            lager[2 + i][18 - i] = '.';
+        }
+        lager[1][1] = '@';
+        QString text;
+        for (const auto& z : lager)
+            text += QString::fromStdString(z) + QLatin1Char('\n');
+        QGuiApplication::clipboard()->setText(text);
+        fenster->einfuegen();
+        fenster->loesbar();
+        QVERIFY(fenster->sucht());
+        auto* suche = fenster->findChild<QProgressDialog*>(QStringLiteral("Suche"));
+        QVERIFY(suche);
+        suche->findChild<QPushButton*>()->click();
+        QTRY_VERIFY(!fenster->sucht());
+        QCOMPARE(meldungen.last(), QStringLiteral("Die Suche wurde abgebrochen."));
     }
 };
 
