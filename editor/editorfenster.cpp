@@ -606,24 +606,32 @@ void Editorfenster::pruefen() {
         probleme.empty() ? QStringLiteral("Keine Probleme gefunden.") : problemListe(probleme));
 }
 
+std::optional<std::string> Editorfenster::zumStartenAblegen(const QTemporaryDir& ablage,
+                                                            const QString& vorhaben) {
+    const auto probleme = levelPruefen(level);
+    if (speichernGesperrt(probleme)) {
+        melden(QStringLiteral("So kann das Level nicht %1 werden:\n").arg(vorhaben) +
+               problemListe(probleme));
+        return std::nullopt;
+    }
+    // The game's level start reads a file: the level goes through a temporary one.
+    const std::string datei = pfadText(ablage.filePath(QStringLiteral("level.lev")));
+    if (const auto fehler = levelSpeichern(level, datei)) {
+        melden(deutsch(*fehler));
+        return std::nullopt;
+    }
+    return datei;
+}
+
 void Editorfenster::testen() {
     if (spiel) {
         testBeenden();
         return;
     }
-    const auto probleme = levelPruefen(level);
-    if (speichernGesperrt(probleme)) {
-        melden(QStringLiteral("So kann das Level nicht getestet werden:\n") +
-               problemListe(probleme));
-        return;
-    }
-    // The game's level start reads a file: the level goes through a temporary one.
     QTemporaryDir ablage;
-    const std::string datei = pfadText(ablage.filePath(QStringLiteral("test.lev")));
-    if (const auto fehler = levelSpeichern(level, datei)) {
-        melden(deutsch(*fehler));
+    const auto datei = zumStartenAblegen(ablage, QStringLiteral("getestet"));
+    if (!datei)
         return;
-    }
     std::function<void()> knall;
     if (einstellungen.soundAn)
         knall = [this] { aussenwelt.klangAbspielen(ordner + QStringLiteral("explsion.wav")); };
@@ -633,7 +641,7 @@ void Editorfenster::testen() {
         anzeigen();
         meldung::zeigen(this, QMessageBox::Information, fensterTitel, QStringLiteral("Geschafft!"));
     });
-    if (const auto fehler = spiel->starten(datei); !fehler.empty()) {
+    if (const auto fehler = spiel->starten(*datei); !fehler.empty()) {
         spiel.reset();
         allesZeichnen();
         melden(deutsch(fehler));
@@ -657,20 +665,13 @@ void Editorfenster::testBeenden() {
 void Editorfenster::loesbar() {
     if (spiel || loeser)
         return;
-    const auto probleme = levelPruefen(level);
-    if (speichernGesperrt(probleme)) {
-        melden(QStringLiteral("So kann das Level nicht geprüft werden:\n") +
-               problemListe(probleme));
-        return;
-    }
     QTemporaryDir ablage;
-    const std::string datei = pfadText(ablage.filePath(QStringLiteral("loesbar.lev")));
+    const auto datei = zumStartenAblegen(ablage, QStringLiteral("geprüft"));
+    if (!datei)
+        return;
     auto brett = std::make_unique<Brett>();
     brett->randAnlegen();
-    auto fehler = levelSpeichern(level, datei);
-    if (!fehler)
-        fehler = brettStarten(datei, *brett);
-    if (fehler) {
+    if (const auto fehler = brettStarten(*datei, *brett)) {
         melden(deutsch(*fehler));
         return;
     }

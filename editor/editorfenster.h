@@ -12,11 +12,14 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class Editorbrett;
 class Loeserlauf;
 class QProgressDialog;
+class QTemporaryDir;
 struct Loesung;
 class QAction;
 class QActionGroup;
@@ -99,6 +102,10 @@ class Editorfenster : public QMainWindow {
     bool aenderungenSichern();
     bool speichernNach(const QString& pfad);
     bool rekordFragen(const QString& pfad);
+    // Writes the level where the game's level start can read it; none (and the author
+    // told why) when the game could not start it. `vorhaben`: "getestet", "geprüft".
+    std::optional<std::string> zumStartenAblegen(const QTemporaryDir& ablage,
+                                                 const QString& vorhaben);
     void testBeenden();
     void loesungZeigen(const Loesung& loesung);
     void vorspielSchritt();
