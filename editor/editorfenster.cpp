@@ -696,6 +696,7 @@ void Editorfenster::loesbar() {
 void Editorfenster::loesungZeigen(const Loesung& loesung) {
     loeser->deleteLater();
     loeser = nullptr;
+    suche->hide(); // the questions below wait in an event loop of their own
     suche->deleteLater();
     suche = nullptr;
     switch (loesung.ergebnis) {

@@ -45,6 +45,7 @@ class EditorTest : public QObject {
   private:
     QTemporaryDir ordner;
     QStringList meldungen;
+    bool sucheBeiMeldung = false; // "Lösbar?" still showed its progress at the last message
     QStringList klaenge;
     QMessageBox::StandardButton antwort = QMessageBox::Ok;
     QString speichernAls;
@@ -103,6 +104,9 @@ class EditorTest : public QObject {
                                                           const QString&, const QString& text,
                                                           QMessageBox::StandardButtons) {
             meldungen << text;
+            const auto* suche =
+                fenster ? fenster->findChild<QProgressDialog*>(QStringLiteral("Suche")) : nullptr;
+            sucheBeiMeldung = suche && suche->isVisible();
             return antwort;
         });
         neuesFenster();
@@ -298,6 +302,7 @@ class EditorTest : public QObject {
         fenster->loesbar();
         QVERIFY(fenster->sucht());
         QTRY_VERIFY(!fenster->sucht());
+        QVERIFY(!sucheBeiMeldung); // the progress is not left standing behind the answer
         QCOMPARE(meldungen.first(), QStringLiteral("Das Level ist lösbar, am kürzesten in 1 "
                                                    "Schritt. Soll die Lösung im Testspiel "
                                                    "vorgespielt werden?"));
