@@ -2,6 +2,7 @@
 #include "game/levelmodell/pruefung.h"
 #include "game/levelmodell/textnotation.h"
 #include "game/levelmodell/verlauf.h"
+#include "game/levelmodell/werkzeug.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +145,30 @@ TEST(Verlauf, takesBackTwoHundredStepsAndRedoesThem) {
     verlauf.merken(m);
     m.setzen({0, 0}, Objekt::kiste);
     EXPECT_FALSE(verlauf.kannWiederherstellen());
+}
+
+} // namespace
+
+namespace {
+
+TEST(Werkzeug, aStrokeNamesOnlyTheCellsWhosePictureChanged) {
+    Levelmodell m;
+    EXPECT_EQ(werkzeugAnwenden(m, Werkzeug::mauer, {1, 1}), (std::vector<Zellort>{{1, 1}}));
+    EXPECT_EQ(werkzeugAnwenden(m, Werkzeug::mauer, {1, 1}), std::vector<Zellort>{});
+    EXPECT_EQ(werkzeugAnwenden(m, Werkzeug::figur, {2, 1}), (std::vector<Zellort>{{2, 1}}));
+    // The figure moves: where it stood is drawn again too.
+    EXPECT_EQ(werkzeugAnwenden(m, Werkzeug::figur, {5, 5}), (std::vector<Zellort>{{5, 5}, {2, 1}}));
+    EXPECT_EQ(werkzeugAnwenden(m, Werkzeug::boden, {1, 1}), (std::vector<Zellort>{{1, 1}}));
+    EXPECT_EQ(m.an({1, 1}), Objekt::boden);
+    EXPECT_EQ(werkzeugAnwenden(m, Werkzeug::tntgestellt, {30, 1}), std::vector<Zellort>{});
+}
+
+TEST(Werkzeug, everyToolHasItsOwnKey) {
+    for (const auto& w : werkzeuge) {
+        ASSERT_EQ(werkzeugFuerTaste(w.taste), w.werkzeug) << w.name;
+        EXPECT_EQ(&angabe(w.werkzeug), &w);
+    }
+    EXPECT_EQ(werkzeugFuerTaste('X'), std::nullopt);
 }
 
 } // namespace
