@@ -110,7 +110,8 @@ GeoeffnetesLevel levelOeffnen(const std::string& pfad) {
     if (!modell.figurSetzen(figur) && modell.figur() != figur)
         ++draussen;
     if (klein && !modell.groesseWaehlen(Brettgroesse::klein))
-        ergebnis.hinweis = "Das kleine Spielfeld ist überfüllt. ";
+        ergebnis.hinweis =
+            "Objekte liegen außerhalb des kleinen Spielfelds, es bleibt beim großen. ";
     if (gerundet)
         ergebnis.hinweis += "Objekte neben dem Raster stehen jetzt auf dem nächsten Feld. ";
     if (draussen > 0)
