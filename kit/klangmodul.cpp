@@ -13,7 +13,8 @@ Klangmodul::Klangmodul(const QString& modul) : lader(modul) {
 Klangmodul::~Klangmodul() {
     // The player must go while the application still runs; the loader alone would keep
     // it until the library store is torn down after the application's end.
-    delete lader.instance();
+    if (spieler)
+        delete lader.instance();
 }
 
 void Klangmodul::abspielen(const QString& pfad) {
