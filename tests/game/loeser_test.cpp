@@ -35,24 +35,11 @@ class Loeser : public Ordnertest {
     Aufzeichnung flaeche;
 };
 
-int tasteFuer(char c) {
-    switch (c) {
-    case 'l':
-        return tasteLinks;
-    case 'o':
-        return tasteOben;
-    case 'r':
-        return tasteRechts;
-    default:
-        return tasteUnten;
-    }
-}
-
 // Plays the keys the way the checker does and polls completion once at the end.
 ::testing::AssertionResult spieltSichDurch(Brett brett, const std::string& zuege) {
     Aufzeichnung flaeche;
     for (std::size_t i = 0; i < zuege.size(); ++i) {
-        if (!tasteVerarbeiten(brett, tasteFuer(zuege[i]), flaeche))
+        if (!tasteVerarbeiten(brett, zugTaste(zuege[i]), flaeche))
             return ::testing::AssertionFailure()
                    << "Zug " << i << " von " << zuege << " geht nicht";
     }

@@ -95,7 +95,6 @@ TEST_F(Pruefer, einDefektesLevelMeldetZuerstDenFehler) {
     }
 }
 
-
 // The level every --loesen case starts from: two boxes, five steps at the fewest.
 const std::vector<std::string> zweiKisten{"=====", "=@$.=", "= $ =", "=  .=", "====="};
 
