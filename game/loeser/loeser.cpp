@@ -5,6 +5,8 @@
 #include "laufwege.h"
 #include "zuordnung.h"
 
+#include "game/zug.h"
+
 #include <algorithm>
 #include <cstring>
 #include <queue>
@@ -30,11 +32,12 @@ namespace {
 
 using Zelle = Lager::Zelle;
 constexpr int unendlich = Entfernungen::unendlich;
-constexpr char tasten[] = {'l', 'o', 'r', 'u'}; // in the order of Lager::versatz
-constexpr std::uint16_t verloren = 0xFFFF;      // m of a position no assignment can complete
+// In the order of Lager::versatz, which is also the order of the cursor key codes.
+constexpr char tasten[] = {'l', 'o', 'r', 'u'};
+constexpr std::uint16_t verloren = 0xFFFF; // m of a position no assignment can complete
 // The fast search trusts the bound this many times over: far fewer positions, and
-// solutions that are still short.
-constexpr std::uint32_t gewichtSchnell = 5;
+// solutions that are longer but found in a fraction of the time.
+constexpr std::uint32_t gewichtSchnell = 20;
 
 enum Belegung : std::uint8_t { frei, kiste, tnt, mauer, fest, gedacht };
 
@@ -499,6 +502,12 @@ Loesung Suche::suchen() {
 }
 
 } // namespace
+
+int zugTaste(char zug) {
+    const auto* ende = std::end(tasten);
+    const auto* fund = std::find(std::begin(tasten), ende, zug);
+    return fund == ende ? 0 : tasteLinks + static_cast<int>(fund - std::begin(tasten));
+}
 
 Loesung loesen(const Brett& brett, const Loeseroptionen& optionen, Fortschritt* fortschritt) {
     const auto gelesen = lagerLesen(brett);
