@@ -17,7 +17,7 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
-	cmake -S . -B $(SAN) -DCMAKE_BUILD_TYPE=Debug -DLAGERIX_NUR_KERN=ON \
+	cmake -S . -B $(SAN) -DCMAKE_BUILD_TYPE=Debug -DLAGERIX_NUR_KERN=ON -DLAGERIX_LOESER_VERGLEICHE=30 \
 		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	cmake --build $(SAN) -j$(JOBS)
 	cd $(SAN) && ctest --output-on-failure -j$(JOBS)

@@ -164,9 +164,11 @@ std::string bildText(const std::vector<std::string>& bild) {
 }
 
 TEST_F(Loeser, findetGenauSoVieleSchritteWieDieBreitensucheUeberAlleStellungen) {
+    // The sanitizer build runs this about twenty times slower; it compares fewer rooms.
+    constexpr int raeume = LAGERIX_LOESER_VERGLEICHE;
     Raumwuerfel wuerfel(2026);
     int verglichen = 0, geloest = 0, mitTnt = 0;
-    for (int versuch = 0; versuch < 600 && verglichen < 300; ++versuch) {
+    for (int versuch = 0; versuch < 2 * raeume && verglichen < raeume; ++versuch) {
         const bool tnt = versuch % 2 == 1;
         const auto bild = wuerfel.raum(tnt);
         const auto brett = bildStarten(bild);
@@ -192,11 +194,11 @@ TEST_F(Loeser, findetGenauSoVieleSchritteWieDieBreitensucheUeberAlleStellungen) 
         EXPECT_GE(schnell.schritte(), *soll);
         EXPECT_TRUE(spieltSichDurch(*brett, schnell.zuege));
     }
-    EXPECT_GE(verglichen, 300);
+    EXPECT_GE(verglichen, raeume);
     // The rooms must exercise both answers and the blasts, or the comparison proves little.
-    EXPECT_GE(geloest, 90);
-    EXPECT_GE(verglichen - geloest, 30);
-    EXPECT_GE(mitTnt, 120);
+    EXPECT_GE(geloest, raeume * 3 / 10);
+    EXPECT_GE(verglichen - geloest, raeume / 10);
+    EXPECT_GE(mitTnt, raeume * 4 / 10);
 }
 
 TEST_F(Loeser, einBrettOhneRasterWirdNichtDurchsucht) {
