@@ -47,6 +47,7 @@ void Form2::Form_Load() {
         titel.append(thema.titel);
     std::sort(titel.begin(), titel.end(), themenOrdnung());
     List1->addItems(titel);
+    zeilenErhoehen(*List1);
     // Said outright, so the list does not make its first title current on getting the
     // focus, and the first arrow key chooses that title instead of skipping it.
     List1->setCurrentIndex({});

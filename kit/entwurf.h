@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QListWidget>
 #include <QRect>
 #include <QScreen>
 #include <QString>
@@ -33,6 +35,17 @@ Beschriftung* beschriftung(QWidget* fenster, const QString& name, const QString&
     label->setText(text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+// The design's 10-pixel font gives list rows too low for the dots of a capital umlaut
+// ("Über"): every row gets room above and below its text.
+inline void zeilenErhoehen(QListWidget& liste) {
+    const QFontMetrics schrift = liste.fontMetrics();
+    for (int i = 0; i < liste.count(); ++i) {
+        QListWidgetItem* eintrag = liste.item(i);
+        eintrag->setSizeHint(
+            {schrift.horizontalAdvance(eintrag->text()) + 12, schrift.height() + 4});
+    }
 }
 
 // The layout was drawn for a small system font; the desktop's larger default would cut

@@ -94,6 +94,7 @@ void Levelliste::fuellen() {
     liste->clear();
     liste->addItems(
         QDir(ordner).entryList({u"*.lev"_s}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    zeilenErhoehen(*liste);
     const auto wieder = liste->findItems(gewaehlt, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!gewaehlt.isEmpty() && !wieder.isEmpty())
         liste->setCurrentItem(wieder.first());

@@ -118,6 +118,7 @@ void Form5::listeFuellen() {
         auto* eintrag = new QListWidgetItem(datei.chopped(4), List1);
         eintrag->setData(dateiRolle, datei);
     }
+    zeilenErhoehen(*List1);
     // No current entry either, or gaining the focus would make the first one current
     // and the first arrow key would skip it.
     List1->setCurrentIndex({});

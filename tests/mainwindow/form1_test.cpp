@@ -189,6 +189,18 @@ class Form1Test : public QObject {
         QTRY_COMPARE(zelle(3, 1), kachel(blatt(), "mauer"));
     }
 
+    void aLongAuthorNameIsCutAtTheLabelAndShownWholeInItsTooltip() {
+        const QString name = u"Maximilian von Mustermann-Lüdenscheid und Söhne"_s;
+        ordner->anlegen(u"lang.lev"_s,
+                        level(u"f"_s + name, 1, 1, {{u"kiste"_s, 2, 1}, {u"stell"_s, 3, 1}}));
+        starten();
+        levelWaehlen(u"lang.lev"_s);
+        const auto* autor = teil<QLabel>(u"Autor"_s);
+        QVERIFY(autor->sizeHint().width() <= autor->width());
+        QVERIFY(autor->text().startsWith(u"Maximilian"_s));
+        QCOMPARE(autor->toolTip(), name);
+    }
+
     void okWithNothingSelectedKeepsThePanelOpen() {
         starten();
         teil<QPushButton>(u"Command2"_s)->click();
@@ -611,6 +623,13 @@ class Form1Test : public QObject {
             const QSize noetig = label->sizeHint();
             QVERIFY2(noetig.width() <= label->width() && noetig.height() <= label->height(),
                      qPrintable(label->objectName()));
+        }
+        // A row must hold a capital umlaut's dots and a descender, with a pixel to spare.
+        for (const QListWidget* liste : w->findChildren<QListWidget*>()) {
+            const int noetig = liste->fontMetrics().boundingRect(u"Üg"_s).height() + 2;
+            for (int i = 0; i < liste->count(); ++i)
+                QVERIFY2(liste->visualItemRect(liste->item(i)).height() >= noetig,
+                         qPrintable(liste->item(i)->text()));
         }
     }
 
