@@ -27,6 +27,10 @@ int tastencode(Name taste, const std::array<Name, 4>& pfeile, int sonst = 0) {
     return sonst;
 }
 
+// The letters that the checker's commands and the solver's answers write for the cursor
+// keys, in the order left, up, right, down.
+inline constexpr std::array<char, 4> zugBuchstaben{'l', 'o', 'r', 'u'};
+
 // A wall that a TNT box has just blasted; board pixels of its cell.
 struct Sprengung {
     int x = 0;

@@ -13,6 +13,7 @@
 #include "kit/klickfeld.h"
 #include "kit/knopf.h"
 #include "kit/meldung.h"
+#include "kit/pfeiltasten.h"
 #include "mainwindow/gewinnanimation.h"
 #include "mainwindow/lesezeichenmenue.h"
 #include "mainwindow/levelliste.h"
@@ -373,7 +374,7 @@ bool Form1::tasteGedrueckt(QObject* objekt, int taste) {
     }
     // The cursor keys play the game from wherever the focus is, except in the list,
     // where they choose a level; they never move the focus between buttons.
-    const int code = tastencode(taste, {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
+    const int code = pfeiltaste(taste);
     if (code == 0 || levelliste->istListe(objekt))
         return false;
     if (objekt == bildBrett)
