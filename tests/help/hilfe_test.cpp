@@ -24,8 +24,8 @@ const char* const erwarteteThemen[] = {
     "Über Lagerix",      "Vestrum",
 };
 
-const QString anfangsTitel = QStringLiteral("Hilfethema");
-const QString anfangsText = QStringLiteral("Hilfetext -- Wählen Sie ein Thema");
+const QString anfangsTitel = u"Hilfethema"_s;
+const QString anfangsText = u"Hilfetext -- Wählen Sie ein Thema"_s;
 
 } // namespace
 

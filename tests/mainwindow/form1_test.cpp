@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString assets = QStringLiteral(LAGERIX_ASSETS);
+const QString assets = QString::fromUtf8(LAGERIX_ASSETS);
 
 // Level files are written on the editor's raster: 25 units per cell.
 QByteArray level(const QString& kopf, int figurSpalte, int figurZeile,
