@@ -22,5 +22,8 @@ test: build
 	cmake --build $(SAN) -j$(JOBS)
 	cd $(SAN) && ctest --output-on-failure -j$(JOBS)
 
+# The build folder is the game's program folder: the player's records, bookmarks,
+# settings and own levels live there, so only what the compiler made is removed.
 clean:
-	rm -rf $(BUILD) $(SAN)
+	if [ -f $(BUILD)/CMakeCache.txt ]; then cmake --build $(BUILD) --target clean; fi
+	rm -rf $(SAN)

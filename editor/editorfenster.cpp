@@ -13,6 +13,7 @@
 #include "game/zug.h"
 #include "kit/meldung.h"
 #include "kit/pfeiltasten.h"
+#include "kit/programmbild.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -89,7 +90,7 @@ Editorfenster::Editorfenster(const QString& ordner, Aussenwelt aussenwelt, Edito
                              QWidget* parent)
     : QMainWindow(parent), ordner(ordner), aussenwelt(std::move(aussenwelt)),
       dialoge(std::move(dialoge)) {
-    setWindowIcon(QIcon(QStringLiteral(":/bilder/lagerix.png")));
+    setWindowIcon(QPixmap::fromImage(programmBild(QStringLiteral("lagerix.png"))));
     einstellungen = konfigurationLesen(pfadText(ordner) + konfigurationsDatei);
     const QString blattMeldung =
         blatt.mitErsatzLaden(ordner, QString::fromStdString(einstellungen.grafikset));

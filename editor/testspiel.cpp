@@ -2,6 +2,7 @@
 
 #include "game/abschluss.h"
 #include "game/levelstart.h"
+#include "game/loeser/loeser.h"
 #include "game/zeichenflaeche.h"
 #include "game/zeichnen.h"
 #include "game/zug.h"
@@ -64,7 +65,7 @@ void Testspiel::taste(int keyCode) {
 }
 
 void Testspiel::zug(char richtung) {
-    taste(tastencode(richtung, zugBuchstaben));
+    taste(zugTaste(richtung));
 }
 
 // A blast while the animation runs only moves the picture; the count goes on.

@@ -6,5 +6,16 @@
 
 // The game's key code of a cursor key as Qt names it; 0 for any other key.
 inline int pfeiltaste(int qtTaste) {
-    return tastencode(qtTaste, {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
+    switch (qtTaste) {
+    case Qt::Key_Left:
+        return tasteLinks;
+    case Qt::Key_Up:
+        return tasteOben;
+    case Qt::Key_Right:
+        return tasteRechts;
+    case Qt::Key_Down:
+        return tasteUnten;
+    default:
+        return 0;
+    }
 }

@@ -59,6 +59,13 @@ std::optional<std::vector<Befehl>> befehleLesen(const std::string& text) {
     return befehle;
 }
 
+// The letters l r o u are the solver's own; any other letter stands for a key that
+// is no cursor key.
+int tastencode(char c) {
+    const int taste = zugTaste(c);
+    return taste != 0 ? taste : 65;
+}
+
 char zeichenFuer(const std::string& art) {
     if (art == "mauer")
         return '#';
@@ -142,8 +149,7 @@ class Lauf {
             abschlussPruefen(*brett);
             break;
         default:
-            // Any other letter stands for a key that is not a cursor key, 'A'.
-            tasteVerarbeiten(*brett, tastencode(b.art, zugBuchstaben, 'A'), flaeche);
+            tasteVerarbeiten(*brett, tastencode(b.art), flaeche);
         }
     }
 
