@@ -1,5 +1,6 @@
 #include "records/form5.h"
 
+#include "game/bestwerte.h"
 #include "game/rekord.h"
 
 #include "kit/entwurf.h"
@@ -41,6 +42,7 @@ Form5::Form5(Hauptfenster& haupt, QWidget* parent)
       Label5(wertAnzeige(this, u"Label5"_s, 600)),
       Label2(anlegen<QLabel>(this, u"Label2"_s, twips(2280, 1080, 2415, 255))),
       Label4(wertAnzeige(this, u"Label4"_s, 1320)),
+      Label6(anlegen<QLabel>(this, u"Label6"_s, twips(2280, 2205, 2415, 255))),
       Command3(anlegen<QPushButton>(this, u"Command3"_s, twips(2280, 1800, 2415, 375))),
       Command1(anlegen<QPushButton>(this, u"Command1"_s, twips(120, 2520, 2175, 495))),
       Command2(anlegen<QPushButton>(this, u"Command2"_s, twips(2520, 2520, 2175, 495))) {
@@ -73,6 +75,9 @@ void Form5::List1_Click() {
     const Rekord rekord = rekordLesen(pfad(datei).toStdString());
     Label5->setText(QString::fromStdString(rekord.schrittzahl));
     Label4->setText(QString::fromStdString(rekord.rekordhalter));
+    const auto tabelle = bestwerteLesen(pfad(QString::fromLatin1(bestwerteDatei)).toStdString());
+    const auto optimum = bestwert(tabelle, datei.chopped(4).toStdString());
+    Label6->setText(optimum ? u"Bestmöglich: %1 Schritte"_s.arg(*optimum) : QString());
 }
 
 void Form5::Command1_Click() {
@@ -127,6 +132,7 @@ void Form5::listeFuellen() {
 void Form5::werteLeeren() {
     Label5->clear();
     Label4->clear();
+    Label6->clear();
 }
 
 QString Form5::gewaehlteDatei() const {

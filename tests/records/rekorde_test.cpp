@@ -106,6 +106,33 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
         QCOMPARE(element<QLabel>(u"Label4"_s)->textFormat(), Qt::PlainText);
     }
 
+    // The optimum comes from the table shipped with the levels; only a known level shows it.
+    void zeigtBeiBekanntemLevelDieBestmoeglicheSchrittzahl_data() {
+        QTest::addColumn<QByteArray>("tabelle"); // null: no table in the folder
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("anzeige");
+        const QByteArray zwei = "a.lev\t3\trrl\r\nLevel 1.lev\t2\tuu\r\n";
+        QTest::newRow("bekannt") << zwei << u"Level 1"_s << u"Bestmöglich: 2 Schritte"_s;
+        QTest::newRow("unbekannt") << zwei << u"b"_s << QString();
+        QTest::newRow("keine Tabelle") << QByteArray() << u"a"_s << QString();
+        QTest::newRow("beschädigte Zeile") << "a.lev\t3\trr\r\n"_ba << u"a"_s << QString();
+    }
+    void zeigtBeiBekanntemLevelDieBestmoeglicheSchrittzahl() {
+        QFETCH(QByteArray, tabelle);
+        QFETCH(QString, level);
+        QFETCH(QString, anzeige);
+        if (!tabelle.isNull())
+            haupt->anlegen(u"bestwerte.txt"_s, tabelle);
+        rekorde({u"a.sco"_s, u"b.sco"_s, u"Level 1.sco"_s});
+        oeffnen();
+        const auto* bestmoeglich = element<QLabel>(u"Label6"_s);
+        QCOMPARE(bestmoeglich->text(), QString());
+        waehlen(level);
+        QCOMPARE(bestmoeglich->text(), anzeige);
+        knopf(u"Command3"_s)->click();
+        QCOMPARE(bestmoeglich->text(), QString());
+    }
+
     void jedeAuswahlLiestDieDateiNeu() {
         haupt->anlegen(u"a.sco"_s, "10\r\nAnna\r\n");
         haupt->anlegen(u"b.SCO"_s, "20\r\nBernd\r\n");

@@ -22,3 +22,12 @@ inline Lauf laufen(const std::vector<std::string>& argumente) {
         lauf.zeilen.push_back(z);
     return lauf;
 }
+
+// The value the checker printed after "name ", or "(fehlt)".
+inline std::string wert(const Lauf& lauf, const std::string& name) {
+    for (const auto& z : lauf.zeilen) {
+        if (z.starts_with(name + ' '))
+            return z.substr(name.size() + 1);
+    }
+    return "(fehlt)";
+}

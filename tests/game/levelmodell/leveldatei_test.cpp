@@ -56,7 +56,7 @@ TEST_F(Leveldatei, everyShippedLevelSavedByTheEditorStartsAsTheSameBoard) {
         ASSERT_EQ(levelSpeichern(modell, pfad("kopie.lev")), std::nullopt);
         EXPECT_EQ(dump("kopie.lev"), dump(name)) << name;
     }
-    EXPECT_EQ(levels, 11);
+    EXPECT_EQ(levels, 51);
 }
 
 TEST_F(Leveldatei, writesWindows1252WithCrLfInTheGamesLayout) {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The fewest steps of the shipped levels, written by the solver into a table next to the
+// levels. One line per level: the level file name, a tab, the fewest steps, a tab, and a
+// solution of exactly that many arrow keys ("l", "r", "o", "u" as the checker plays them).
+struct Bestwert {
+    std::string levelDatei;
+    int schritte = 0;
+    std::string loesung;
+
+    bool operator==(const Bestwert&) const = default;
+};
+
+inline constexpr const char* bestwerteDatei = "bestwerte.txt";
+
+struct Bestwerte {
+    std::vector<Bestwert> eintraege;
+    // Line numbers (from 1) that are no entry: damaged, inconsistent or a second entry for
+    // a level. Empty lines are no fault.
+    std::vector<int> fehlerhafteZeilen;
+};
+
+// A missing or unreadable table knows no level.
+Bestwerte bestwerteLesen(const std::string& pfad);
+
+// The fewest steps for the level named `levelName` (its file name without the extension,
+// as the records window lists it), if the table knows them.
+std::optional<int> bestwert(const Bestwerte& tabelle, const std::string& levelName);

@@ -1,0 +1,53 @@
+#include "tests/game/testhilfen.h"
+
+#include "game/bestwerte.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using BestwerteDatei = Ordnertest;
+
+TEST_F(BestwerteDatei, liestJedeHeileZeileUndNenntJedeBeschaedigte) {
+    schreiben(bestwerteDatei, "a.lev\t3\trrl\r\n"
+                              "\r\n"
+                              "zwei teile.lev\t1\tu\n"
+                              "b.lev\t4\trrl\r\n"        // solution shorter than the count
+                              "c.lev\t2\trx\r\n"         // not an arrow key
+                              "d.lev\t0\t\r\n"           // nothing to solve is no level
+                              "e.lev\t-2\tll\r\n"        // a negative count
+                              "f.lev\tzwei\tll\r\n"      // no number
+                              "g.lev\t2 \tll\r\n"        // more than the number
+                              "h.lev 2 ll\r\n"           // no tabs
+                              "\t2\tll\r\n"              // no name
+                              "a.lev\t1\tl\r\n"          // a second entry for a level
+                              "\xc4rger.lev\t1\to\r\n"); // Windows-1252 umlaut in the name
+    const Bestwerte tabelle = bestwerteLesen(pfad(bestwerteDatei));
+    const std::vector<Bestwert> erwartet = {
+        {"a.lev", 3, "rrl"}, {"zwei teile.lev", 1, "u"}, {"Ärger.lev", 1, "o"}};
+    EXPECT_EQ(tabelle.eintraege, erwartet);
+    EXPECT_EQ(tabelle.fehlerhafteZeilen, (std::vector<int>{4, 5, 6, 7, 8, 9, 10, 11, 12}));
+}
+
+TEST_F(BestwerteDatei, eineFehlendeTabelleKenntKeinLevel) {
+    const Bestwerte tabelle = bestwerteLesen(pfad(bestwerteDatei));
+    EXPECT_TRUE(tabelle.eintraege.empty());
+    EXPECT_TRUE(tabelle.fehlerhafteZeilen.empty());
+    EXPECT_EQ(bestwert(tabelle, "a"), std::nullopt);
+}
+
+TEST(Bestwert, wirdUeberDenLevelnamenOhneEndungGefunden) {
+    const Bestwerte tabelle{{{"a.lev", 3, "rrl"}, {"Level 1.lev", 1, "u"}, {"ab.lev", 2, "ll"}},
+                            {}};
+    const struct {
+        std::string name;
+        std::optional<int> schritte;
+    } faelle[] = {
+        {"a", 3},           {"Level 1", 1}, {"ab", 2}, {"A", std::nullopt}, {"a.lev", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& fall : faelle)
+        EXPECT_EQ(bestwert(tabelle, fall.name), fall.schritte) << fall.name;
+}
+
+} // namespace
