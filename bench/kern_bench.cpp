@@ -18,15 +18,6 @@
 
 namespace {
 
-class OhneBild : public Zeichenflaeche {
-  public:
-    void copypic(const std::string& bild, int positionx, int positiony) override {
-        benchmark::DoNotOptimize(bild.data());
-        benchmark::DoNotOptimize(positionx + positiony);
-    }
-    void explosionStarten(int, int) override {}
-};
-
 // Every cell holds something: walls round the edge, a free corridor in row 1 for the
 // figure, and boxes, storage places, placed boxes and TNT boxes everywhere else.
 std::vector<std::string> vollesLevel() {
@@ -66,7 +57,7 @@ void tastendruck(benchmark::State& state) {
     int taste = tasteRechts;
     for (auto _ : state) {
         // Walks the corridor end to end and back; every press is a move.
-        if (!tasteVerarbeiten(*brett, taste, flaeche)) {
+        if (!tasteVerarbeiten(*brett, taste, flaeche).geschritten) {
             taste = taste == tasteRechts ? tasteLinks : tasteRechts;
             tasteVerarbeiten(*brett, taste, flaeche);
         }

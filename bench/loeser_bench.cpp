@@ -22,12 +22,6 @@
 
 namespace {
 
-class OhneBild : public Zeichenflaeche {
-  public:
-    void copypic(const std::string&, int, int) override {}
-    void explosionStarten(int, int) override {}
-};
-
 // Six rooms over the whole board, one box and its storage place in each; the figure
 // walks through the doors from room to room.
 const std::vector<std::string> raeume{

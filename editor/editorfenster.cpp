@@ -12,6 +12,7 @@
 #include "game/textdatei.h"
 #include "game/zug.h"
 #include "kit/meldung.h"
+#include "kit/pfeiltasten.h"
 #include "kit/programmbild.h"
 
 #include <QActionGroup>
@@ -352,13 +353,8 @@ bool Editorfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
         brettTaste(taste->key(), taste->modifiers());
         return taste->key() >= Qt::Key_Left && taste->key() <= Qt::Key_Down;
     }
-    static constexpr std::pair<int, int> pfeile[] = {{Qt::Key_Left, tasteLinks},
-                                                     {Qt::Key_Up, tasteOben},
-                                                     {Qt::Key_Right, tasteRechts},
-                                                     {Qt::Key_Down, tasteUnten}};
-    for (const auto& [qtTaste, code] : pfeile)
-        if (taste->key() == qtTaste)
-            spiel->taste(code);
+    if (const int code = pfeiltaste(taste->key()))
+        spiel->taste(code);
     if (taste->key() == Qt::Key_Backspace)
         spiel->zurueck();
     if (taste->key() == Qt::Key_Escape)

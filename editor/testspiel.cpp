@@ -2,6 +2,7 @@
 
 #include "game/abschluss.h"
 #include "game/levelstart.h"
+#include "game/loeser/loeser.h"
 #include "game/zeichenflaeche.h"
 #include "game/zeichnen.h"
 #include "game/zug.h"
@@ -18,14 +19,6 @@ class Testspiel::Flaeche : public Zeichenflaeche {
         spiel.blatt.kachelZeichnen(spiel.bild, kachel, x, y);
     }
     void leeren() override { spiel.bild.leeren(); }
-    void explosionStarten(int x, int y) override {
-        spiel.explosionsBild->move(x, y);
-        spiel.explosionsBild->show();
-        if (!spiel.takt.isActive()) {
-            spiel.explosionsBild->setPixmap(spiel.blatt.explosionsBild(0));
-            spiel.takt.start();
-        }
-    }
 
   private:
     Testspiel& spiel;
@@ -58,8 +51,11 @@ void Testspiel::taste(int keyCode) {
     if (spiel->brettGesperrt)
         return;
     Brett davor = *spiel;
-    if (!tasteVerarbeiten(*spiel, keyCode, *flaeche))
+    const Zugergebnis ergebnis = tasteVerarbeiten(*spiel, keyCode, *flaeche);
+    if (!ergebnis.geschritten)
         return;
+    if (ergebnis.sprengung)
+        explosionStarten(*ergebnis.sprengung);
     vorher.push_back(std::move(davor));
     if (vorher.size() > gedaechtnis)
         vorher.erase(vorher.begin());
@@ -69,11 +65,17 @@ void Testspiel::taste(int keyCode) {
 }
 
 void Testspiel::zug(char richtung) {
-    static constexpr std::pair<char, int> richtungen[] = {
-        {'l', tasteLinks}, {'r', tasteRechts}, {'o', tasteOben}, {'u', tasteUnten}};
-    for (const auto& [buchstabe, code] : richtungen)
-        if (buchstabe == richtung)
-            taste(code);
+    taste(zugTaste(richtung));
+}
+
+// A blast while the animation runs only moves the picture; the count goes on.
+void Testspiel::explosionStarten(Sprengung sprengung) {
+    explosionsBild->move(sprengung.x, sprengung.y);
+    explosionsBild->show();
+    if (!takt.isActive()) {
+        explosionsBild->setPixmap(blatt.explosionsBild(0));
+        takt.start();
+    }
 }
 
 bool Testspiel::zurueck() {

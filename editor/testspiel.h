@@ -2,6 +2,7 @@
 
 #include "game/brett.h"
 #include "game/explosion.h"
+#include "game/zug.h"
 
 #include <QObject>
 #include <QTimer>
@@ -44,6 +45,7 @@ class Testspiel : public QObject {
 
   private:
     class Flaeche;
+    void explosionStarten(Sprengung sprengung);
     void explosionsTick();
     void explosionBeenden();
     void neuZeichnen();

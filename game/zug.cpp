@@ -5,7 +5,6 @@
 #include "game/zeichenflaeche.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <string>
 
@@ -51,29 +50,9 @@ struct Ziel {
     int index = 0;
 };
 
-// Both cells in one pass over the table; the last match wins.
-void nachschlagen(const Brett& brett, Ziel& a, Ziel& b) {
-    int indexA = -1;
-    int indexB = -1;
-    for (int i = 0; i < Brett::feldAnzahl; ++i) {
-        const auto& f = brett.felder[i];
-        if (f.x == a.x && f.y == a.y)
-            indexA = i;
-        if (f.x == b.x && f.y == b.y)
-            indexB = i;
-    }
-    if (indexA >= 0) {
-        a.art = brett.felder[indexA].art;
-        a.index = indexA;
-    }
-    if (indexB >= 0) {
-        b.art = brett.felder[indexB].art;
-        b.index = indexB;
-    }
-}
-
-int gerundet(double wert) {
-    return static_cast<int>(std::nearbyint(wert));
+Ziel nachgeschlagen(const Brett& brett, double x, double y) {
+    Fund fund = brett.suchen(x, y);
+    return {x, y, std::move(fund.art), fund.index};
 }
 
 class Zug {
@@ -81,7 +60,7 @@ class Zug {
     Zug(Brett& brett, Zeichenflaeche& flaeche, Ziel a, Ziel b)
         : brett(brett), flaeche(flaeche), a(std::move(a)), b(std::move(b)) {}
 
-    bool ausfuehren() {
+    Zugergebnis ausfuehren() {
         if (a.art.empty())
             return gehen("smile", 0);
         if (a.art == "stell")
@@ -92,25 +71,25 @@ class Zug {
             if (a.art == s->paar)
                 return schieben(*s, brett.felder[a.index].partner, true);
         }
-        return false;
+        return {};
     }
 
   private:
-    bool gehen(const char* figur, std::int16_t aufStellplatz) {
+    Zugergebnis gehen(const char* figur, std::int16_t aufStellplatz) {
         beginnen(0);
         zeichnen(figur, a);
         ankommen(aufStellplatz);
-        return true;
+        return {true, std::nullopt};
     }
 
     // `kiste` is the entry that moves; `vomStellplatz` says whether it leaves a pair
     // whose found entry then stays behind as the empty storage place.
-    bool schieben(const Schiebbar& s, int kiste, bool vomStellplatz) {
+    Zugergebnis schieben(const Schiebbar& s, int kiste, bool vomStellplatz) {
         const bool aufBoden = b.art.empty();
         const bool aufStell = b.art == "stell";
         const bool sprengen = b.art == "mauer" && s.sprengt;
         if (!(aufBoden || aufStell || sprengen) || !passtInInt16(b.x) || !passtInInt16(b.y))
-            return false;
+            return {};
 
         int aenderung = 0;
         if (s.zaehlt && aufStell && !vomStellplatz)
@@ -128,8 +107,6 @@ class Zug {
             zeichnen(kachelB, b);
         }
 
-        if (sprengen)
-            flaeche.explosionStarten(static_cast<int>(b.x), static_cast<int>(b.y));
         auto& bewegt = brett.felder[kiste];
         if (vomStellplatz)
             brett.felder[a.index].art = "stell";
@@ -149,7 +126,9 @@ class Zug {
                 paarVerbinden(kiste, b.index);
         }
         ankommen(vomStellplatz ? -1 : 0);
-        return true;
+        if (!sprengen)
+            return {true, std::nullopt};
+        return {true, Sprengung{static_cast<int>(b.x), static_cast<int>(b.y)}};
     }
 
     // The lookup finds the higher index of the two, so that one carries the link.
@@ -184,14 +163,14 @@ class Zug {
 
 } // namespace
 
-bool tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
+Zugergebnis tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
     if (brett.brettGesperrt || brett.levelDatei.empty())
-        return false;
+        return {};
     const auto r = richtung(keyCode);
     if (!r)
-        return false;
-    Ziel a{brett.spielerX + r->dx, brett.spielerY + r->dy, {}, 0};
-    Ziel b{brett.spielerX + 2 * r->dx, brett.spielerY + 2 * r->dy, {}, 0};
-    nachschlagen(brett, a, b);
-    return Zug(brett, flaeche, std::move(a), std::move(b)).ausfuehren();
+        return {};
+    return Zug(brett, flaeche,
+               nachgeschlagen(brett, brett.spielerX + r->dx, brett.spielerY + r->dy),
+               nachgeschlagen(brett, brett.spielerX + 2 * r->dx, brett.spielerY + 2 * r->dy))
+        .ausfuehren();
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QFontMetrics>
+#include <QLabel>
+#include <QListWidget>
 #include <QRect>
 #include <QScreen>
 #include <QString>
@@ -15,18 +18,34 @@ inline QRect twips(int links, int oben, int breite, int hoehe) {
     return {px(links), px(oben), px(breite), px(hoehe)};
 }
 
-// Gives a control its design name (tests find it by that) and its place.
+// Every control of every window is made here: a child of `fenster` with its design name
+// (tests find it by that) and its place, usually `twips(...)`.
 template <typename Steuerelement>
-Steuerelement* platzieren(Steuerelement* element, const QString& name, QRect lage) {
+Steuerelement* anlegen(QWidget* fenster, const QString& name, QRect lage) {
+    auto* element = new Steuerelement(fenster);
     element->setObjectName(name);
     element->setGeometry(lage);
     return element;
 }
 
-template <typename Steuerelement>
-Steuerelement* anlegen(QWidget* fenster, const QString& name, int links, int oben, int breite,
-                       int hoehe) {
-    return platzieren(new Steuerelement(fenster), name, twips(links, oben, breite, hoehe));
+// A text of the design, read from its top left corner.
+template <typename Beschriftung = QLabel>
+Beschriftung* beschriftung(QWidget* fenster, const QString& name, const QString& text, QRect lage) {
+    auto* label = anlegen<Beschriftung>(fenster, name, lage);
+    label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// The design's 10-pixel font gives list rows too low for the dots of a capital umlaut
+// ("Über"): every row gets room above and below its text.
+inline void zeilenErhoehen(QListWidget& liste) {
+    const QFontMetrics schrift = liste.fontMetrics();
+    for (int i = 0; i < liste.count(); ++i) {
+        QListWidgetItem* eintrag = liste.item(i);
+        eintrag->setSizeHint(
+            {schrift.horizontalAdvance(eintrag->text()) + 12, schrift.height() + 4});
+    }
 }
 
 // The layout was drawn for a small system font; the desktop's larger default would cut

@@ -26,12 +26,6 @@ std::optional<Objekt> objektFuerArt(const std::string& art) {
     return std::nullopt;
 }
 
-class OhneBild : public Zeichenflaeche {
-  public:
-    void copypic(const std::string&, int, int) override {}
-    void explosionStarten(int, int) override {}
-};
-
 // Board pixels back to file units; exact on the raster, and for a kept border entry
 // off the raster the shortest number that reads back to the same pixel.
 std::string einheiten(double pixel) {

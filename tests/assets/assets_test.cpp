@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cstdint>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString assets = QStringLiteral(LAGERIX_ASSETS);
+const QString assets = QString::fromUtf8(LAGERIX_ASSETS);
 
 // Every cell the game copies from a sheet: the tiles by their words and the frames.
 QList<QRect> benutzteZellen() {
@@ -43,9 +45,9 @@ class AssetsTest : public QObject {
   private Q_SLOTS:
     void grafiksetZeigtJedeKachelUnterscheidbar_data() {
         QTest::addColumn<QString>("datei");
-        QTest::newRow("standardset") << assets + QStringLiteral("/standardset.gif");
-        QTest::newRow("nachtset") << assets + QStringLiteral("/nachtset.gif");
-        QTest::newRow("eingebaut") << QStringLiteral(":/bilder/eingebaut.png");
+        QTest::newRow("standardset") << assets + u"/standardset.gif"_s;
+        QTest::newRow("nachtset") << assets + u"/nachtset.gif"_s;
+        QTest::newRow("eingebaut") << u":/bilder/eingebaut.png"_s;
     }
 
     void grafiksetZeigtJedeKachelUnterscheidbar() {
@@ -56,8 +58,7 @@ class AssetsTest : public QObject {
         for (qsizetype i = 0; i < zellen.size(); ++i) {
             for (qsizetype j = i + 1; j < zellen.size(); ++j) {
                 const QString gleich =
-                    QStringLiteral("Kacheln bei (%1, %2) und (%3, %4) gleichen sich")
-                        .arg(zellen[i].x())
+                    u"Kacheln bei (%1, %2) und (%3, %4) gleichen sich"_s.arg(zellen[i].x())
                         .arg(zellen[i].y())
                         .arg(zellen[j].x())
                         .arg(zellen[j].y());
@@ -72,18 +73,17 @@ class AssetsTest : public QObject {
 
     // The GIF must keep every pixel of the drawing; the built-in sheet is the same drawing.
     void standardsetGleichtDemEingebautenBogen() {
-        const QImage gif = QImage(assets + QStringLiteral("/standardset.gif"))
-                               .convertToFormat(QImage::Format_RGB32);
+        const QImage gif =
+            QImage(assets + u"/standardset.gif"_s).convertToFormat(QImage::Format_RGB32);
         const QImage eingebaut =
-            QImage(QStringLiteral(":/bilder/eingebaut.png")).convertToFormat(QImage::Format_RGB32);
+            QImage(u":/bilder/eingebaut.png"_s).convertToFormat(QImage::Format_RGB32);
         QVERIFY(!gif.isNull());
         QCOMPARE(gif, eingebaut);
     }
 
     // The pin lies on the note: only a small part of it may cover the yellow.
     void pinIstMeistDurchsichtig() {
-        const QImage pin =
-            QImage(QStringLiteral(":/bilder/pin.png")).convertToFormat(QImage::Format_ARGB32);
+        const QImage pin = QImage(u":/bilder/pin.png"_s).convertToFormat(QImage::Format_ARGB32);
         int deckend = 0;
         for (int y = 0; y < pin.height(); ++y) {
             for (int x = 0; x < pin.width(); ++x)
@@ -94,7 +94,7 @@ class AssetsTest : public QObject {
     }
 
     void explosionsklangIstHoerbaresPcm() {
-        QFile datei(assets + QStringLiteral("/explsion.wav"));
+        QFile datei(assets + u"/explsion.wav"_s);
         QVERIFY(datei.open(QIODevice::ReadOnly));
         const QByteArray daten = datei.readAll();
         QVERIFY(daten.size() > 44);

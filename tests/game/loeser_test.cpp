@@ -39,7 +39,7 @@ class Loeser : public Ordnertest {
 ::testing::AssertionResult spieltSichDurch(Brett brett, const std::string& zuege) {
     Aufzeichnung flaeche;
     for (std::size_t i = 0; i < zuege.size(); ++i) {
-        if (!tasteVerarbeiten(brett, zugTaste(zuege[i]), flaeche))
+        if (!tasteVerarbeiten(brett, zugTaste(zuege[i]), flaeche).geschritten)
             return ::testing::AssertionFailure()
                    << "Zug " << i << " von " << zuege << " geht nicht";
     }
@@ -83,7 +83,7 @@ std::optional<int> breitensuche(const Brett& start, std::size_t grenze) {
             for (const int taste : {tasteLinks, tasteOben, tasteRechts, tasteUnten}) {
                 auto kind = std::make_unique<Brett>(*brett);
                 flaeche.bilder.clear();
-                if (tasteVerarbeiten(*kind, taste, flaeche) &&
+                if (tasteVerarbeiten(*kind, taste, flaeche).geschritten &&
                     gesehen.insert(vollzustand(*kind)).second)
                     naechste.push_back(std::move(kind));
             }

@@ -35,12 +35,6 @@ constexpr const char* aufruf =
 constexpr int statusUnloesbar = 3;
 constexpr int statusUnbekannt = 4;
 
-class OhneBild : public Zeichenflaeche {
-  public:
-    void copypic(const std::string&, int, int) override {}
-    void explosionStarten(int, int) override {}
-};
-
 struct Befehl {
     char art = 0;
     int nummer = 0; // bookmark number for S and A
