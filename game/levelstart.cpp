@@ -170,12 +170,14 @@ bool zaunSetzen(Brett& brett) {
 
 void levelLesen(Brett& brett, Zeichenflaeche& flaeche, Levelstart& ergebnis) {
     const std::string name = dateiName(brett.levelDatei);
-    const auto zeilen = textLesen(brett.levelDatei);
-    if (!zeilen)
+    const Textinhalt datei = textdateiLesen(brett.levelDatei);
+    if (datei.fehler == Dateifehler::fehlt)
         throw Lesefehler("Die Leveldatei „" + name +
                          "“ konnte nicht geöffnet werden. Vielleicht wurde sie gelöscht "
                          "oder verschoben.");
-    Leser leser(brett, flaeche, *zeilen, name);
+    if (datei.fehler != Dateifehler::keiner)
+        throw Lesefehler(lesefehlerMeldung("Die Leveldatei", brett.levelDatei, datei));
+    Leser leser(brett, flaeche, datei.zeilen, name);
     std::string formatKennung;
     leser.kopfLesen(ergebnis, formatKennung);
     for (const auto& d : durchgaenge)
