@@ -1,8 +1,8 @@
-#include "form3.h"
+#include "about/form3.h"
 
-#include "mainwindow/entwurf.h"
-#include "mainwindow/hauptfenster.h"
-#include "verweis.h"
+#include "about/verweis.h"
+#include "kit/entwurf.h"
+#include "kit/hauptfenster.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/nebenfenster.h"
+#include "kit/nebenfenster.h"
 
 // The about window: name, version and contact, the help page and the home page, and
 // the way back to the game.

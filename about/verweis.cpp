@@ -1,4 +1,4 @@
-#include "verweis.h"
+#include "about/verweis.h"
 
 Verweis::Verweis(const QString& text, QWidget* parent) : Klickfeld(text, parent) {
     QFont schrift = font();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/klickfeld.h"
+#include "kit/klickfeld.h"
 
 // A label that reads as a link: blue, underlined, a pointing hand over it.
 class Verweis : public Klickfeld {

@@ -2,11 +2,11 @@
 // and recalling a bookmark.
 
 #include "game/brett.h"
+#include "game/lesezeichen.h"
 #include "game/levelstart.h"
 #include "game/textdatei.h"
 #include "game/zeichenflaeche.h"
 #include "game/zug.h"
-#include "mainwindow/lesezeichen.h"
 
 #include <benchmark/benchmark.h>
 

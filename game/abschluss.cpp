@@ -1,6 +1,6 @@
-#include "abschluss.h"
+#include "game/abschluss.h"
 
-#include "brett.h"
+#include "game/brett.h"
 
 bool abschlussPruefen(Brett& brett) {
     if (brett.kistenGesamt == 0 || brett.kistenAbgestellt != brett.kistenGesamt || brett.geschafft)

@@ -1,4 +1,4 @@
-#include "brett.h"
+#include "game/brett.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
-#include "explosion.h"
+#include "game/explosion.h"
 
-#include "brett.h"
-#include "kachelsatz.h"
-#include "zeichnen.h"
+#include "game/brett.h"
+#include "game/kachelsatz.h"
+#include "game/zeichnen.h"
 
 Explosionsschritt Explosion::tick(const Brett& brett, Zeichenflaeche& flaeche, bool soundAn) {
     // Once the level is solved its picture has been cleared; the remaining ticks

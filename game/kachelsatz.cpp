@@ -1,4 +1,4 @@
-#include "kachelsatz.h"
+#include "game/kachelsatz.h"
 
 #include <array>
 #include <utility>

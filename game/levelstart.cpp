@@ -1,10 +1,10 @@
-#include "levelstart.h"
+#include "game/levelstart.h"
 
-#include "brett.h"
-#include "textdatei.h"
-#include "zahlen.h"
-#include "zeichenflaeche.h"
-#include "zeichnen.h"
+#include "game/brett.h"
+#include "game/textdatei.h"
+#include "game/zahlen.h"
+#include "game/zeichenflaeche.h"
+#include "game/zeichnen.h"
 
 #include <array>
 #include <stdexcept>

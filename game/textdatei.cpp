@@ -1,4 +1,4 @@
-#include "textdatei.h"
+#include "game/textdatei.h"
 
 #include <algorithm>
 #include <array>

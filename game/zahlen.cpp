@@ -1,4 +1,4 @@
-#include "zahlen.h"
+#include "game/zahlen.h"
 
 #include <array>
 #include <charconv>

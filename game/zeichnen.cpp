@@ -1,7 +1,7 @@
-#include "zeichnen.h"
+#include "game/zeichnen.h"
 
-#include "brett.h"
-#include "zeichenflaeche.h"
+#include "game/brett.h"
+#include "game/zeichenflaeche.h"
 
 #include <cmath>
 

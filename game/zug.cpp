@@ -1,8 +1,8 @@
-#include "zug.h"
+#include "game/zug.h"
 
-#include "brett.h"
-#include "zahlen.h"
-#include "zeichenflaeche.h"
+#include "game/brett.h"
+#include "game/zahlen.h"
+#include "game/zeichenflaeche.h"
 
 #include <algorithm>
 #include <cmath>

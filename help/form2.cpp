@@ -1,8 +1,8 @@
-#include "form2.h"
+#include "help/form2.h"
 
-#include "hilfethemen.h"
-#include "mainwindow/entwurf.h"
-#include "mainwindow/hauptfenster.h"
+#include "help/hilfethemen.h"
+#include "kit/entwurf.h"
+#include "kit/hauptfenster.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/nebenfenster.h"
+#include "kit/nebenfenster.h"
 
 class QLabel;
 class QListWidget;

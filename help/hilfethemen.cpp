@@ -1,4 +1,4 @@
-#include "hilfethemen.h"
+#include "help/hilfethemen.h"
 
 #include <QLocale>
 

@@ -1,25 +1,25 @@
-#include "form1.h"
+#include "mainwindow/form1.h"
 
-#include "../about/form3.h"
-#include "../game/abschluss.h"
-#include "../game/kachelsatz.h"
-#include "../game/levelstart.h"
-#include "../game/textdatei.h"
-#include "../game/zeichenflaeche.h"
-#include "../game/zeichnen.h"
-#include "../game/zug.h"
-#include "../help/form2.h"
-#include "../options/form4.h"
-#include "../records/form5.h"
-#include "../records/rekordschreiber.h"
-#include "brettbild.h"
-#include "entwurf.h"
-#include "gewinnanimation.h"
-#include "klickfeld.h"
-#include "knopf.h"
-#include "lesezeichen.h"
-#include "linie.h"
-#include "meldung.h"
+#include "about/form3.h"
+#include "game/abschluss.h"
+#include "game/kachelsatz.h"
+#include "game/lesezeichen.h"
+#include "game/levelstart.h"
+#include "game/textdatei.h"
+#include "game/zeichenflaeche.h"
+#include "game/zeichnen.h"
+#include "game/zug.h"
+#include "help/form2.h"
+#include "kit/brettbild.h"
+#include "kit/entwurf.h"
+#include "kit/klickfeld.h"
+#include "kit/knopf.h"
+#include "kit/linie.h"
+#include "kit/meldung.h"
+#include "mainwindow/gewinnanimation.h"
+#include "options/form4.h"
+#include "records/form5.h"
+#include "records/rekordschreiber.h"
 
 #include <QCursor>
 #include <QDir>
@@ -35,10 +35,6 @@
 #include <QThread>
 
 namespace {
-
-constexpr const char* standardset = "standardset.gif";
-constexpr int blattBreite = 96;
-constexpr int blattHoehe = 120;
 
 int tastencode(int taste) {
     switch (taste) {
@@ -67,9 +63,7 @@ class Form1::Flaeche : public Zeichenflaeche {
     explicit Flaeche(Form1& fenster) : fenster(fenster) {}
 
     void copypic(const std::string& bild, int positionx, int positiony) override {
-        if (const auto ursprung = kachelUrsprung(bild))
-            fenster.bildBrett->kachelKopieren(fenster.blatt, ursprung->x, ursprung->y, positionx,
-                                              positiony);
+        fenster.blatt.kachelZeichnen(*fenster.bildBrett, bild, positionx, positiony);
     }
 
     void leeren() override { fenster.bildBrett->leeren(); }
@@ -89,9 +83,7 @@ class Form1::Flaeche : public Zeichenflaeche {
 
 Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
     : QWidget(parent), ordner(ordner), aussenwelt(std::move(aussenwelt)),
-      spiel(std::make_unique<Brett>()),
-      blatt(QImage(QStringLiteral(":/bilder/eingebaut.png")).convertToFormat(QImage::Format_RGB32)),
-      flaeche(std::make_unique<Flaeche>(*this)) {
+      spiel(std::make_unique<Brett>()), flaeche(std::make_unique<Flaeche>(*this)) {
     setWindowTitle(meldung::programmTitel);
     setWindowIcon(QIcon(QStringLiteral(":/bilder/lagerix.png")));
     setFixedSize(twips(0, 0, 8490, 7395).size());
@@ -287,46 +279,19 @@ void Form1::Form_Load() {
     bildBrett->leeren();
 }
 
-namespace {
-
-// A graphics set of the program folder, or a null image when it is no usable sheet.
-QImage blattLaden(const QString& ordner, const QString& name) {
-    QImage bild(zuQt(dateiImOrdner(ordner.toStdString(), name.toStdString())));
-    if (bild.width() < blattBreite || bild.height() < blattHoehe)
-        return {};
-    return bild.convertToFormat(QImage::Format_RGB32);
-}
-
-} // namespace
-
 void Form1::grafiksetBeimStartLaden() {
-    const QString gewuenscht = zuQt(einstellungenWerte.grafikset);
-    if (QImage bild = blattLaden(ordner, gewuenscht); !bild.isNull()) {
-        blatt = bild;
-        return;
-    }
-    const QString standard = QString::fromLatin1(standardset);
-    QImage ersatz = gewuenscht != standard ? blattLaden(ordner, standard) : QImage();
-    const QString stattdessen = ersatz.isNull()
-                                    ? QStringLiteral("das eingebaute Grafikset")
-                                    : QStringLiteral("das Standard-Grafikset „%1“").arg(standard);
-    if (!ersatz.isNull())
-        blatt = ersatz;
-    meldungZeigen(QStringLiteral("Das Grafikset „%1“ konnte nicht geladen werden. Es wird %2 "
-                                 "verwendet.")
-                      .arg(gewuenscht, stattdessen));
+    const QString meldungsText = blatt.mitErsatzLaden(ordner, zuQt(einstellungenWerte.grafikset));
+    if (!meldungsText.isEmpty())
+        meldungZeigen(meldungsText);
 }
 
 bool Form1::grafiksetLaden(const QString& name) {
-    QImage bild = blattLaden(ordner, name);
-    if (bild.isNull()) {
-        meldungZeigen(QStringLiteral("Das Grafikset „%1“ konnte nicht geladen werden. Das "
-                                     "bisherige Grafikset bleibt.")
-                          .arg(name));
-        return false;
-    }
-    blatt = bild;
-    return true;
+    if (blatt.laden(ordner, name))
+        return true;
+    meldungZeigen(QStringLiteral("Das Grafikset „%1“ konnte nicht geladen werden. Das "
+                                 "bisherige Grafikset bleibt.")
+                      .arg(name));
+    return false;
 }
 
 void Form1::meldungZeigen(const QString& text) {
@@ -616,14 +581,5 @@ void Form1::Timer4_Timer() {
 }
 
 void Form1::explosionsBildZeigen(int bild) {
-    // The picture is one pixel higher than a tile; its bottom row stays black.
-    QPixmap rahmen(kachelGroesse, kachelGroesse + 1);
-    rahmen.fill(Qt::black);
-    if (bild != 0) {
-        const Kachelursprung quelle = explosionsBildUrsprung(bild);
-        QPainter maler(&rahmen);
-        maler.drawImage(QPoint(0, 0), blatt,
-                        QRect(quelle.x, quelle.y, kachelGroesse, kachelGroesse));
-    }
-    Image1->setPixmap(rahmen);
+    Image1->setPixmap(blatt.explosionsBild(bild));
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "../game/brett.h"
-#include "../game/explosion.h"
-#include "../game/levelstart.h"
-#include "aussenwelt.h"
-#include "hauptfenster.h"
-#include "konfiguration.h"
+#include "game/brett.h"
+#include "game/explosion.h"
+#include "game/konfiguration.h"
+#include "game/levelstart.h"
+#include "kit/aussenwelt.h"
+#include "kit/hauptfenster.h"
+#include "kit/kachelblatt.h"
 
 #include <QImage>
 #include <QPointer>
@@ -76,7 +77,7 @@ class Form1 : public QWidget, public Hauptfenster {
     QLabel& explosionsBild() const { return *Image1; }
     QTimer& Timer2() { return timer2; }
     QTimer& Timer4() { return timer4; }
-    const QImage& grafiksetpic() const { return blatt; }
+    const QImage& grafiksetpic() const { return blatt.bild(); }
 
     // How long each explosion frame is seen.
     static constexpr int explosionsTaktMs = 40;
@@ -109,7 +110,7 @@ class Form1 : public QWidget, public Hauptfenster {
     Einstellungen einstellungenWerte;
     std::unique_ptr<Brett> spiel;
     Explosion explosion;
-    QImage blatt; // `grafiksetpic`
+    Kachelblatt blatt; // `grafiksetpic`
     std::unique_ptr<Flaeche> flaeche;
 
     Brettbild* bildBrett = nullptr;

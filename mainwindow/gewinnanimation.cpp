@@ -1,6 +1,6 @@
-#include "gewinnanimation.h"
+#include "mainwindow/gewinnanimation.h"
 
-#include "brettbild.h"
+#include "kit/brettbild.h"
 
 #include <QRandomGenerator>
 

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow/form1.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,9 +1,9 @@
-#include "form4.h"
+#include "options/form4.h"
 
-#include "mainwindow/entwurf.h"
-#include "mainwindow/hauptfenster.h"
-#include "mainwindow/konfiguration.h"
-#include "mainwindow/meldung.h"
+#include "game/konfiguration.h"
+#include "kit/entwurf.h"
+#include "kit/hauptfenster.h"
+#include "kit/meldung.h"
 
 #include <QCheckBox>
 #include <QComboBox>

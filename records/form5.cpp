@@ -1,10 +1,10 @@
-#include "form5.h"
+#include "records/form5.h"
 
-#include "rekord.h"
+#include "game/rekord.h"
 
-#include "mainwindow/entwurf.h"
-#include "mainwindow/hauptfenster.h"
-#include "mainwindow/meldung.h"
+#include "kit/entwurf.h"
+#include "kit/hauptfenster.h"
+#include "kit/meldung.h"
 
 #include <QDir>
 #include <QFile>

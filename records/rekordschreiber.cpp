@@ -1,8 +1,8 @@
-#include "rekordschreiber.h"
+#include "records/rekordschreiber.h"
 
-#include "rekord.h"
+#include "game/rekord.h"
 
-#include "mainwindow/meldung.h"
+#include "kit/meldung.h"
 
 #include <QString>
 

@@ -3,9 +3,9 @@
 // Shared by the window tests: a main window that records what the secondary windows
 // ask of it, over a temporary program folder, and the message boxes they show.
 
-#include "mainwindow/hauptfenster.h"
-#include "mainwindow/konfiguration.h"
-#include "mainwindow/meldung.h"
+#include "game/konfiguration.h"
+#include "kit/hauptfenster.h"
+#include "kit/meldung.h"
 
 #include <QByteArray>
 #include <QDir>

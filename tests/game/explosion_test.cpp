@@ -1,4 +1,4 @@
-#include "testhilfen.h"
+#include "tests/game/testhilfen.h"
 
 #include "game/brett.h"
 #include "game/explosion.h"

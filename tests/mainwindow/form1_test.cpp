@@ -1,9 +1,9 @@
 // The main window driven like a player drives it, on the offscreen platform.
 #include "game/kachelsatz.h"
-#include "mainwindow/brettbild.h"
+#include "kit/brettbild.h"
+#include "kit/meldung.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/gewinnanimation.h"
-#include "mainwindow/meldung.h"
 
 #include <QFile>
 #include <QLabel>

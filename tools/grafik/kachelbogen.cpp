@@ -1,4 +1,4 @@
-#include "kachelbogen.h"
+#include "tools/grafik/kachelbogen.h"
 
 #include "game/kachelsatz.h"
 

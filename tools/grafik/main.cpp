@@ -1,5 +1,5 @@
-#include "kachelbogen.h"
-#include "programmbilder.h"
+#include "tools/grafik/kachelbogen.h"
+#include "tools/grafik/programmbilder.h"
 
 #include <QDir>
 #include <QGuiApplication>

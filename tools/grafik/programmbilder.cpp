@@ -1,4 +1,4 @@
-#include "programmbilder.h"
+#include "tools/grafik/programmbilder.h"
 
 #include <QFont>
 #include <QFontMetricsF>

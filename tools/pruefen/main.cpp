@@ -1,4 +1,4 @@
-#include "pruefer.h"
+#include "tools/pruefen/pruefer.h"
 
 #include <iostream>
 

@@ -1,13 +1,13 @@
-#include "pruefer.h"
+#include "tools/pruefen/pruefer.h"
 
-#include "../../game/abschluss.h"
-#include "../../game/brett.h"
-#include "../../game/levelstart.h"
-#include "../../game/zahlen.h"
-#include "../../game/zeichenflaeche.h"
-#include "../../game/zug.h"
-#include "../../mainwindow/konfiguration.h"
-#include "../../mainwindow/lesezeichen.h"
+#include "game/abschluss.h"
+#include "game/brett.h"
+#include "game/konfiguration.h"
+#include "game/lesezeichen.h"
+#include "game/levelstart.h"
+#include "game/zahlen.h"
+#include "game/zeichenflaeche.h"
+#include "game/zug.h"
 
 #include <array>
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "tests/game/testhilfen.h"
 
 #include "game/brett.h"
+#include "game/lesezeichen.h"
 #include "game/textdatei.h"
 #include "game/zug.h"
-#include "mainwindow/lesezeichen.h"
 
 #include <gtest/gtest.h>
 

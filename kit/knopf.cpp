@@ -1,4 +1,4 @@
-#include "knopf.h"
+#include "kit/knopf.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,6 +1,6 @@
-#include "nebenfenster.h"
+#include "kit/nebenfenster.h"
 
-#include "entwurf.h"
+#include "kit/entwurf.h"
 
 #include <QCloseEvent>
 

@@ -1,7 +1,7 @@
-#include "brettbild.h"
+#include "kit/brettbild.h"
 
-#include "../game/brett.h"
-#include "../game/kachelsatz.h"
+#include "game/brett.h"
+#include "game/kachelsatz.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "tests/game/testhilfen.h"
 
+#include "game/konfiguration.h"
 #include "game/textdatei.h"
-#include "mainwindow/konfiguration.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "linie.h"
+#include "kit/linie.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "records/rekord.h"
+#include "game/rekord.h"
 
 #include <gtest/gtest.h>
 

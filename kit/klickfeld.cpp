@@ -1,4 +1,4 @@
-#include "klickfeld.h"
+#include "kit/klickfeld.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "meldung.h"
+#include "kit/meldung.h"
 
 #include <QInputDialog>
 

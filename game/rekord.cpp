@@ -1,6 +1,6 @@
-#include "rekord.h"
+#include "game/rekord.h"
 
-#include "../game/textdatei.h"
+#include "game/textdatei.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "konfiguration.h"
+#include "game/konfiguration.h"
 
-#include "../game/textdatei.h"
+#include "game/textdatei.h"
 
 Einstellungen einstellungenAusZeilen(const std::vector<std::string>& zeilen) {
     Einstellungen e;

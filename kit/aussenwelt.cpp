@@ -1,4 +1,4 @@
-#include "aussenwelt.h"
+#include "kit/aussenwelt.h"
 
 #include <QDesktopServices>
 #include <QProcess>

@@ -1,8 +1,8 @@
-#include "lesezeichen.h"
+#include "game/lesezeichen.h"
 
-#include "../game/brett.h"
-#include "../game/textdatei.h"
-#include "../game/zahlen.h"
+#include "game/brett.h"
+#include "game/textdatei.h"
+#include "game/zahlen.h"
 
 #include <vector>
 
