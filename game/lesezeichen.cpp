@@ -105,7 +105,7 @@ std::string lesezeichenDatei(int nummer) {
     return "l" + std::to_string(nummer) + ".bok";
 }
 
-std::optional<std::string> lesezeichenSetzen(const Brett& brett, const std::string& pfad) {
+std::vector<std::string> lesezeichenZeilen(const Brett& brett) {
     std::vector<std::string> zeilen{zahlSchreiben(brett.spielerX), zahlSchreiben(brett.spielerY),
                                     zahlSchreiben(brett.kistenAbgestellt),
                                     zahlSchreiben(brett.kistenGesamt),
@@ -118,13 +118,21 @@ std::optional<std::string> lesezeichenSetzen(const Brett& brett, const std::stri
         zeilen.push_back(f.art);
     }
     zeilen.push_back(ende);
-    return textSchreiben(pfad, zeilen);
+    return zeilen;
 }
 
-bool lesezeichenAbrufen(Brett& brett, const std::string& pfad) {
-    const auto zeilen = textLesen(pfad);
-    if (!zeilen)
-        return false;
-    Leser leser(*zeilen);
+bool lesezeichenAusZeilen(Brett& brett, const std::vector<std::string>& zeilen) {
+    Leser leser(zeilen);
     return allesLesen(brett, leser);
+}
+
+std::optional<std::string> lesezeichenSetzen(const Brett& brett, const std::string& pfad) {
+    return textSchreiben(pfad, lesezeichenZeilen(brett));
+}
+
+bool lesezeichenAbrufen(Brett& brett, const std::string& pfad, std::string* fehler) {
+    const Textinhalt datei = textdateiLesen(pfad);
+    if (datei.fehler != Dateifehler::keiner && datei.fehler != Dateifehler::fehlt && fehler)
+        *fehler = lesefehlerMeldung("Das Lesezeichen", pfad, datei);
+    return datei.fehler == Dateifehler::keiner && lesezeichenAusZeilen(brett, datei.zeilen);
 }

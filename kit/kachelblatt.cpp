@@ -10,6 +10,10 @@ namespace {
 
 // A graphics set of the program folder, or a null image when it is no usable sheet.
 QImage blattLaden(const QString& ordner, const QString& name) {
+    // The name comes from a file the player may have edited; only sets of the program
+    // folder are shown.
+    if (!bleibtImOrdner(name.toStdString()))
+        return {};
     QImage bild(QString::fromStdString(dateiImOrdner(ordner.toStdString(), name.toStdString())));
     if (bild.width() < Kachelblatt::breite || bild.height() < Kachelblatt::hoehe)
         return {};
@@ -19,8 +23,8 @@ QImage blattLaden(const QString& ordner, const QString& name) {
 } // namespace
 
 Kachelblatt::Kachelblatt()
-    : blatt(QImage(QStringLiteral(":/bilder/eingebaut.png")).convertToFormat(QImage::Format_RGB32)) {
-}
+    : blatt(
+          QImage(QStringLiteral(":/bilder/eingebaut.png")).convertToFormat(QImage::Format_RGB32)) {}
 
 bool Kachelblatt::laden(const QString& ordner, const QString& name) {
     QImage bild = blattLaden(ordner, name);
@@ -35,9 +39,8 @@ QString Kachelblatt::mitErsatzLaden(const QString& ordner, const QString& name) 
         return {};
     const QString standard = QString::fromLatin1(standardset);
     const bool ersatz = name != standard && laden(ordner, standard);
-    const QString stattdessen = ersatz
-                                    ? QStringLiteral("das Standard-Grafikset „%1“").arg(standard)
-                                    : QStringLiteral("das eingebaute Grafikset");
+    const QString stattdessen = ersatz ? QStringLiteral("das Standard-Grafikset „%1“").arg(standard)
+                                       : QStringLiteral("das eingebaute Grafikset");
     return QStringLiteral("Das Grafikset „%1“ konnte nicht geladen werden. Es wird %2 verwendet.")
         .arg(name, stattdessen);
 }

@@ -34,6 +34,8 @@
 #include <QScreen>
 #include <QThread>
 
+#include <ctime>
+
 namespace {
 
 int tastencode(int taste) {
@@ -272,8 +274,12 @@ void Form1::Form_Load() {
     if (const QScreen* bildschirm = screen())
         move(bildschirm->geometry().width() / 2 - frameGeometry().width() / 2, 0);
     levellisteFuellen();
+    zwischendateienEntfernen(ordner.toStdString(), std::time(nullptr));
+    std::string fehler;
     einstellungenWerte =
-        konfigurationLesen(dateiImOrdner(ordner.toStdString(), konfigurationsDatei));
+        konfigurationLesen(dateiImOrdner(ordner.toStdString(), konfigurationsDatei), &fehler);
+    if (!fehler.empty())
+        meldungZeigen(zuQt(fehler));
     grafiksetBeimStartLaden();
     spiel->randAnlegen();
     bildBrett->leeren();
@@ -429,9 +435,13 @@ void Form1::lesezeichenSetzen(int nummer) {
 void Form1::lesezeichenAbrufen(int nummer) {
     // A damaged file keeps what was read before the damage; the picture is cleared
     // either way, so no tile of the old board stays where the new one has floor.
-    ::lesezeichenAbrufen(*spiel, dateiImOrdner(ordner.toStdString(), lesezeichenDatei(nummer)));
+    std::string fehler;
+    ::lesezeichenAbrufen(*spiel, dateiImOrdner(ordner.toStdString(), lesezeichenDatei(nummer)),
+                         &fehler);
     bildBrett->leeren();
     levellisteAusblenden();
+    if (!fehler.empty())
+        meldungZeigen(zuQt(fehler));
 }
 
 // --- the secondary windows and the outside launches ---

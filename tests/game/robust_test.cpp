@@ -3,6 +3,9 @@
 
 #include "testhilfen.h"
 
+#include "game/konfiguration.h"
+#include "game/lesezeichen.h"
+#include "game/rekord.h"
 #include "game/textdatei.h"
 #include "game/zahlen.h"
 #include "game/zug.h"
@@ -84,6 +87,81 @@ TEST_F(Feindseliger, einLevelOhneGewoehnlicheDateiMeldetSichUndSperrtDasBrett) {
             << ergebnis.fehler;
         EXPECT_TRUE(brett->brettGesperrt) << name;
     }
+}
+
+TEST_F(Feindseliger, jederLeserNimmtOrdnerUndFifoAlsSeinenGewoehnlichenFehlerUndSagtEs) {
+    const std::function<void(const std::string&)> anlegen[] = {
+        [](const std::string& p) { std::filesystem::create_directory(p); },
+        [](const std::string& p) { ::mkfifo(p.c_str(), 0644); },
+        [](const std::string&) {}, // missing: the ordinary case, without a message
+    };
+    for (std::size_t art = 0; art < std::size(anlegen); ++art) {
+        std::filesystem::remove_all(ordner);
+        std::filesystem::create_directory(ordner);
+        for (const char* name : {"lagerix.cfg", "l1.bok", "x.sco"})
+            anlegen[art](pfad(name));
+        const bool fehlt = art == 2;
+        std::string konfiguration, lesezeichen, rekord;
+        auto brett = neuesBrett();
+        const Brett vorher = *brett;
+        Einstellungen einstellungen;
+        bool abgerufen = true;
+        bool neu = false;
+        ASSERT_TRUE(kommtZurueck([&] {
+            einstellungen = konfigurationLesen(pfad("lagerix.cfg"), &konfiguration);
+            abgerufen = lesezeichenAbrufen(*brett, pfad("l1.bok"), &lesezeichen);
+            neu = istNeuerRekord(pfad("x.sco"), 1, &rekord);
+        })) << art;
+        EXPECT_EQ(einstellungen, Einstellungen{});
+        EXPECT_FALSE(abgerufen);
+        EXPECT_TRUE(gleichesBrett(*brett, vorher));
+        // No record is beaten by any score; a record that cannot be read by none.
+        EXPECT_EQ(neu, fehlt);
+        for (const auto& [meldung, name] :
+             {std::pair{konfiguration, "„lagerix.cfg“"}, std::pair{lesezeichen, "„l1.bok“"},
+              std::pair{rekord, "„x.sco“"}}) {
+            EXPECT_EQ(meldung.empty(), fehlt) << name;
+            if (!fehlt) {
+                EXPECT_NE(meldung.find(std::string(name) + " konnte nicht gelesen werden ("),
+                          std::string::npos)
+                    << meldung;
+            }
+        }
+    }
+}
+
+TEST_F(Feindseliger, nurEineSauberGeschriebeneSchrittzahlKannGeschlagenWerden) {
+    const struct {
+        std::string bytes;
+        int schritte;
+        bool neu;
+        bool gemeldet;
+    } faelle[] = {
+        {"57\r\nAnna\r\n", 56, true, false},
+        {"57   \r\nAnna\r\n", 56, true, false},
+        {"57\nAnna\n", 56, true, false},
+        {"", 1, true, false},
+        {"57\t\r\nAnna\r\n", 1, false, true},
+        {"57\rAnna\r\n", 1, false, true},
+        {"\xEF\xBB\xBF"
+         "57\r\nAnna\r\n",
+         1, false, true},
+        {"5 7\r\nAnna\r\n", 1, false, true},
+    };
+    for (const auto& fall : faelle) {
+        schreiben("x.sco", fall.bytes);
+        std::string meldung;
+        EXPECT_EQ(istNeuerRekord(pfad("x.sco"), fall.schritte, &meldung), fall.neu) << fall.bytes;
+        EXPECT_EQ(meldung.empty(), !fall.gemeldet) << fall.bytes;
+    }
+}
+
+TEST_F(Feindseliger, einUeberlangerZeilenumbruchImNamenBleibtInDerZweitenZeile) {
+    ASSERT_EQ(rekordSchreiben(pfad("x.sco"), 9,
+                              "A\xC0\x8A"
+                              "B"),
+              std::nullopt);
+    EXPECT_EQ(lesen("x.sco"), "9\r\nA??B\r\n");
 }
 
 TEST(Zahlen, einWertUnterhalbDerKleinstenZahlIstNullUndNurGrosseSindUnendlich) {
