@@ -24,7 +24,7 @@ Einstellungen konfigurationLesen(const std::string& pfad, std::string* fehler) {
     if (datei.fehler != Dateifehler::keiner && datei.fehler != Dateifehler::fehlt && fehler)
         *fehler = lesefehlerMeldung("Die Konfigurationsdatei", pfad, datei) +
                   " Es gelten die Standardeinstellungen.";
-    return einstellungenAusZeilen(datei.zeilen);
+    return einstellungenAusZeilen(zeilenAusText(datei.bytes));
 }
 
 std::vector<std::string> konfigurationsZeilen(const Einstellungen& e) {

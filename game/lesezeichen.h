@@ -2,19 +2,20 @@
 
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 class Brett;
 
 // "l1.bok" to "l3.bok".
 std::string lesezeichenDatei(int nummer);
 
-// The board (table, figure, storage-place flag, box counters) as 4010 lines.
-std::vector<std::string> lesezeichenZeilen(const Brett& brett);
+// The bytes of a bookmark file: the board (table, figure, storage-place flag, box
+// counters) in 4010 lines.
+std::string lesezeichenText(const Brett& brett);
 
-// Loads the board from the lines of a bookmark. Reading ends at the first damaged or
-// missing line; what was read before it stays. True when it was read up to "ENDE".
-bool lesezeichenAusZeilen(Brett& brett, const std::vector<std::string>& zeilen);
+// Loads the board from the bytes of a bookmark file. Reading ends at the first damaged
+// or missing line; what was read before it stays. True when it was read up to "ENDE".
+bool lesezeichenAusText(Brett& brett, std::string_view bytes);
 
 // The same with a file. Writing returns a German message on failure; the old file then
 // stays. A bookmark never set (no file) recalls nothing; a file that is there but cannot

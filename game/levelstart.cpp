@@ -177,7 +177,8 @@ void levelLesen(Brett& brett, Zeichenflaeche& flaeche, Levelstart& ergebnis) {
                          "oder verschoben.");
     if (datei.fehler != Dateifehler::keiner)
         throw Lesefehler(lesefehlerMeldung("Die Leveldatei", brett.levelDatei, datei));
-    Leser leser(brett, flaeche, datei.zeilen, name);
+    const auto zeilen = zeilenAusText(datei.bytes);
+    Leser leser(brett, flaeche, zeilen, name);
     std::string formatKennung;
     leser.kopfLesen(ergebnis, formatKennung);
     for (const auto& d : durchgaenge)

@@ -71,8 +71,8 @@ bool istNeuerRekord(const std::string& pfad, int schritte, std::string* fehler) 
     if (datei.fehler == Dateifehler::fehlt)
         return true;
     std::string grund;
-    const bool neu =
-        datei.fehler == Dateifehler::keiner && schlaegtRekord(datei.zeilen, schritte, &grund);
+    const bool neu = datei.fehler == Dateifehler::keiner &&
+                     schlaegtRekord(zeilenAusText(datei.bytes), schritte, &grund);
     if (datei.fehler != Dateifehler::keiner)
         grund = lesefehlerMeldung("Die Rekorddatei", pfad, datei);
     else if (!grund.empty())

@@ -131,7 +131,7 @@ class Deskriptor {
     int fd;
 };
 
-bool allesSchreiben(int fd, const std::string& daten) {
+bool allesSchreiben(int fd, std::string_view daten) {
     std::size_t geschrieben = 0;
     while (geschrieben < daten.size()) {
         const ssize_t n = ::write(fd, daten.data() + geschrieben, daten.size() - geschrieben);
@@ -145,25 +145,22 @@ bool allesSchreiben(int fd, const std::string& daten) {
     return true;
 }
 
-// Reads to the end; false when more than `grenze` bytes come or the read fails.
-bool allesLesen(int fd, std::string& inhalt, std::size_t grenze, Textinhalt& ergebnis) {
+// Reads to the end; a read error or more than `grenze` bytes leave no bytes and say why.
+void allesLesen(int fd, Textinhalt& ergebnis, std::size_t grenze) {
     std::array<char, 65536> puffer{};
     for (;;) {
         const ssize_t n = ::read(fd, puffer.data(), puffer.size());
         if (n == 0)
-            return true;
+            return;
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            ergebnis.fehler = Dateifehler::unlesbar;
-            ergebnis.systemfehler = errno;
-            return false;
+        if (n < 0 || ergebnis.bytes.size() + static_cast<std::size_t>(n) > grenze) {
+            ergebnis.fehler = n < 0 ? Dateifehler::unlesbar : Dateifehler::zuGross;
+            ergebnis.systemfehler = n < 0 ? errno : 0;
+            ergebnis.bytes.clear();
+            return;
         }
-        if (inhalt.size() + static_cast<std::size_t>(n) > grenze) {
-            ergebnis.fehler = Dateifehler::zuGross;
-            return false;
-        }
-        inhalt.append(puffer.data(), static_cast<std::size_t>(n));
+        ergebnis.bytes.append(puffer.data(), static_cast<std::size_t>(n));
     }
 }
 
@@ -230,38 +227,46 @@ std::string nachWindows1252(std::string_view utf8) {
     return bytes;
 }
 
+std::optional<std::string_view> Zeilenleser::naechste() {
+    if (anfang >= bytes.size())
+        return std::nullopt;
+    std::size_t ende = bytes.find('\n', anfang);
+    const std::size_t naechster = ende == std::string_view::npos ? bytes.size() : ende + 1;
+    if (ende == std::string_view::npos)
+        ende = bytes.size();
+    if (ende > anfang && bytes[ende - 1] == '\r')
+        --ende;
+    const std::string_view zeile = bytes.substr(anfang, ende - anfang);
+    anfang = naechster;
+    return zeile;
+}
+
 std::vector<std::string> zeilenAusText(std::string_view bytes) {
     // Counted first, so that a file of empty lines costs one string per line and no
     // more: no regrowth of the list, and short lines live inside their strings.
     std::size_t anzahl = 0;
-    for (std::size_t anfang = 0; anfang < bytes.size(); ++anzahl) {
-        const std::size_t ende = bytes.find('\n', anfang);
-        anfang = ende == std::string_view::npos ? bytes.size() : ende + 1;
+    for (Zeilenleser zaehler(bytes); zaehler.naechste(); ++anzahl) {
     }
     std::vector<std::string> zeilen;
     zeilen.reserve(anzahl);
-    std::size_t anfang = 0;
-    while (anfang < bytes.size()) {
-        std::size_t ende = bytes.find('\n', anfang);
-        const std::size_t naechste = ende == std::string_view::npos ? bytes.size() : ende + 1;
-        if (ende == std::string_view::npos)
-            ende = bytes.size();
-        if (ende > anfang && bytes[ende - 1] == '\r')
-            --ende;
-        zeilen.push_back(ausWindows1252(bytes.substr(anfang, ende - anfang)));
-        anfang = naechste;
-    }
+    Zeilenleser leser(bytes);
+    while (const auto zeile = leser.naechste())
+        zeilen.push_back(ausWindows1252(*zeile));
     return zeilen;
+}
+
+void zeileAnhaengen(std::string& bytes, std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char b = nachByte(utf8Lesen(utf8, i));
+        bytes += b == '\n' ? ' ' : b;
+    }
+    bytes += "\r\n";
 }
 
 std::string textAusZeilen(const std::vector<std::string>& zeilen) {
     std::string bytes;
-    for (const auto& zeile : zeilen) {
-        std::string codiert = nachWindows1252(zeile);
-        std::replace(codiert.begin(), codiert.end(), '\n', ' ');
-        bytes += codiert;
-        bytes += "\r\n";
-    }
+    for (const auto& zeile : zeilen)
+        zeileAnhaengen(bytes, zeile);
     return bytes;
 }
 
@@ -289,19 +294,16 @@ Textinhalt textdateiLesen(const std::string& pfad) {
         return scheitern(Dateifehler::keineDatei, 0);
     if (static_cast<std::size_t>(info.st_size) > groessteTextdatei)
         return scheitern(Dateifehler::zuGross, 0);
-    std::string inhalt;
-    inhalt.reserve(static_cast<std::size_t>(info.st_size));
-    if (!allesLesen(fd.wert(), inhalt, groessteTextdatei, ergebnis))
-        return ergebnis;
-    ergebnis.zeilen = zeilenAusText(inhalt);
+    ergebnis.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    allesLesen(fd.wert(), ergebnis, groessteTextdatei);
     return ergebnis;
 }
 
 std::optional<std::vector<std::string>> textLesen(const std::string& pfad) {
-    Textinhalt inhalt = textdateiLesen(pfad);
+    const Textinhalt inhalt = textdateiLesen(pfad);
     if (inhalt.fehler != Dateifehler::keiner)
         return std::nullopt;
-    return std::move(inhalt.zeilen);
+    return zeilenAusText(inhalt.bytes);
 }
 
 std::string lesefehlerMeldung(const std::string& was, const std::string& pfad,
@@ -331,6 +333,10 @@ std::string lesefehlerMeldung(const std::string& was, const std::string& pfad,
 
 std::optional<std::string> textSchreiben(const std::string& pfad,
                                          const std::vector<std::string>& zeilen) {
+    return dateiSchreiben(pfad, textAusZeilen(zeilen));
+}
+
+std::optional<std::string> dateiSchreiben(const std::string& pfad, std::string_view bytes) {
     const auto scheitern = [&](const std::string& grund) -> std::optional<std::string> {
         return "Die Datei „" + dateiName(pfad) + "“ konnte nicht geschrieben werden (" + grund +
                "). Die bisherige Datei bleibt erhalten.";
@@ -366,8 +372,7 @@ std::optional<std::string> textSchreiben(const std::string& pfad,
     // Some file systems refuse to change the mode; the content matters more.
     if (vorhanden)
         (void)::fchmod(fd.wert(), alt.st_mode & 07777);
-    const bool geschrieben =
-        allesSchreiben(fd.wert(), textAusZeilen(zeilen)) && ::fsync(fd.wert()) == 0;
+    const bool geschrieben = allesSchreiben(fd.wert(), bytes) && ::fsync(fd.wert()) == 0;
     const int schreibFehler = errno;
     const bool geschlossen = fd.schliessen();
     if (!geschrieben || !geschlossen) {

@@ -26,16 +26,29 @@ enum class Dateifehler {
 };
 
 struct Textinhalt {
-    std::vector<std::string> zeilen;
+    std::string bytes; // as they stand in the file
     Dateifehler fehler = Dateifehler::keiner;
     int systemfehler = 0; // errno of an unreadable file
 };
 
-// The lines of the bytes; CR LF and LF both end a line.
+// Hands out the lines of the bytes one by one, without their line ends: CR LF and LF
+// both end a line. The views point into the bytes and stay in Windows-1252.
+class Zeilenleser {
+  public:
+    explicit Zeilenleser(std::string_view bytes) : bytes(bytes) {}
+    std::optional<std::string_view> naechste();
+
+  private:
+    std::string_view bytes;
+    std::size_t anfang = 0;
+};
+
+// The lines of the bytes, in UTF-8.
 std::vector<std::string> zeilenAusText(std::string_view bytes);
 
-// The bytes of the lines in Windows-1252, each ended by CR LF. A line break inside a
-// line would split it in two, so such a byte is written as a blank.
+// Appends one line in Windows-1252, ended by CR LF. A line break inside the line would
+// split it in two, so such a byte is written as a blank.
+void zeileAnhaengen(std::string& bytes, std::string_view utf8);
 std::string textAusZeilen(const std::vector<std::string>& zeilen);
 
 // Reads a regular file of at most `groessteTextdatei` bytes. Never blocks on a fifo and
@@ -54,6 +67,7 @@ std::string lesefehlerMeldung(const std::string& was, const std::string& pfad,
 // the old one, so a failed write never destroys the old file. A symbolic link is
 // followed and its target replaced; a file without write permission is left alone.
 // Returns a German message on failure.
+std::optional<std::string> dateiSchreiben(const std::string& pfad, std::string_view bytes);
 std::optional<std::string> textSchreiben(const std::string& pfad,
                                          const std::vector<std::string>& zeilen);
 

@@ -56,13 +56,16 @@ std::optional<std::int16_t> aufInt16Runden(double wert) {
 }
 
 std::string zahlKurz(double wert) {
-    std::array<char, 400> puffer{};
+    std::array<char, 400> puffer; // NOLINT: to_chars fills what is used
     const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), wert + 0.0,
                                         std::chars_format::fixed);
     return std::string(puffer.data(), ergebnis.ptr);
 }
 
 std::string zahlSchreiben(double wert) {
-    const std::string text = zahlKurz(wert);
-    return (text.front() == '-' ? "" : " ") + text + " ";
+    std::string text = zahlKurz(wert);
+    if (text.front() != '-')
+        text.insert(text.begin(), ' ');
+    text += ' ';
+    return text;
 }
