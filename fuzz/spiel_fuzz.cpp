@@ -28,24 +28,24 @@ class Spiel {
         starten(Startart::neu);
     }
 
-    // Of 32 command codes, 20 are arrow keys, 8 polls, and one each another key, the
-    // restart, setting and recalling a bookmark (the higher bits pick which): a bookmark
-    // is 4010 lines, so it comes about once in 16 commands.
+    // Of 64 command codes, 40 are arrow keys, 19 polls, two another key, and one each
+    // the restart, setting and recalling a bookmark (the two high bits pick which): a
+    // level start reads a file and a bookmark is 4010 lines, so they come rarely.
     void befehl(std::uint8_t b) {
-        const int art = b % 32;
-        const int nummer = (b / 32) % 3;
-        if (art < 20) {
+        const int art = b % 64;
+        const int nummer = (b / 64) % 3;
+        if (art < 40) {
             taste(tasteLinks + art % 4);
-        } else if (art == 20) {
+        } else if (art < 42) {
             taste(b);
-        } else if (art == 21) {
+        } else if (art == 42) {
             starten(Startart::neustart);
-        } else if (art == 22) {
+        } else if (art == 43) {
             lesezeichen[nummer] = lesezeichenText(*brett);
-        } else if (art == 23 && lesezeichen[nummer]) {
+        } else if (art == 44 && lesezeichen[nummer]) {
             FUZZ_PRUEFEN(lesezeichenAusText(*brett, *lesezeichen[nummer]));
             tabellePruefen();
-        } else if (art >= 24 && abschlussPruefen(*brett)) {
+        } else if (art >= 45 && abschlussPruefen(*brett)) {
             FUZZ_PRUEFEN(++angekuendigt == 1);
         }
         FUZZ_PRUEFEN(0 <= brett->kistenAbgestellt &&

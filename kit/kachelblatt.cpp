@@ -4,6 +4,7 @@
 #include "game/textdatei.h"
 #include "kit/brettbild.h"
 
+#include <QFileInfo>
 #include <QPainter>
 
 namespace {
@@ -14,7 +15,12 @@ QImage blattLaden(const QString& ordner, const QString& name) {
     // folder are shown.
     if (!bleibtImOrdner(name.toStdString()))
         return {};
-    QImage bild(QString::fromStdString(dateiImOrdner(ordner.toStdString(), name.toStdString())));
+    const QString pfad =
+        QString::fromStdString(dateiImOrdner(ordner.toStdString(), name.toStdString()));
+    // Reading a fifo would wait for a writer for ever.
+    if (!QFileInfo(pfad).isFile())
+        return {};
+    QImage bild(pfad);
     if (bild.width() < Kachelblatt::breite || bild.height() < Kachelblatt::hoehe)
         return {};
     return bild.convertToFormat(QImage::Format_RGB32);
