@@ -299,6 +299,11 @@ Textinhalt textdateiLesen(const std::string& pfad) {
     return ergebnis;
 }
 
+bool istGewoehnlicheDatei(const std::string& pfad) {
+    struct stat info {};
+    return ::stat(pfad.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 std::optional<std::vector<std::string>> textLesen(const std::string& pfad) {
     const Textinhalt inhalt = textdateiLesen(pfad);
     if (inhalt.fehler != Dateifehler::keiner)

@@ -55,6 +55,9 @@ std::string textAusZeilen(const std::vector<std::string>& zeilen);
 // never throws; every failure is told in `fehler`.
 Textinhalt textdateiLesen(const std::string& pfad);
 
+// True for a regular file or a link to one; a fifo, a device or a folder is none.
+bool istGewoehnlicheDatei(const std::string& pfad);
+
 // All lines of a file; none when it cannot be read, whatever the reason.
 std::optional<std::vector<std::string>> textLesen(const std::string& pfad);
 

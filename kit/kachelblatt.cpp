@@ -4,7 +4,6 @@
 #include "game/textdatei.h"
 #include "kit/brettbild.h"
 
-#include <QFileInfo>
 #include <QPainter>
 
 namespace {
@@ -15,12 +14,11 @@ QImage blattLaden(const QString& ordner, const QString& name) {
     // folder are shown.
     if (!bleibtImOrdner(name.toStdString()))
         return {};
-    const QString pfad =
-        QString::fromStdString(dateiImOrdner(ordner.toStdString(), name.toStdString()));
+    const std::string pfad = dateiImOrdner(ordner.toStdString(), name.toStdString());
     // Reading a fifo would wait for a writer for ever.
-    if (!QFileInfo(pfad).isFile())
+    if (!istGewoehnlicheDatei(pfad))
         return {};
-    QImage bild(pfad);
+    QImage bild(QString::fromStdString(pfad));
     if (bild.width() < Kachelblatt::breite || bild.height() < Kachelblatt::hoehe)
         return {};
     return bild.convertToFormat(QImage::Format_RGB32);
