@@ -5,6 +5,8 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/gewinnanimation.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -466,6 +468,28 @@ class Form1Test : public QObject {
         QVERIFY(aufnahme.meldungen.first().contains(QStringLiteral("l3.bok")));
         QVERIFY(QFileInfo(ordner->pfad("l3.bok")).isDir());
         QCOMPARE(QDir(ordner->wurzel()).entryList({QStringLiteral("l3.bok*")}).size(), 1);
+    }
+
+    // Folders where files belong are reported by name; an unfinished write of an
+    // earlier run is gone after the start.
+    void aFolderForTheSettingsOrABookmarkIsReportedAndLeftoversAreRemoved() {
+        QVERIFY(QDir(ordner->wurzel()).mkdir(QStringLiteral("lagerix.cfg")));
+        QVERIFY(QDir(ordner->wurzel()).mkdir(QStringLiteral("l1.bok")));
+        ordner->schreiben(QStringLiteral(".lagerix-abc123"), "halb");
+        QFile rest(ordner->pfad(".lagerix-abc123"));
+        QVERIFY(rest.open(QIODevice::ReadWrite));
+        QVERIFY(rest.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                 QFileDevice::FileModificationTime));
+        rest.close();
+        Form1& f = starten();
+        QCOMPARE(aufnahme.meldungen.size(), 1);
+        QVERIFY(aufnahme.meldungen.first().contains(QStringLiteral("„lagerix.cfg“")));
+        QVERIFY(!QFile::exists(ordner->pfad(".lagerix-abc123")));
+        levelWaehlen(f, QStringLiteral("a-eins.lev"));
+        f.lesezeichenAbrufen(1);
+        QCOMPARE(aufnahme.meldungen.size(), 2);
+        QVERIFY(aufnahme.meldungen.last().contains(QStringLiteral("„l1.bok“")));
+        QVERIFY(f.File2().isHidden());
     }
 
     void theLevelEditorStartsOnlyWhenItIsInstalled() {
