@@ -30,7 +30,6 @@ namespace {
 using Zelle = Lager::Zelle;
 constexpr int unendlich = 1 << 28;
 constexpr char tasten[] = {'l', 'o', 'r', 'u'}; // in the order of Lager::versatz
-constexpr Zelle leer = 0xFFFF;
 
 enum Belegung : std::uint8_t { frei, kiste, tnt, mauer, fest, gedacht };
 
