@@ -41,5 +41,8 @@ fuzz: fuzz-build
 			-dict=fuzz/woerter.dict -artifact_prefix=$(FUZZ)/fuzz/ $(FUZZ)/fuzz/neu/$$f fuzz/korpus/$$f || exit 1; \
 	done
 
+# The build folder is the game's program folder: the player's records, bookmarks,
+# settings and own levels live there, so only what the compiler made is removed.
 clean:
-	rm -rf $(BUILD) $(SAN) $(FUZZ)
+	if [ -f $(BUILD)/CMakeCache.txt ]; then cmake --build $(BUILD) --target clean; fi
+	rm -rf $(SAN) $(FUZZ)

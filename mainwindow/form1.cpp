@@ -16,6 +16,7 @@
 #include "kit/knopf.h"
 #include "kit/linie.h"
 #include "kit/meldung.h"
+#include "kit/programmbild.h"
 #include "mainwindow/gewinnanimation.h"
 #include "options/form4.h"
 #include "records/form5.h"
@@ -87,7 +88,7 @@ Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
     : QWidget(parent), ordner(ordner), aussenwelt(std::move(aussenwelt)),
       spiel(std::make_unique<Brett>()), flaeche(std::make_unique<Flaeche>(*this)) {
     setWindowTitle(meldung::programmTitel);
-    setWindowIcon(QIcon(QStringLiteral(":/bilder/lagerix.png")));
+    setWindowIcon(QPixmap::fromImage(programmBild(QStringLiteral("lagerix.png"))));
     setFixedSize(twips(0, 0, 8490, 7395).size());
     entwurfsSchrift(*this);
     steuerelementeAnlegen();
@@ -149,7 +150,7 @@ void Form1::steuerelementeAnlegen() {
 
     auto* Image3 = new Klickfeld(this);
     Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setPixmap(QPixmap(QStringLiteral(":/bilder/logo.png")));
+    Image3->setPixmap(QPixmap::fromImage(programmBild(QStringLiteral("logo.png"))));
     Image3->setToolTip(QStringLiteral("Zur Vestrum Homepage"));
     Image3->setGeometry(twips(7320, 75, 1155, 360));
     Image3->setCursor(Qt::PointingHandCursor);
@@ -201,7 +202,7 @@ void Form1::levellisteAnlegen() {
     auto* Image2 = new QLabel(bildBrett);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(twips(3600, 240, 480, 480));
-    Image2->setPixmap(QPixmap(QStringLiteral(":/bilder/pin.png")));
+    Image2->setPixmap(QPixmap::fromImage(programmBild(QStringLiteral("pin.png"))));
 
     const auto notizText = [this](const QString& name, const QString& text, QRect lage, bool fett) {
         auto* l = new QLabel(text, bildBrett);
@@ -562,7 +563,7 @@ void Form1::gewinnAnkuendigen() {
         return;
     }
     static const QImage gewinnBild =
-        QImage(QStringLiteral(":/bilder/gewonnen.png")).convertToFormat(QImage::Format_RGB32);
+        programmBild(QStringLiteral("gewonnen.png")).convertToFormat(QImage::Format_RGB32);
     Gewinnanimation(*bildBrett, [this] {
         bildBrett->repaint();
         QThread::msleep(Gewinnanimation::pauseMs);

@@ -65,19 +65,11 @@ std::optional<std::vector<Befehl>> befehleLesen(const std::string& text) {
     return befehle;
 }
 
+// The letters l r o u are the solver's own; any other letter stands for a key that
+// is no cursor key.
 int tastencode(char c) {
-    switch (c) {
-    case 'l':
-        return tasteLinks;
-    case 'r':
-        return tasteRechts;
-    case 'o':
-        return tasteOben;
-    case 'u':
-        return tasteUnten;
-    default:
-        return 65;
-    }
+    const int taste = zugTaste(c);
+    return taste != 0 ? taste : 65;
 }
 
 char zeichenFuer(const std::string& art) {
