@@ -1,9 +1,14 @@
 # The two commands of the README. Both install what is missing, configure and build.
 BUILD := build
 SAN := build-san
+FUZZ := build-fuzz
 JOBS := $(shell nproc)
+# `make fuzz` runs every harness this long, one after the other; new finds stay in
+# $(FUZZ)/fuzz/neu, crashes are written to $(FUZZ)/fuzz/ as crash-* files.
+FUZZ_SEKUNDEN ?= 600
+FUZZER := levelstart_fuzz lesezeichen_fuzz konfiguration_fuzz rekord_fuzz spiel_fuzz
 
-.PHONY: run test deps build clean
+.PHONY: run test deps build clean fuzz fuzz-build
 
 deps:
 	./scripts/install-deps
@@ -21,9 +26,23 @@ test: build
 		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	cmake --build $(SAN) -j$(JOBS)
 	cd $(SAN) && ctest --output-on-failure -j$(JOBS)
+	$(MAKE) fuzz-build
+	cd $(FUZZ) && ctest --output-on-failure
+
+# The fuzz harnesses: clang with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
+fuzz-build: deps
+	cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DLAGERIX_FUZZ=ON
+	cmake --build $(FUZZ) -j$(JOBS)
+
+fuzz: fuzz-build
+	for f in $(FUZZER); do \
+		./$(FUZZ)/fuzz/$$f -max_total_time=$(FUZZ_SEKUNDEN) -timeout=10 -print_final_stats=1 \
+			-dict=fuzz/woerter.dict -artifact_prefix=$(FUZZ)/fuzz/ $(FUZZ)/fuzz/neu/$$f fuzz/korpus/$$f || exit 1; \
+	done
 
 # The build folder is the game's program folder: the player's records, bookmarks,
 # settings and own levels live there, so only what the compiler made is removed.
 clean:
 	if [ -f $(BUILD)/CMakeCache.txt ]; then cmake --build $(BUILD) --target clean; fi
-	rm -rf $(SAN)
+	rm -rf $(SAN) $(FUZZ)

@@ -38,9 +38,12 @@ Einstellungen einstellungenAusZeilen(const std::vector<std::string>& zeilen) {
     return e;
 }
 
-Einstellungen konfigurationLesen(const std::string& pfad) {
-    const auto zeilen = textLesen(pfad);
-    return zeilen ? einstellungenAusZeilen(*zeilen) : Einstellungen{};
+Einstellungen konfigurationLesen(const std::string& pfad, std::string* fehler) {
+    const Textinhalt datei = textdateiLesen(pfad);
+    if (datei.fehler != Dateifehler::keiner && datei.fehler != Dateifehler::fehlt && fehler)
+        *fehler = lesefehlerMeldung("Die Konfigurationsdatei", pfad, datei) +
+                  " Es gelten die Standardeinstellungen.";
+    return einstellungenAusZeilen(zeilenAusText(datei.bytes));
 }
 
 std::vector<std::string> konfigurationsZeilen(const Einstellungen& e) {

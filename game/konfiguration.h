@@ -19,8 +19,9 @@ inline constexpr const char* konfigurationsDatei = "lagerix.cfg";
 // line that sets it wins, and lines that match no rule are ignored.
 Einstellungen einstellungenAusZeilen(const std::vector<std::string>& zeilen);
 
-// The defaults when the file is missing or unreadable.
-Einstellungen konfigurationLesen(const std::string& pfad);
+// The defaults when the file is missing or unreadable. A file that is there but cannot
+// be read puts a German message into `fehler`, when given.
+Einstellungen konfigurationLesen(const std::string& pfad, std::string* fehler = nullptr);
 
 // The three lines: animation, sound, graphics set. Returns a German message on failure.
 std::vector<std::string> konfigurationsZeilen(const Einstellungen& einstellungen);

@@ -171,12 +171,15 @@ bool zaunSetzen(Brett& brett) {
 
 void levelLesen(Brett& brett, Zeichenflaeche& flaeche, Levelstart& ergebnis) {
     const std::string name = dateiName(brett.levelDatei);
-    const auto zeilen = textLesen(brett.levelDatei);
-    if (!zeilen)
+    const Textinhalt datei = textdateiLesen(brett.levelDatei);
+    if (datei.fehler == Dateifehler::fehlt)
         throw Lesefehler("Die Leveldatei „" + name +
                          "“ konnte nicht geöffnet werden. Vielleicht wurde sie gelöscht "
                          "oder verschoben.");
-    Leser leser(brett, flaeche, *zeilen, name);
+    if (datei.fehler != Dateifehler::keiner)
+        throw Lesefehler(lesefehlerMeldung("Die Leveldatei", brett.levelDatei, datei));
+    const auto zeilen = zeilenAusText(datei.bytes);
+    Leser leser(brett, flaeche, zeilen, name);
     leser.kopfLesen(ergebnis, ergebnis.formatKennung);
     for (const auto& d : durchgaenge)
         leser.durchgehen(d);

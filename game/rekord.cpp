@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -18,8 +19,12 @@ std::optional<std::uint64_t> schrittzahlLesen(const std::string& zeile) {
     const char* letztes = zeile.data() + ende + 1;
     std::uint64_t wert = 0;
     const auto [stelle, fehler] = std::from_chars(erstes, letztes, wert);
-    // Too many digits count as no number: every finished level beats them.
-    if (fehler != std::errc{} || stelle != letztes)
+    if (stelle != letztes)
+        return std::nullopt;
+    // Too many digits are still a step count, one that every finished level beats.
+    if (fehler == std::errc::result_out_of_range)
+        return std::numeric_limits<std::uint64_t>::max();
+    if (fehler != std::errc{})
         return std::nullopt;
     return wert;
 }
@@ -52,15 +57,37 @@ Rekord rekordLesen(const std::string& pfad) {
     return rekord;
 }
 
-bool istNeuerRekord(const std::string& pfad, int schritte) {
-    const auto zeilen = textLesen(pfad);
-    if (!zeilen || zeilen->empty())
+bool schlaegtRekord(const std::vector<std::string>& zeilen, int schritte, std::string* grund) {
+    if (zeilen.empty())
         return true;
-    const auto bisher = schrittzahlLesen((*zeilen)[0]);
-    return !bisher || std::cmp_less(schritte, *bisher);
+    const auto bisher = schrittzahlLesen(zeilen[0]);
+    if (!bisher && grund)
+        *grund = "die erste Zeile „" + zeilen[0] + "“ ist keine Schrittzahl";
+    return bisher && std::cmp_less(schritte, *bisher);
+}
+
+bool istNeuerRekord(const std::string& pfad, int schritte, std::string* fehler) {
+    const Textinhalt datei = textdateiLesen(pfad);
+    if (datei.fehler == Dateifehler::fehlt)
+        return true;
+    std::string grund;
+    const bool neu = datei.fehler == Dateifehler::keiner &&
+                     schlaegtRekord(zeilenAusText(datei.bytes), schritte, &grund);
+    if (datei.fehler != Dateifehler::keiner)
+        grund = lesefehlerMeldung("Die Rekorddatei", pfad, datei);
+    else if (!grund.empty())
+        grund = "Die Rekorddatei „" + dateiName(pfad) + "“ ist beschädigt: " + grund + ".";
+    if (!grund.empty() && fehler)
+        *fehler = grund + " Der bisherige Rekord bleibt unverändert; im Fenster „Rekorde“ lässt "
+                          "er sich löschen.";
+    return neu;
+}
+
+std::vector<std::string> rekordZeilen(int schritte, const std::string& name) {
+    return {std::to_string(schritte), einzeilig(name)};
 }
 
 std::optional<std::string> rekordSchreiben(const std::string& pfad, int schritte,
                                            const std::string& name) {
-    return textSchreiben(pfad, {std::to_string(schritte), einzeilig(name)});
+    return textSchreiben(pfad, rekordZeilen(schritte, name));
 }

@@ -1,13 +1,16 @@
 #include "game/textdatei.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
+#include <memory>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -40,22 +43,28 @@ char nachByte(char32_t c) {
     return '?';
 }
 
-// Decodes one UTF-8 sequence at `i`; a broken sequence yields U+FFFD and one byte.
+// Decodes one UTF-8 sequence at `i`. A broken sequence, an overlong form (C0 8A would
+// smuggle a line break past every check), a surrogate or a value beyond U+10FFFF yields
+// U+FFFD and one byte.
 char32_t utf8Lesen(std::string_view text, std::size_t& i) {
     const auto b = static_cast<unsigned char>(text[i++]);
     int folge = 0;
     char32_t c = 0;
+    char32_t kleinster = 0;
     if (b < 0x80)
         return b;
     if ((b & 0xE0) == 0xC0) {
         folge = 1;
         c = b & 0x1F;
+        kleinster = 0x80;
     } else if ((b & 0xF0) == 0xE0) {
         folge = 2;
         c = b & 0x0F;
+        kleinster = 0x800;
     } else if ((b & 0xF8) == 0xF0) {
         folge = 3;
         c = b & 0x07;
+        kleinster = 0x10000;
     } else {
         return 0xFFFD;
     }
@@ -65,6 +74,8 @@ char32_t utf8Lesen(std::string_view text, std::size_t& i) {
             return 0xFFFD;
         c = (c << 6) | (static_cast<unsigned char>(text[j]) & 0x3F);
     }
+    if (c < kleinster || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return 0xFFFD;
     i = j;
     return c;
 }
@@ -73,29 +84,54 @@ std::string fehlerText(int nummer) {
     switch (nummer) {
     case EACCES:
     case EPERM:
-        return "keine Schreibberechtigung";
+        return "keine Berechtigung";
     case EROFS:
         return "der Datenträger ist schreibgeschützt";
     case ENOSPC:
         return "der Datenträger ist voll";
+    case EDQUOT:
+        return "der zugeteilte Speicherplatz ist aufgebraucht";
     case ENOENT:
     case ENOTDIR:
         return "der Ordner existiert nicht";
+    case EISDIR:
+        return "an ihrer Stelle steht ein Ordner";
+    case EFBIG:
+        return "sie wäre zu groß für den Datenträger";
+    case ENAMETOOLONG:
+        return "der Dateiname ist zu lang";
+    case ELOOP:
+        return "eine Verknüpfung zeigt im Kreis";
+    case EIO:
+        return "der Datenträger meldet einen Ein-/Ausgabefehler";
+    case EMFILE:
+    case ENFILE:
+        return "es sind zu viele Dateien geöffnet";
     default:
         return "Systemfehler " + std::to_string(nummer);
     }
 }
 
-mode_t neueRechte(const std::string& pfad) {
-    struct stat alt {};
-    if (::stat(pfad.c_str(), &alt) == 0)
-        return alt.st_mode & 07777;
-    const mode_t maske = ::umask(0);
-    ::umask(maske);
-    return 0666 & ~maske;
-}
+// Closes the descriptor when it goes out of scope.
+class Deskriptor {
+  public:
+    explicit Deskriptor(int fd) : fd(fd) {}
+    ~Deskriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Deskriptor(const Deskriptor&) = delete;
+    Deskriptor& operator=(const Deskriptor&) = delete;
 
-bool allesSchreiben(int fd, const std::string& daten) {
+    int wert() const { return fd; }
+    // Closes now, for the writer, which must see the error of the close.
+    bool schliessen() { return ::close(std::exchange(fd, -1)) == 0; }
+
+  private:
+    int fd;
+};
+
+bool allesSchreiben(int fd, std::string_view daten) {
     std::size_t geschrieben = 0;
     while (geschrieben < daten.size()) {
         const ssize_t n = ::write(fd, daten.data() + geschrieben, daten.size() - geschrieben);
@@ -107,6 +143,68 @@ bool allesSchreiben(int fd, const std::string& daten) {
         geschrieben += static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// Reads to the end; a read error or more than `grenze` bytes leave no bytes and say why.
+void allesLesen(int fd, Textinhalt& ergebnis, std::size_t grenze) {
+    std::array<char, 65536> puffer{};
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer.data(), puffer.size());
+        if (n == 0)
+            return;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 || ergebnis.bytes.size() + static_cast<std::size_t>(n) > grenze) {
+            ergebnis.fehler = n < 0 ? Dateifehler::unlesbar : Dateifehler::zuGross;
+            ergebnis.systemfehler = n < 0 ? errno : 0;
+            ergebnis.bytes.clear();
+            return;
+        }
+        ergebnis.bytes.append(puffer.data(), static_cast<std::size_t>(n));
+    }
+}
+
+// Temporary files are named ".lagerix-" and six letters or digits, whatever the target:
+// short enough for any target name, hidden from the level and record lists, and
+// recognisable as ours when a write never finished.
+constexpr std::string_view zwischenVorsilbe = ".lagerix-";
+constexpr std::string_view zwischenZeichen = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t zwischenZufall = 6;
+
+bool istZwischendatei(std::string_view name) {
+    return name.size() == zwischenVorsilbe.size() + zwischenZufall &&
+           name.starts_with(zwischenVorsilbe) &&
+           name.find_first_not_of(zwischenZeichen, zwischenVorsilbe.size()) ==
+               std::string_view::npos;
+}
+
+// Creates a new temporary file in `ordner` with `rechte` (the umask applies).
+int zwischendateiAnlegen(const std::string& ordner, mode_t rechte, std::string& name) {
+    static std::mt19937 zufall{std::random_device{}()};
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        name = ordner + std::string(zwischenVorsilbe);
+        for (std::size_t i = 0; i < zwischenZufall; ++i)
+            name += zwischenZeichen[zufall() % zwischenZeichen.size()];
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, rechte);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// The folder part of a path, ending in '/'; empty for a bare name.
+std::string ordnerVon(const std::string& pfad) {
+    const auto schnitt = pfad.rfind('/');
+    return schnitt == std::string::npos ? std::string() : pfad.substr(0, schnitt + 1);
+}
+
+// The new name must survive a power cut as well, so the folder is flushed too. Some
+// file systems cannot flush a folder; the file itself is already safe then.
+void ordnerSichern(const std::string& ordner) {
+    const Deskriptor fd(
+        ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.wert() >= 0)
+        ::fsync(fd.wert());
 }
 
 } // namespace
@@ -129,59 +227,188 @@ std::string nachWindows1252(std::string_view utf8) {
     return bytes;
 }
 
-std::optional<std::vector<std::string>> textLesen(const std::string& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    if (!datei)
+std::optional<std::string_view> Zeilenleser::naechste() {
+    if (anfang >= bytes.size())
         return std::nullopt;
-    const std::string inhalt{std::istreambuf_iterator<char>(datei),
-                             std::istreambuf_iterator<char>()};
-    if (datei.bad())
-        return std::nullopt;
-    std::vector<std::string> zeilen;
-    std::size_t anfang = 0;
-    while (anfang < inhalt.size()) {
-        std::size_t ende = inhalt.find('\n', anfang);
-        const std::size_t naechste = ende == std::string::npos ? inhalt.size() : ende + 1;
-        if (ende == std::string::npos)
-            ende = inhalt.size();
-        if (ende > anfang && inhalt[ende - 1] == '\r')
-            --ende;
-        zeilen.push_back(ausWindows1252(std::string_view(inhalt).substr(anfang, ende - anfang)));
-        anfang = naechste;
+    std::size_t ende = bytes.find('\n', anfang);
+    const std::size_t naechster = ende == std::string_view::npos ? bytes.size() : ende + 1;
+    if (ende == std::string_view::npos)
+        ende = bytes.size();
+    if (ende > anfang && bytes[ende - 1] == '\r')
+        --ende;
+    const std::string_view zeile = bytes.substr(anfang, ende - anfang);
+    anfang = naechster;
+    return zeile;
+}
+
+std::vector<std::string> zeilenAusText(std::string_view bytes) {
+    // Counted first, so that a file of empty lines costs one string per line and no
+    // more: no regrowth of the list, and short lines live inside their strings.
+    std::size_t anzahl = 0;
+    for (Zeilenleser zaehler(bytes); zaehler.naechste(); ++anzahl) {
     }
+    std::vector<std::string> zeilen;
+    zeilen.reserve(anzahl);
+    Zeilenleser leser(bytes);
+    while (const auto zeile = leser.naechste())
+        zeilen.push_back(ausWindows1252(*zeile));
     return zeilen;
+}
+
+void zeileAnhaengen(std::string& bytes, std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char b = nachByte(utf8Lesen(utf8, i));
+        bytes += b == '\n' ? ' ' : b;
+    }
+    bytes += "\r\n";
+}
+
+std::string textAusZeilen(const std::vector<std::string>& zeilen) {
+    std::string bytes;
+    for (const auto& zeile : zeilen)
+        zeileAnhaengen(bytes, zeile);
+    return bytes;
+}
+
+Textinhalt textdateiLesen(const std::string& pfad) {
+    Textinhalt ergebnis;
+    const auto scheitern = [&](Dateifehler fehler, int nummer) {
+        ergebnis.fehler = fehler;
+        ergebnis.systemfehler = nummer;
+        return ergebnis;
+    };
+    // Without O_NONBLOCK, opening a fifo waits for a writer that never comes.
+    const Deskriptor fd(::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.wert() < 0) {
+        const int nummer = errno;
+        return scheitern(nummer == ENOENT || nummer == ENOTDIR ? Dateifehler::fehlt
+                                                               : Dateifehler::unlesbar,
+                         nummer);
+    }
+    struct stat info {};
+    if (::fstat(fd.wert(), &info) != 0)
+        return scheitern(Dateifehler::unlesbar, errno);
+    if (S_ISDIR(info.st_mode))
+        return scheitern(Dateifehler::ordner, 0);
+    if (!S_ISREG(info.st_mode))
+        return scheitern(Dateifehler::keineDatei, 0);
+    if (static_cast<std::size_t>(info.st_size) > groessteTextdatei)
+        return scheitern(Dateifehler::zuGross, 0);
+    ergebnis.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    allesLesen(fd.wert(), ergebnis, groessteTextdatei);
+    return ergebnis;
+}
+
+bool istGewoehnlicheDatei(const std::string& pfad) {
+    struct stat info {};
+    return ::stat(pfad.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::vector<std::string>> textLesen(const std::string& pfad) {
+    const Textinhalt inhalt = textdateiLesen(pfad);
+    if (inhalt.fehler != Dateifehler::keiner)
+        return std::nullopt;
+    return zeilenAusText(inhalt.bytes);
+}
+
+std::string lesefehlerMeldung(const std::string& was, const std::string& pfad,
+                              const Textinhalt& inhalt) {
+    std::string grund;
+    switch (inhalt.fehler) {
+    case Dateifehler::keiner:
+    case Dateifehler::fehlt:
+        grund = "sie fehlt";
+        break;
+    case Dateifehler::ordner:
+        grund = "an ihrer Stelle steht ein Ordner";
+        break;
+    case Dateifehler::keineDatei:
+        grund = "sie ist keine gewöhnliche Datei";
+        break;
+    case Dateifehler::zuGross:
+        grund = "sie ist größer als " + std::to_string(groessteTextdatei / (1024 * 1024)) +
+                " MB und kann keine Datei dieses Spiels sein";
+        break;
+    case Dateifehler::unlesbar:
+        grund = fehlerText(inhalt.systemfehler);
+        break;
+    }
+    return was + " „" + dateiName(pfad) + "“ konnte nicht gelesen werden (" + grund + ").";
 }
 
 std::optional<std::string> textSchreiben(const std::string& pfad,
                                          const std::vector<std::string>& zeilen) {
-    std::string daten;
-    for (const auto& zeile : zeilen)
-        daten += nachWindows1252(zeile) + "\r\n";
+    return dateiSchreiben(pfad, textAusZeilen(zeilen));
+}
 
+std::optional<std::string> dateiSchreiben(const std::string& pfad, std::string_view bytes) {
+    std::string ziel = pfad;
+    struct stat alt {};
+    bool vorhanden = ::lstat(pfad.c_str(), &alt) == 0;
     // Only a file that was there before can be said to be kept.
-    struct stat vorher {};
-    const bool warDa = ::stat(pfad.c_str(), &vorher) == 0 && S_ISREG(vorher.st_mode);
-    std::string vorlage = pfad + ".neu-XXXXXX";
-    const int fd = ::mkstemp(vorlage.data());
-    const auto scheitern = [&](int nummer) -> std::optional<std::string> {
-        return "Die Datei „" + dateiName(pfad) + "“ konnte nicht geschrieben werden (" +
-               fehlerText(nummer) + ")." + (warDa ? " Die bisherige Datei bleibt erhalten." : "");
+    const auto scheitern = [&](const std::string& grund) -> std::optional<std::string> {
+        const bool warDa = vorhanden && S_ISREG(alt.st_mode);
+        return "Die Datei „" + dateiName(pfad) + "“ konnte nicht geschrieben werden (" + grund +
+               ")." + (warDa ? " Die bisherige Datei bleibt erhalten." : "");
     };
-    if (fd < 0)
-        return scheitern(errno);
-    const bool ok =
-        ::fchmod(fd, neueRechte(pfad)) == 0 && allesSchreiben(fd, daten) && ::fsync(fd) == 0;
-    const int nummer = errno;
-    if (::close(fd) != 0 || !ok) {
-        ::unlink(vorlage.c_str());
-        return scheitern(ok ? errno : nummer);
+    // A link stays a link: its target gets the new content.
+    if (vorhanden && S_ISLNK(alt.st_mode)) {
+        std::unique_ptr<char, decltype(&std::free)> echt(::realpath(pfad.c_str(), nullptr),
+                                                         &std::free);
+        if (!echt)
+            return scheitern(errno == ENOENT ? "die Verknüpfung zeigt ins Leere"
+                                             : fehlerText(errno));
+        ziel = echt.get();
+        vorhanden = ::stat(ziel.c_str(), &alt) == 0;
+    } else if (!vorhanden && errno != ENOENT) {
+        return scheitern(fehlerText(errno));
     }
-    if (::rename(vorlage.c_str(), pfad.c_str()) != 0) {
-        const int renameFehler = errno;
-        ::unlink(vorlage.c_str());
-        return scheitern(renameFehler);
+    if (vorhanden && S_ISDIR(alt.st_mode))
+        return scheitern(fehlerText(EISDIR));
+    if (vorhanden && !S_ISREG(alt.st_mode))
+        return scheitern("sie ist keine gewöhnliche Datei");
+    // A file the player made read-only is meant to stay as it is; the mode bits tell
+    // it even to a program that runs with all rights.
+    if (vorhanden && (alt.st_mode & 0222) == 0)
+        return scheitern("sie ist schreibgeschützt");
+
+    std::string zwischen;
+    Deskriptor fd(zwischendateiAnlegen(ordnerVon(ziel), vorhanden ? 0600 : 0666, zwischen));
+    if (fd.wert() < 0)
+        return scheitern(fehlerText(errno));
+    // Some file systems refuse to change the mode; the content matters more.
+    if (vorhanden)
+        (void)::fchmod(fd.wert(), alt.st_mode & 07777);
+    const bool geschrieben = allesSchreiben(fd.wert(), bytes) && ::fsync(fd.wert()) == 0;
+    const int schreibFehler = errno;
+    const bool geschlossen = fd.schliessen();
+    if (!geschrieben || !geschlossen) {
+        const int nummer = geschrieben ? errno : schreibFehler;
+        ::unlink(zwischen.c_str());
+        return scheitern(fehlerText(nummer));
     }
+    if (::rename(zwischen.c_str(), ziel.c_str()) != 0) {
+        const int nummer = errno;
+        ::unlink(zwischen.c_str());
+        return scheitern(fehlerText(nummer));
+    }
+    ordnerSichern(ordnerVon(ziel));
     return std::nullopt;
+}
+
+void zwischendateienEntfernen(const std::string& ordner, long long seit) {
+    std::error_code fehler;
+    for (std::filesystem::directory_iterator
+             eintrag(ordner.empty() ? std::string(".") : ordner, fehler),
+         ende;
+         !fehler && eintrag != ende; eintrag.increment(fehler)) {
+        const std::string name = eintrag->path().filename().string();
+        struct stat info {};
+        const std::string pfad = eintrag->path().string();
+        if (istZwischendatei(name) && ::lstat(pfad.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_mtime < seit)
+            ::unlink(pfad.c_str());
+    }
 }
 
 std::string dateiImOrdner(const std::string& ordner, std::string_view name) {
@@ -189,6 +416,20 @@ std::string dateiImOrdner(const std::string& ordner, std::string_view name) {
     for (const char c : name)
         pfad += c == '\\' ? '/' : c;
     return pfad;
+}
+
+bool bleibtImOrdner(std::string_view name) {
+    if (name.empty() || name.front() == '/' || name.front() == '\\' ||
+        (name.size() > 1 && name[1] == ':'))
+        return false;
+    std::size_t anfang = 0;
+    while (anfang <= name.size()) {
+        const std::size_t ende = std::min(name.find_first_of("/\\", anfang), name.size());
+        if (name.substr(anfang, ende - anfang) == "..")
+            return false;
+        anfang = ende + 1;
+    }
+    return true;
 }
 
 std::string dateiName(std::string_view pfad) {

@@ -32,6 +32,10 @@ double zahlLesen(std::string_view zeile) {
         std::from_chars(zeile.data() + anfang, zeile.data() + i, wert, std::chars_format::fixed);
     (void)ende;
     if (fehler == std::errc::result_out_of_range) {
+        // Out of range is too large only with an integer part; "0.000…1" is nearly 0.
+        const std::size_t ganz = zeile.find_first_not_of("-0", anfang);
+        if (ganz >= i || zeile[ganz] == '.')
+            return 0.0;
         const bool negativ = zeile[anfang] == '-';
         return negativ ? -std::numeric_limits<double>::infinity()
                        : std::numeric_limits<double>::infinity();
@@ -56,13 +60,16 @@ std::optional<std::int16_t> aufInt16Runden(double wert) {
 }
 
 std::string zahlKurz(double wert) {
-    std::array<char, 400> puffer{};
+    std::array<char, 400> puffer; // NOLINT: to_chars fills what is used
     const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), wert + 0.0,
                                         std::chars_format::fixed);
     return std::string(puffer.data(), ergebnis.ptr);
 }
 
 std::string zahlSchreiben(double wert) {
-    const std::string text = zahlKurz(wert);
-    return (text.front() == '-' ? "" : " ") + text + " ";
+    std::string text = zahlKurz(wert);
+    if (text.front() != '-')
+        text.insert(text.begin(), ' ');
+    text += ' ';
+    return text;
 }

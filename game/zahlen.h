@@ -10,7 +10,8 @@
 
 // The decimal number at the start of `zeile`: leading blanks skipped, a minus sign
 // allowed, a point as decimal separator, the rest ignored; 0 when there is none.
-// Digits too many for a double read as an infinite value.
+// Digits too many for a double read as an infinite value; a value too small for one
+// reads as 0.
 double zahlLesen(std::string_view zeile);
 
 // Rounds to the nearest integer, halves to the even neighbour; none outside 16 bits.

@@ -75,7 +75,11 @@ class Zug {
     }
 
   private:
+    // The figure may step only where a board position can be stored: a bookmark or
+    // the table could not hold it beyond the 16-bit edge.
     Zugergebnis gehen(const char* figur, std::int16_t aufStellplatz) {
+        if (!passtInInt16(a.x) || !passtInInt16(a.y))
+            return {};
         beginnen(0);
         zeichnen(figur, a);
         ankommen(aufStellplatz);

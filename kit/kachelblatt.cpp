@@ -13,7 +13,15 @@ namespace {
 
 // A graphics set of the program folder, or a null image when it is no usable sheet.
 QImage blattLaden(const QString& ordner, const QString& name) {
-    QImage bild(QString::fromStdString(dateiImOrdner(ordner.toStdString(), name.toStdString())));
+    // The name comes from a file the player may have edited; only sets of the program
+    // folder are shown.
+    if (!bleibtImOrdner(name.toStdString()))
+        return {};
+    const std::string pfad = dateiImOrdner(ordner.toStdString(), name.toStdString());
+    // Reading a fifo would wait for a writer for ever.
+    if (!istGewoehnlicheDatei(pfad))
+        return {};
+    QImage bild(QString::fromStdString(pfad));
     if (bild.width() < Kachelblatt::breite || bild.height() < Kachelblatt::hoehe)
         return {};
     return bild.convertToFormat(QImage::Format_RGB32);

@@ -18,7 +18,8 @@ class Kachelblatt {
     Kachelblatt();
 
     // Loads a graphics set of the program folder `ordner` (ending in '/'). A file that is
-    // missing, unreadable or smaller than a sheet changes nothing and gives false.
+    // missing, unreadable or smaller than a sheet, and a name that leads out of the
+    // folder, change nothing and give false.
     bool laden(const QString& ordner, const QString& name);
 
     // Start-up: the set `name`, else the standard set, else the built-in sheet. Returns the

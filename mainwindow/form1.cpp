@@ -34,6 +34,8 @@
 
 using namespace Qt::StringLiterals;
 
+#include <ctime>
+
 namespace {
 
 QString zuQt(const std::string& text) {
@@ -167,8 +169,12 @@ void Form1::Form_Load() {
     levelliste->fuellen();
     // ENTER presses "Ok" only from the list, and the arrow keys choose there.
     levelliste->fokussieren();
+    zwischendateienEntfernen(ordner.toStdString(), std::time(nullptr));
+    std::string fehler;
     einstellungenWerte =
-        konfigurationLesen(dateiImOrdner(ordner.toStdString(), konfigurationsDatei));
+        konfigurationLesen(dateiImOrdner(ordner.toStdString(), konfigurationsDatei), &fehler);
+    if (!fehler.empty())
+        meldungZeigen(zuQt(fehler));
     const QString meldungsText = blatt.mitErsatzLaden(ordner, zuQt(einstellungenWerte.grafikset));
     if (!meldungsText.isEmpty())
         meldungZeigen(meldungsText);
@@ -295,9 +301,13 @@ void Form1::lesezeichenSetzen(int nummer) {
 void Form1::lesezeichenAbrufen(int nummer) {
     // A damaged file keeps what was read before the damage; the picture is cleared
     // either way, so no tile of the old board stays where the new one has floor.
-    ::lesezeichenAbrufen(*spiel, dateiImOrdner(ordner.toStdString(), lesezeichenDatei(nummer)));
+    std::string fehler;
+    ::lesezeichenAbrufen(*spiel, dateiImOrdner(ordner.toStdString(), lesezeichenDatei(nummer)),
+                         &fehler);
     bildBrett->leeren();
     levellisteAusblenden();
+    if (!fehler.empty())
+        meldungZeigen(zuQt(fehler));
 }
 
 // --- the secondary windows and the outside launches ---

@@ -21,8 +21,14 @@ QString frage(int schritte) {
 
 void neuenRekordAnbieten(QWidget* eltern, const QString& levelDatei, int schritte) {
     const std::string pfad = rekordDatei(levelDatei.toStdString());
-    if (!istNeuerRekord(pfad, schritte))
+    std::string fehler;
+    if (!istNeuerRekord(pfad, schritte, &fehler)) {
+        // A record file that cannot be read is kept as it is; the player learns why once.
+        if (!fehler.empty())
+            meldung::zeigen(eltern, QMessageBox::Warning, meldung::programmTitel,
+                            QString::fromStdString(fehler));
         return;
+    }
     const auto name = meldung::erfragen(eltern, u"Neuer Rekord!"_s, frage(schritte));
     if (!name)
         return;

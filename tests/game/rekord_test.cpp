@@ -34,9 +34,9 @@ TEST_F(RekordDateien, nurWenigerSchritteAlsDerAlteRekordSindEinNeuer) {
         {"57\r\nAnna\r\n", 58, false},
         {" 57 \r\nAnna\r\n", 57, false},
         {"0\r\nAnna\r\n", 0, false},
-        {"abc\r\nAnna\r\n", 100000, true},
-        {"-5\r\nAnna\r\n", 3, true},
-        {"\r\nAnna\r\n", 10, true},
+        {"abc\r\nAnna\r\n", 1, false}, // a damaged record is beaten by nothing
+        {"-5\r\nAnna\r\n", 3, false},
+        {"\r\nAnna\r\n", 10, false},
         {"", 10, true},
         {"99999999999999999999999\r\nAnna\r\n", 10, true},
     };

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -562,6 +563,28 @@ class Form1Test : public QObject {
         QVERIFY(meldungen().first().contains(u"l3.bok"_s));
         QVERIFY(QFileInfo(ordner->pfad() + u"l3.bok"_s).isDir());
         QCOMPARE(ordner->dateien(u"l3.bok*"_s).size(), 0);
+    }
+
+    // Folders where files belong are reported by name; an unfinished write of an
+    // earlier run is gone after the start.
+    void aFolderForTheSettingsOrABookmarkIsReportedAndLeftoversAreRemoved() {
+        QVERIFY(QDir(ordner->pfad()).mkdir(u"lagerix.cfg"_s));
+        QVERIFY(QDir(ordner->pfad()).mkdir(u"l1.bok"_s));
+        ordner->anlegen(u".lagerix-abc123"_s, "halb");
+        QFile rest(ordner->pfad() + u".lagerix-abc123"_s);
+        QVERIFY(rest.open(QIODevice::ReadWrite));
+        QVERIFY(rest.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                 QFileDevice::FileModificationTime));
+        rest.close();
+        starten();
+        QCOMPARE(meldungen().size(), 1);
+        QVERIFY(meldungen().first().contains(u"„lagerix.cfg“"_s));
+        QVERIFY(!QFile::exists(ordner->pfad() + u".lagerix-abc123"_s));
+        levelWaehlen(u"a-eins.lev"_s);
+        fenster->lesezeichenAbrufen(1);
+        QCOMPARE(meldungen().size(), 2);
+        QVERIFY(meldungen().last().contains(u"„l1.bok“"_s));
+        QVERIFY(!offen());
     }
 
     void theLevelEditorStartsOnlyWhenItIsInstalled() {

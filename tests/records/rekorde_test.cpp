@@ -306,6 +306,17 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
         QCOMPARE(haupt->dateien(u"*"_s), QStringList{u"Level 1.sco"_s});
     }
 
+    // A record that cannot be read may be a good one with a damaged digit: it stays.
+    void einUnlesbarerRekordBleibtUndSagtEinmalWarum() {
+        haupt->anlegen(u"x.sco"_s, "57\t\r\nAnna\r\n");
+        Dialogzeuge zeuge(QMessageBox::Ok, u"Jörg"_s);
+        neuenRekordAnbieten(nullptr, haupt->programmOrdner() + u"x.lev"_s, 900);
+        QVERIFY(zeuge.fragen.empty());
+        QCOMPARE(zeuge.meldungen.size(), std::size_t{1});
+        QVERIFY(zeuge.meldungen[0].text.contains(u"„x.sco“ ist beschädigt"_s));
+        QCOMPARE(haupt->inhalt(u"x.sco"_s), "57\t\r\nAnna\r\n"_ba);
+    }
+
     void abbrechenSchreibtKeinenRekord() {
         haupt->anlegen(u"x.sco"_s, "80\r\nAnna\r\n");
         Dialogzeuge zeuge;

@@ -128,7 +128,10 @@ class Lauf {
   public:
     Lauf(std::string ordner, std::string levelDatei)
         : ordner(std::move(ordner)), levelDatei(std::move(levelDatei)) {
-        einstellungen = konfigurationLesen(this->ordner + konfigurationsDatei);
+        std::string meldung;
+        einstellungen = konfigurationLesen(this->ordner + konfigurationsDatei, &meldung);
+        if (!meldung.empty())
+            fehlerMelden(meldung);
         brett->randAnlegen();
         starten(Startart::neu);
     }
@@ -142,9 +145,13 @@ class Lauf {
             if (const auto meldung = lesezeichenSetzen(*brett, ordner + lesezeichenDatei(b.nummer)))
                 fehlerMelden(*meldung);
             break;
-        case 'A':
-            lesezeichenAbrufen(*brett, ordner + lesezeichenDatei(b.nummer));
+        case 'A': {
+            std::string meldung;
+            lesezeichenAbrufen(*brett, ordner + lesezeichenDatei(b.nummer), &meldung);
+            if (!meldung.empty())
+                fehlerMelden(meldung);
             break;
+        }
         case 'T':
             abschlussPruefen(*brett);
             break;
