@@ -1,9 +1,12 @@
-# The two commands of the README. Both install what is missing, configure and build.
+# The commands of the README. All but uninstall install what is missing, configure and build.
 BUILD := build
 SAN := build-san
 JOBS := $(shell nproc)
 
-.PHONY: run test deps build clean
+# The player's own program folder; menu entries and icons go below XDG_DATA_HOME.
+PREFIX ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/lagerix2000
+
+.PHONY: run test deps build clean install uninstall
 
 deps:
 	./scripts/install-deps
@@ -21,6 +24,12 @@ test: build
 		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	cmake --build $(SAN) -j$(JOBS)
 	cd $(SAN) && ctest --output-on-failure -j$(JOBS)
+
+install: build
+	./scripts/installation installieren $(BUILD) "$(PREFIX)"
+
+uninstall:
+	./scripts/installation entfernen "$(PREFIX)"
 
 clean:
 	rm -rf $(BUILD) $(SAN)
