@@ -5,6 +5,7 @@
 #include "game/konfiguration.h"
 #include "game/lesezeichen.h"
 #include "game/levelstart.h"
+#include "game/verlauf.h"
 #include "game/zahlen.h"
 #include "game/zeichenflaeche.h"
 #include "game/zug.h"
@@ -24,6 +25,7 @@ constexpr const char* aufruf =
     "  BEFEHLE     l r o u: Pfeiltasten links, rechts, oben, unten; x: eine andere Taste\n"
     "              N: Level neu starten; S1 S2 S3: Lesezeichen setzen;\n"
     "              A1 A2 A3: Lesezeichen abrufen; T: einmal auf gelöstes Level prüfen\n"
+    "              z: einen Schritt zurück; y: den Schritt wieder vor\n"
     "              Leerzeichen werden übergangen.\n"
     "  --bild      zeigt das Spielfeld zusätzlich als Text\n";
 
@@ -48,7 +50,7 @@ std::optional<std::vector<Befehl>> befehleLesen(const std::string& text) {
             if (i + 1 >= text.size() || text[i + 1] < '1' || text[i + 1] > '3')
                 return std::nullopt;
             befehle.push_back({c, text[++i] - '0'});
-        } else if (std::string_view("lrouxNT").find(c) != std::string_view::npos) {
+        } else if (std::string_view("lrouxNTzy").find(c) != std::string_view::npos) {
             befehle.push_back({c, 0});
         } else {
             return std::nullopt;
@@ -150,12 +152,19 @@ class Lauf {
             break;
         case 'A':
             lesezeichenAbrufen(*brett, ordner + lesezeichenDatei(b.nummer));
+            verlauf.leeren();
             break;
         case 'T':
             abschlussPruefen(*brett);
             break;
+        case 'z':
+            verlauf.zurueck(*brett, flaeche);
+            break;
+        case 'y':
+            verlauf.vor(*brett, flaeche);
+            break;
         default:
-            tasteVerarbeiten(*brett, tastencode(b.art), flaeche);
+            verlauf.ziehen(*brett, tastencode(b.art), flaeche);
         }
     }
 
@@ -171,6 +180,7 @@ class Lauf {
   private:
     void starten(Startart art) {
         const auto ergebnis = levelStarten(*brett, ordner, levelDatei, flaeche, art);
+        verlauf.leeren();
         if (ergebnis.gestartet)
             autor = ergebnis.autor;
         if (!ergebnis.fehler.empty())
@@ -184,6 +194,7 @@ class Lauf {
     Einstellungen einstellungen;
     std::unique_ptr<Brett> brett = std::make_unique<Brett>();
     OhneBild flaeche;
+    Verlauf verlauf;
     std::string autor;
     std::vector<std::string> fehler;
 };
