@@ -25,7 +25,6 @@ class OhneBild : public Zeichenflaeche {
         benchmark::DoNotOptimize(bild.data());
         benchmark::DoNotOptimize(positionx + positiony);
     }
-    void explosionStarten(int, int) override {}
 };
 
 // Every cell holds something: walls round the edge, a free corridor in row 1 for the
@@ -86,7 +85,7 @@ void tastendruck(benchmark::State& state) {
     int taste = tasteRechts;
     for (auto _ : state) {
         // Walks the corridor end to end and back; every press is a move.
-        if (!tasteVerarbeiten(*brett, taste, flaeche)) {
+        if (!tasteVerarbeiten(*brett, taste, flaeche).geschritten) {
             taste = taste == tasteRechts ? tasteLinks : tasteRechts;
             tasteVerarbeiten(*brett, taste, flaeche);
         }

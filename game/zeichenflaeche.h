@@ -14,8 +14,4 @@ class Zeichenflaeche {
 
     // Clears the whole picture to its background, black. Level start begins with it.
     virtual void leeren() {}
-
-    // A TNT box has just blasted the wall at (x, y): the explosion picture goes there
-    // and the explosion animation starts (or keeps running if it already does).
-    virtual void explosionStarten(int x, int y) = 0;
 };

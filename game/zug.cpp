@@ -81,7 +81,7 @@ class Zug {
     Zug(Brett& brett, Zeichenflaeche& flaeche, Ziel a, Ziel b)
         : brett(brett), flaeche(flaeche), a(std::move(a)), b(std::move(b)) {}
 
-    bool ausfuehren() {
+    Zugergebnis ausfuehren() {
         if (a.art.empty())
             return gehen("smile", 0);
         if (a.art == "stell")
@@ -92,25 +92,25 @@ class Zug {
             if (a.art == s->paar)
                 return schieben(*s, brett.felder[a.index].partner, true);
         }
-        return false;
+        return {};
     }
 
   private:
-    bool gehen(const char* figur, std::int16_t aufStellplatz) {
+    Zugergebnis gehen(const char* figur, std::int16_t aufStellplatz) {
         beginnen(0);
         zeichnen(figur, a);
         ankommen(aufStellplatz);
-        return true;
+        return {true, std::nullopt};
     }
 
     // `kiste` is the entry that moves; `vomStellplatz` says whether it leaves a pair
     // whose found entry then stays behind as the empty storage place.
-    bool schieben(const Schiebbar& s, int kiste, bool vomStellplatz) {
+    Zugergebnis schieben(const Schiebbar& s, int kiste, bool vomStellplatz) {
         const bool aufBoden = b.art.empty();
         const bool aufStell = b.art == "stell";
         const bool sprengen = b.art == "mauer" && s.sprengt;
         if (!(aufBoden || aufStell || sprengen) || !passtInInt16(b.x) || !passtInInt16(b.y))
-            return false;
+            return {};
 
         int aenderung = 0;
         if (s.zaehlt && aufStell && !vomStellplatz)
@@ -128,8 +128,6 @@ class Zug {
             zeichnen(kachelB, b);
         }
 
-        if (sprengen)
-            flaeche.explosionStarten(static_cast<int>(b.x), static_cast<int>(b.y));
         auto& bewegt = brett.felder[kiste];
         if (vomStellplatz)
             brett.felder[a.index].art = "stell";
@@ -149,7 +147,9 @@ class Zug {
                 paarVerbinden(kiste, b.index);
         }
         ankommen(vomStellplatz ? -1 : 0);
-        return true;
+        if (!sprengen)
+            return {true, std::nullopt};
+        return {true, Sprengung{static_cast<int>(b.x), static_cast<int>(b.y)}};
     }
 
     // The lookup finds the higher index of the two, so that one carries the link.
@@ -184,12 +184,12 @@ class Zug {
 
 } // namespace
 
-bool tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
+Zugergebnis tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
     if (brett.brettGesperrt || brett.levelDatei.empty())
-        return false;
+        return {};
     const auto r = richtung(keyCode);
     if (!r)
-        return false;
+        return {};
     Ziel a{brett.spielerX + r->dx, brett.spielerY + r->dy, {}, 0};
     Ziel b{brett.spielerX + 2 * r->dx, brett.spielerY + 2 * r->dy, {}, 0};
     nachschlagen(brett, a, b);

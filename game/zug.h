@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 class Brett;
 class Zeichenflaeche;
 
@@ -11,6 +13,20 @@ enum Tastencode : int {
     tasteUnten = 40,
 };
 
+// A wall that a TNT box has just blasted; board pixels of its cell.
+struct Sprengung {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Sprengung&) const = default;
+};
+
+// What one key press did. The window shows the explosion picture at `sprengung`
+// and starts the explosion animation (or lets the running one go on).
+struct Zugergebnis {
+    bool geschritten = false;
+    std::optional<Sprengung> sprengung;
+};
+
 // One key press: moves the figure, pushes a box or blasts a wall, if the rule allows it,
-// and draws the cells that changed. Returns true when a step was taken.
-bool tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche);
+// and draws the cells that changed.
+Zugergebnis tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche);

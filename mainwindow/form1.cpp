@@ -57,7 +57,7 @@ QString zuQt(const std::string& text) {
 
 } // namespace
 
-// The game core draws through this onto the board picture and starts the explosion.
+// The game core draws through this onto the board picture.
 class Form1::Flaeche : public Zeichenflaeche {
   public:
     explicit Flaeche(Form1& fenster) : fenster(fenster) {}
@@ -67,15 +67,6 @@ class Form1::Flaeche : public Zeichenflaeche {
     }
 
     void leeren() override { fenster.bildBrett->leeren(); }
-
-    void explosionStarten(int x, int y) override {
-        fenster.Image1->move(x, y);
-        fenster.Image1->show();
-        if (!fenster.timer4.isActive()) {
-            fenster.explosionsBildZeigen(0);
-            fenster.timer4.start();
-        }
-    }
 
   private:
     Form1& fenster;
@@ -475,7 +466,8 @@ void Form1::Command6_Click() {
 // --- keys ---
 
 void Form1::Picture2_KeyDown(int keyCode, int) {
-    tasteVerarbeiten(*spiel, keyCode, *flaeche);
+    if (const auto sprengung = tasteVerarbeiten(*spiel, keyCode, *flaeche).sprengung)
+        explosionStarten(*sprengung);
 }
 
 void Form1::Form_KeyDown(int keyCode, int) {
@@ -577,6 +569,16 @@ void Form1::Timer4_Timer() {
     if (schritt.ende) {
         Image1->move(Brett::geparkt, Image1->y());
         timer4.stop();
+    }
+}
+
+// A blast while the animation runs only moves the picture; the count goes on.
+void Form1::explosionStarten(Sprengung sprengung) {
+    Image1->move(sprengung.x, sprengung.y);
+    Image1->show();
+    if (!timer4.isActive()) {
+        explosionsBildZeigen(0);
+        timer4.start();
     }
 }
 

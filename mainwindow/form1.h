@@ -4,6 +4,7 @@
 #include "game/explosion.h"
 #include "game/konfiguration.h"
 #include "game/levelstart.h"
+#include "game/zug.h"
 #include "kit/aussenwelt.h"
 #include "kit/hauptfenster.h"
 #include "kit/kachelblatt.h"
@@ -101,6 +102,7 @@ class Form1 : public QWidget, public Hauptfenster {
     void gewinnAnkuendigen();
     void naechstesLevelWaehlen();
     void grafiksetBeimStartLaden();
+    void explosionStarten(Sprengung sprengung);
     void explosionsBildZeigen(int bild);
     void meldungZeigen(const QString& text);
     template <typename Fenster> void fensterZeigen(QPointer<Fenster>& fenster);

@@ -24,20 +24,20 @@ TEST_F(Abschluss, dieLetzteKisteLoestDasLevelBeimNaechstenAbfragenGenauEinmal) {
     EXPECT_FALSE(abschlussPruefen(*brett));
     EXPECT_FALSE(brett->brettGesperrt);
 
-    ASSERT_TRUE(tasteVerarbeiten(*brett, tasteRechts, flaeche));
+    ASSERT_TRUE(tasteVerarbeiten(*brett, tasteRechts, flaeche).geschritten);
     EXPECT_FALSE(brett->geschafft); // only the poll notices
     EXPECT_TRUE(abschlussPruefen(*brett));
     EXPECT_TRUE(brett->brettGesperrt);
     EXPECT_TRUE(brett->geschafft);
     EXPECT_FALSE(abschlussPruefen(*brett));
-    EXPECT_FALSE(tasteVerarbeiten(*brett, tasteLinks, flaeche));
+    EXPECT_FALSE(tasteVerarbeiten(*brett, tasteLinks, flaeche).geschritten);
 
     // Starting the level again makes it unsolved and playable.
     ASSERT_TRUE(
         levelStarten(*brett, ordnerText(), "abschluss.lev", flaeche, Startart::neustart).ok);
     EXPECT_FALSE(brett->geschafft);
     EXPECT_FALSE(abschlussPruefen(*brett));
-    EXPECT_TRUE(tasteVerarbeiten(*brett, tasteRechts, flaeche));
+    EXPECT_TRUE(tasteVerarbeiten(*brett, tasteRechts, flaeche).geschritten);
     EXPECT_TRUE(abschlussPruefen(*brett));
 }
 
@@ -58,7 +58,7 @@ TEST_F(Abschluss, nurGewoehnlicheKistenZaehlen) {
         SCOPED_TRACE(f.bild.front());
         bildStarten(f.bild);
         for (int taste : f.tasten)
-            ASSERT_TRUE(tasteVerarbeiten(*brett, taste, flaeche));
+            ASSERT_TRUE(tasteVerarbeiten(*brett, taste, flaeche).geschritten);
         EXPECT_EQ(abschlussPruefen(*brett), f.geloest);
         EXPECT_EQ(brett->brettGesperrt, f.geloest);
     }

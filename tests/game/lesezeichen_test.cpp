@@ -18,7 +18,7 @@ class Lesezeichen : public Ordnertest {
         levelSchreiben("spiel.lev", levelAusBild({" @T#  ", " *$. ", "  t  "}, "fSpieler"));
         ASSERT_TRUE(starten(brett, "spiel.lev", flaeche).ok);
         for (int taste : {tasteRechts, tasteLinks, tasteUnten})
-            ASSERT_TRUE(tasteVerarbeiten(brett, taste, flaeche));
+            ASSERT_TRUE(tasteVerarbeiten(brett, taste, flaeche).geschritten);
     }
 
     // A board that shares no value with the one in play.

@@ -189,7 +189,7 @@ TEST_F(Levelstart, figurAufEinemStellplatzStehtDortAuchNachDemNeustart) {
     EXPECT_EQ(brett->aufStellplatz, -1);
     EXPECT_EQ(flaeche.bilder.back(), (Zeichnung{"smilestell", 72, 0}));
 
-    ASSERT_TRUE(tasteVerarbeiten(*brett, tasteLinks, flaeche)); // pushes the box
+    ASSERT_TRUE(tasteVerarbeiten(*brett, tasteLinks, flaeche).geschritten); // pushes the box
     EXPECT_EQ(flaeche.bilder[flaeche.bilder.size() - 3], (Zeichnung{"stell", 72, 0}));
     EXPECT_EQ(brett->aufStellplatz, 0);
 
@@ -267,7 +267,7 @@ TEST_F(Levelstart, jederLesefehlerMeldetDateiUndZeileUndLaesstEinGesperrtesLeere
         EXPECT_EQ(brett->levelDatei, pfad(f.name));
         erwarteGeleertUndGesperrt(*brett, *nachStart);
         EXPECT_EQ(flaeche.bilderBeimLeeren, flaeche.bilder.size()) << "Bild nicht geleert";
-        EXPECT_FALSE(tasteVerarbeiten(*brett, tasteRechts, flaeche));
+        EXPECT_FALSE(tasteVerarbeiten(*brett, tasteRechts, flaeche).geschritten);
         EXPECT_FALSE(abschlussPruefen(*brett));
     }
 }

@@ -6,6 +6,7 @@
 #include "game/brett.h"
 #include "game/levelstart.h"
 #include "game/zeichenflaeche.h"
+#include "game/zug.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +34,6 @@ inline std::ostream& operator<<(std::ostream& aus, const Zeichnung& z) {
     return aus << z.bild << '@' << z.x << ',' << z.y;
 }
 
-struct Sprengung {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Sprengung&) const = default;
-};
-
 inline std::ostream& operator<<(std::ostream& aus, const Sprengung& s) {
     return aus << "explosion@" << s.x << ',' << s.y;
 }
@@ -48,7 +43,6 @@ class Aufzeichnung : public Zeichenflaeche {
     void copypic(const std::string& bild, int positionx, int positiony) override {
         bilder.push_back({bild, positionx, positiony});
     }
-    void explosionStarten(int x, int y) override { explosionen.push_back({x, y}); }
     void leeren() override {
         ++leerungen;
         bilderBeimLeeren = bilder.size();
@@ -57,7 +51,6 @@ class Aufzeichnung : public Zeichenflaeche {
     std::vector<Zeichnung> bilder;
     int leerungen = 0;
     std::size_t bilderBeimLeeren = 0; // tiles drawn before the last clear of the picture
-    std::vector<Sprengung> explosionen;
 };
 
 inline std::ostream& operator<<(std::ostream& aus, const Feldobjekt& f) {

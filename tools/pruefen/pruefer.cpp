@@ -32,7 +32,6 @@ constexpr const char* aufruf =
 class OhneBild : public Zeichenflaeche {
   public:
     void copypic(const std::string&, int, int) override {}
-    void explosionStarten(int, int) override {}
 };
 
 struct Befehl {
