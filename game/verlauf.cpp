@@ -2,7 +2,6 @@
 
 #include "game/zeichenflaeche.h"
 #include "game/zeichnen.h"
-#include "game/zug.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,14 +25,14 @@ void zellenZeichnen(const Brett& brett, Zeichenflaeche& flaeche,
 
 } // namespace
 
-bool Verlauf::ziehen(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
-    if (!schrittMerken(brett, keyCode, flaeche))
-        return false;
-    vorTasten.clear();
-    return true;
+Zugergebnis Verlauf::ziehen(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
+    const Zugergebnis ergebnis = schrittMerken(brett, keyCode, flaeche);
+    if (ergebnis.geschritten)
+        vorTasten.clear();
+    return ergebnis;
 }
 
-bool Verlauf::schrittMerken(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
+Zugergebnis Verlauf::schrittMerken(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
     vorher = brett.felder;
     Schritt schritt{keyCode,
                     brett.spielerX,
@@ -42,14 +41,15 @@ bool Verlauf::schrittMerken(Brett& brett, int keyCode, Zeichenflaeche& flaeche) 
                     brett.schritte,
                     brett.kistenAbgestellt,
                     {}};
-    if (!tasteVerarbeiten(brett, keyCode, flaeche))
-        return false;
+    const Zugergebnis ergebnis = tasteVerarbeiten(brett, keyCode, flaeche);
+    if (!ergebnis.geschritten)
+        return ergebnis;
     for (int i = 0; i < Brett::feldAnzahl; ++i) {
         if (!(brett.felder[i] == vorher[i]))
             schritt.eintraege.push_back({i, vorher[i]});
     }
     zurueckSchritte.push_back(std::move(schritt));
-    return true;
+    return ergebnis;
 }
 
 bool Verlauf::zurueck(Brett& brett, Zeichenflaeche& flaeche) {
@@ -83,11 +83,13 @@ bool Verlauf::zurueck(Brett& brett, Zeichenflaeche& flaeche) {
     return true;
 }
 
-bool Verlauf::vor(Brett& brett, Zeichenflaeche& flaeche) {
-    if (vorTasten.empty() || !schrittMerken(brett, vorTasten.back(), flaeche))
-        return false;
-    vorTasten.pop_back();
-    return true;
+Zugergebnis Verlauf::vor(Brett& brett, Zeichenflaeche& flaeche) {
+    if (vorTasten.empty())
+        return {};
+    const Zugergebnis ergebnis = schrittMerken(brett, vorTasten.back(), flaeche);
+    if (ergebnis.geschritten)
+        vorTasten.pop_back();
+    return ergebnis;
 }
 
 void Verlauf::leeren() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/brett.h"
+#include "game/zug.h"
 
 #include <array>
 #include <cstdint>
@@ -14,16 +15,16 @@ class Zeichenflaeche;
 class Verlauf {
   public:
     // One key press through the move rule; a step taken is remembered and the steps
-    // taken back before are forgotten. Returns true when a step was taken.
-    bool ziehen(Brett& brett, int keyCode, Zeichenflaeche& flaeche);
+    // taken back before are forgotten.
+    Zugergebnis ziehen(Brett& brett, int keyCode, Zeichenflaeche& flaeche);
 
     // Takes the last step back and draws the cells it changes. Nothing on a locked board,
     // and nothing when it would bring back a board with every box placed: a step back
     // never solves a level.
     bool zurueck(Brett& brett, Zeichenflaeche& flaeche);
 
-    // Takes the step taken back last again, through the move rule.
-    bool vor(Brett& brett, Zeichenflaeche& flaeche);
+    // Takes the step taken back last again, through the move rule: a blast blasts again.
+    Zugergebnis vor(Brett& brett, Zeichenflaeche& flaeche);
 
     // A level start, a restart and a bookmark recall begin a new history.
     void leeren();
@@ -46,7 +47,7 @@ class Verlauf {
         std::vector<Eintrag> eintraege; // the entries the step changed, as they were
     };
 
-    bool schrittMerken(Brett& brett, int keyCode, Zeichenflaeche& flaeche);
+    Zugergebnis schrittMerken(Brett& brett, int keyCode, Zeichenflaeche& flaeche);
 
     std::vector<Schritt> zurueckSchritte;
     std::vector<int> vorTasten;

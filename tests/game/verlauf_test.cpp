@@ -92,7 +92,7 @@ TEST_F(VerlaufTest, allesZurueckGibtDenLevelstartUndAllesVorDasEnde) {
         const auto start = std::make_unique<Brett>(*brett);
         int gegangen = 0;
         for (int i = 0; i < 100; ++i)
-            gegangen += verlauf.ziehen(*brett, tasten[zufall() % 4], flaeche);
+            gegangen += verlauf.ziehen(*brett, tasten[zufall() % 4], flaeche).geschritten;
         const auto ende = std::make_unique<Brett>(*brett);
 
         int zurueck = 0;
@@ -102,7 +102,7 @@ TEST_F(VerlaufTest, allesZurueckGibtDenLevelstartUndAllesVorDasEnde) {
         ASSERT_TRUE(gleichesBrett(*brett, *start));
         ASSERT_EQ(bildschirm(), sollBild());
 
-        while (verlauf.vor(*brett, flaeche)) {
+        while (verlauf.vor(*brett, flaeche).geschritten) {
         }
         ASSERT_TRUE(gleichesBrett(*brett, *ende));
         ASSERT_EQ(bildschirm(), sollBild());
@@ -112,7 +112,7 @@ TEST_F(VerlaufTest, allesZurueckGibtDenLevelstartUndAllesVorDasEnde) {
 TEST_F(VerlaufTest, einSchrittZurueckStelltMauerUndTntKisteWiederHer) {
     levelBeginnen({"@T#", "   "});
     const auto vorher = std::make_unique<Brett>(*brett);
-    ASSERT_TRUE(verlauf.ziehen(*brett, tasteRechts, flaeche));
+    ASSERT_TRUE(verlauf.ziehen(*brett, tasteRechts, flaeche).sprengung);
     ASSERT_EQ(brett->suchen(48, 0).art, "");
     flaeche.bilder.clear();
 
@@ -130,11 +130,11 @@ TEST_F(VerlaufTest, einNeuerSchrittVerwirftDieSchritteZumWiederholen) {
     verlauf.zurueck(*brett, flaeche);
     ASSERT_TRUE(verlauf.kannVor());
     // A blocked key is no step and keeps what can be taken again.
-    EXPECT_FALSE(verlauf.ziehen(*brett, tasteOben, flaeche));
+    EXPECT_FALSE(verlauf.ziehen(*brett, tasteOben, flaeche).geschritten);
     EXPECT_TRUE(verlauf.kannVor());
-    ASSERT_TRUE(verlauf.ziehen(*brett, tasteUnten, flaeche));
+    ASSERT_TRUE(verlauf.ziehen(*brett, tasteUnten, flaeche).geschritten);
     EXPECT_FALSE(verlauf.kannVor());
-    EXPECT_FALSE(verlauf.vor(*brett, flaeche));
+    EXPECT_FALSE(verlauf.vor(*brett, flaeche).geschritten);
     EXPECT_EQ(brett->schritte, 2);
     EXPECT_EQ(brett->spielerY, 24);
 }

@@ -15,7 +15,7 @@ class Weg : public Bildtest {
     // Plays the keys through the move rule; false if one of them is blocked.
     bool gehen(const std::vector<int>& tasten) {
         for (int t : tasten) {
-            if (!tasteVerarbeiten(*brett, t, flaeche))
+            if (!tasteVerarbeiten(*brett, t, flaeche).geschritten)
                 return false;
         }
         return true;
