@@ -28,6 +28,16 @@ constexpr std::array<Schritt, 4> schritte{{
 
 enum class Belegung : unsigned char { frei, kiste, fest };
 
+// The figure walks onto floor and storage places and pushes boxes and TNT boxes; every
+// kind the move rule does not know blocks it.
+Belegung einordnen(const std::string& art) {
+    if (art.empty() || art == "stell")
+        return Belegung::frei;
+    if (art == "box" || art == "gestellt" || art == "tnt" || art == "tntgestellt")
+        return Belegung::kiste;
+    return Belegung::fest;
+}
+
 bool imFeld(Zelle z) {
     return z.spalte >= 0 && z.spalte < Brett::spalten && z.zeile >= 0 && z.zeile < Brett::zeilen;
 }
@@ -45,8 +55,7 @@ Zelle daneben(Zelle z, const Schritt& s) {
 }
 
 // The playing area as the move rule sees it: one scan of the table, the last entry of a
-// cell wins. The figure walks onto floor and storage places; every kind the rule does
-// not know blocks it.
+// cell wins.
 class Lageplan {
   public:
     explicit Lageplan(const Brett& brett) {
@@ -68,14 +77,6 @@ class Lageplan {
     void leeren(Zelle z) { belegung[nummer(z)] = Belegung::frei; }
 
   private:
-    static Belegung einordnen(const std::string& art) {
-        if (art == "stell")
-            return Belegung::frei;
-        if (art == "box" || art == "gestellt" || art == "tnt" || art == "tntgestellt")
-            return Belegung::kiste;
-        return Belegung::fest;
-    }
-
     std::array<Belegung, zellenAnzahl> belegung{};
 };
 
@@ -122,6 +123,12 @@ Zelle zelleBei(int x, int y) {
 Zelle figurZelle(const Brett& brett) {
     return {static_cast<int>(std::nearbyint(brett.spielerX / Brett::zelle)),
             static_cast<int>(std::nearbyint(brett.spielerY / Brett::zelle))};
+}
+
+bool kisteBei(const Brett& brett, Zelle zelle) {
+    return imFeld(zelle) &&
+           einordnen(brett.suchen(zelle.spalte * Brett::zelle, zelle.zeile * Brett::zelle).art) ==
+               Belegung::kiste;
 }
 
 std::vector<int> klickWeg(const Brett& brett, Zelle ziel) {

@@ -18,6 +18,9 @@ Zelle zelleBei(int x, int y);
 // The figure's cell.
 Zelle figurZelle(const Brett& brett);
 
+// Whether a box or TNT box, on floor or on a storage place, stands at `zelle`.
+bool kisteBei(const Brett& brett, Zelle zelle);
+
 // The mouse works in key codes: every step it plans goes through the move rule like an
 // arrow key, so counts, blasts, completion and undo behave the same.
 

@@ -123,6 +123,14 @@ TEST_F(Weg, dieKisteWirdAufDemKuerzestenWegGeschobenOhneAnderesZuBewegen) {
     }
 }
 
+TEST_F(Weg, nurKistenUndTntKistenLassenSichZiehen) {
+    bildStarten({"@$*Tt.# "});
+    const bool erwartet[] = {false, true, true, true, true, false, false, false};
+    for (int spalte = 0; spalte < 8; ++spalte)
+        EXPECT_EQ(kisteBei(*brett, {spalte, 0}), erwartet[spalte]) << spalte;
+    EXPECT_FALSE(kisteBei(*brett, {-1, 0}));
+}
+
 TEST(Zellen, einPunktDesBildesLiegtInDerZelleDarunter) {
     EXPECT_EQ(zelleBei(0, 0), (Zelle{0, 0}));
     EXPECT_EQ(zelleBei(23, 47), (Zelle{0, 1}));
