@@ -9,21 +9,16 @@
 #include <QPushButton>
 #include <QScreen>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The buttons end at 5775; below them a margin as wide as the one at their left.
 constexpr int fensterHoehe = 5895;
 
-template <typename Beschriftung = QLabel>
-Beschriftung* beschriftung(QWidget* fenster, const QString& name, const QString& text, QRect lage) {
-    auto* label = platzieren(new Beschriftung(text, fenster), name, lage);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 QLabel* bild(QWidget* fenster, const QString& name, const QString& datei, QRect lage) {
     // A picture missing from the resources leaves an empty place, nothing worse.
-    auto* label = platzieren(new QLabel(fenster), name, lage);
+    auto* label = anlegen<QLabel>(fenster, name, lage);
     label->setPixmap(QPixmap(datei));
     return label;
 }
@@ -51,49 +46,37 @@ void texteGanzZeigen(QWidget* fenster) {
 } // namespace
 
 Form3::Form3(Hauptfenster& haupt, QWidget* parent)
-    : Nebenfenster(haupt, QStringLiteral("Über Lagerix 2000"),
-                   twips(0, 0, 5070, fensterHoehe).size(), parent) {
+    : Nebenfenster(haupt, u"Über Lagerix 2000"_s, twips(0, 0, 5070, fensterHoehe).size(), parent) {
 
-    bild(this, QStringLiteral("Image1"), QStringLiteral(":/bilder/logo-gross.png"),
-         twips(1440, 0, 2475, 780));
-    auto* Line1 = platzieren(new QFrame(this), QStringLiteral("Line1"), twips(0, 840, 5040, 30));
+    bild(this, u"Image1"_s, u":/bilder/logo-gross.png"_s, twips(1440, 0, 2475, 780));
+    auto* Line1 = anlegen<QFrame>(this, u"Line1"_s, twips(0, 840, 5040, 30));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
-    bild(this, QStringLiteral("Image2"), QStringLiteral(":/bilder/lagerix.png"),
-         twips(600, 960, 600, 600))
+    bild(this, u"Image2"_s, u":/bilder/lagerix.png"_s, twips(600, 960, 600, 600))
         ->setScaledContents(true);
 
-    schriftzug(beschriftung(this, QStringLiteral("Label2"), QStringLiteral("Lagerix"),
-                            twips(1440, 960, 1575, 375)),
-               true);
-    schriftzug(beschriftung(this, QStringLiteral("Label3"), QStringLiteral("2000"),
-                            twips(3000, 960, 1575, 375)),
-               false);
-    beschriftung(this, QStringLiteral("Label5"),
-                 QStringLiteral("Version 3.0 (\"2000\")  Vestrum, Februar 2000"),
+    schriftzug(beschriftung(this, u"Label2"_s, u"Lagerix"_s, twips(1440, 960, 1575, 375)), true);
+    schriftzug(beschriftung(this, u"Label3"_s, u"2000"_s, twips(3000, 960, 1575, 375)), false);
+    beschriftung(this, u"Label5"_s, u"Version 3.0 (\"2000\")  Vestrum, Februar 2000"_s,
                  twips(960, 1680, 3135, 255));
 
-    auto* Label4 = beschriftung(this, QStringLiteral("Label4"), QStringLiteral("Kontakt:"),
-                                twips(120, 3840, 735, 255));
+    auto* Label4 = beschriftung(this, u"Label4"_s, u"Kontakt:"_s, twips(120, 3840, 735, 255));
     QFont ueberschrift = Label4->font();
     ueberschrift.setBold(true);
     ueberschrift.setUnderline(true);
     Label4->setFont(ueberschrift);
-    beschriftung(this, QStringLiteral("Label10"), QStringLiteral("E-Mail:"),
-                 twips(120, 4080, 615, 255));
-    beschriftung(this, QStringLiteral("Label9"), QStringLiteral("post@vestrum.example"),
-                 twips(1080, 4080, 2895, 255));
-    beschriftung(this, QStringLiteral("Label11"), QStringLiteral("Internet:"),
-                 twips(120, 4320, 855, 255));
-    auto* Label1 = beschriftung<Verweis>(this, QStringLiteral("Label1"),
-                                         QStringLiteral("Vestrum Homepage (www.vestrum.example)"),
-                                         twips(1080, 4320, 3015, 255));
+    beschriftung(this, u"Label10"_s, u"E-Mail:"_s, twips(120, 4080, 615, 255));
+    beschriftung(this, u"Label9"_s, u"post@vestrum.example"_s, twips(1080, 4080, 2895, 255));
+    beschriftung(this, u"Label11"_s, u"Internet:"_s, twips(120, 4320, 855, 255));
+    auto* Label1 =
+        beschriftung<Verweis>(this, u"Label1"_s, u"Vestrum Homepage (www.vestrum.example)"_s,
+                              twips(1080, 4320, 3015, 255));
     texteGanzZeigen(this);
 
-    auto* Command1 = platzieren(new QPushButton(QStringLiteral("Ok"), this),
-                                QStringLiteral("Command1"), twips(120, 5280, 2295, 495));
-    auto* Command2 = platzieren(new QPushButton(QStringLiteral("Hilfe zum Spiel"), this),
-                                QStringLiteral("Command2"), twips(2520, 5280, 2415, 495));
+    auto* Command1 = anlegen<QPushButton>(this, u"Command1"_s, twips(120, 5280, 2295, 495));
+    Command1->setText(u"Ok"_s);
+    auto* Command2 = anlegen<QPushButton>(this, u"Command2"_s, twips(2520, 5280, 2415, 495));
+    Command2->setText(u"Hilfe zum Spiel"_s);
 
     connect(Label1, &Verweis::geklickt, this, &Form3::Label1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
@@ -112,11 +95,11 @@ void Form3::Command1_Click() {
 }
 
 void Form3::Command2_Click() {
-    haupt.seiteOeffnen(QStringLiteral("hilfe.htm"));
+    haupt.seiteOeffnen(u"hilfe.htm"_s);
 }
 
 void Form3::Label1_Click() {
-    haupt.seiteOeffnen(QStringLiteral("vestrum.htm"));
+    haupt.seiteOeffnen(u"vestrum.htm"_s);
 }
 
 // Only a redraw: the close box leaves the focus where the desktop puts it; "Ok" has

@@ -1,6 +1,6 @@
 #include "about/verweis.h"
 
-Verweis::Verweis(const QString& text, QWidget* parent) : Klickfeld(text, parent) {
+Verweis::Verweis(QWidget* parent) : Klickfeld(parent) {
     QFont schrift = font();
     schrift.setUnderline(true);
     setFont(schrift);

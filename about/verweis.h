@@ -7,5 +7,5 @@ class Verweis : public Klickfeld {
     Q_OBJECT
 
   public:
-    Verweis(const QString& text, QWidget* parent);
+    explicit Verweis(QWidget* parent);
 };

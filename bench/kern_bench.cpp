@@ -22,14 +22,6 @@
 
 namespace {
 
-class OhneBild : public Zeichenflaeche {
-  public:
-    void copypic(const std::string& bild, int positionx, int positiony) override {
-        benchmark::DoNotOptimize(bild.data());
-        benchmark::DoNotOptimize(positionx + positiony);
-    }
-};
-
 // Every cell holds something: walls round the edge, a free corridor in row 1 for the
 // figure, and boxes, storage places, placed boxes and TNT boxes everywhere else.
 std::vector<std::string> vollesLevel() {

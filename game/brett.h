@@ -40,6 +40,7 @@ class Brett {
     std::int16_t aufStellplatz = 0; // -1 while the figure stands on a storage place
 
     int schritte = 0;
+    bool lesezeichenGenutzt = false; // a bookmark was recalled since the level started
     std::int16_t kistenAbgestellt = 0;
     std::int16_t kistenGesamt = 0;
     bool brettGesperrt = false;

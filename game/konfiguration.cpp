@@ -2,6 +2,25 @@
 
 #include "game/textdatei.h"
 
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+namespace {
+
+// Any case of the extension, as the options window lists the sets.
+bool istGrafiksetName(std::string_view zeile) {
+    constexpr std::string_view endung = ".gif";
+    if (zeile.size() < endung.size())
+        return false;
+    const auto ende = zeile.substr(zeile.size() - endung.size());
+    return std::equal(ende.begin(), ende.end(), endung.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
+} // namespace
+
 Einstellungen einstellungenAusZeilen(const std::vector<std::string>& zeilen) {
     Einstellungen e;
     for (const auto& zeile : zeilen) {
@@ -13,7 +32,7 @@ Einstellungen einstellungenAusZeilen(const std::vector<std::string>& zeilen) {
             e.soundAn = true;
         if (zeile == "sound_aus")
             e.soundAn = false;
-        if (zeile.ends_with(".gif"))
+        if (istGrafiksetName(zeile))
             e.grafikset = zeile;
     }
     return e;

@@ -125,6 +125,7 @@ bool lesezeichenAbrufen(Brett& brett, const std::string& pfad) {
     const auto zeilen = textLesen(pfad);
     if (!zeilen)
         return false;
+    brett.lesezeichenGenutzt = true;
     Leser leser(*zeilen);
     return allesLesen(brett, leser);
 }

@@ -14,4 +14,5 @@ std::optional<std::string> lesezeichenSetzen(const Brett& brett, const std::stri
 
 // Loads the board from a bookmark file. Reading ends at the first damaged or missing
 // line; what was read before it stays. True when the file was read up to "ENDE".
+// Once a file was found the play counts as helped: it can no longer set a record.
 bool lesezeichenAbrufen(Brett& brett, const std::string& pfad);

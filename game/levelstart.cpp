@@ -148,6 +148,7 @@ class Leser {
 
 void brettLeeren(Brett& brett) {
     brett.schritte = 0;
+    brett.lesezeichenGenutzt = false;
     brett.belegt = brett.randAnzahl;
     brett.spielerX = 0;
     brett.spielerY = 0;

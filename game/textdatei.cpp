@@ -158,11 +158,14 @@ std::optional<std::string> textSchreiben(const std::string& pfad,
     for (const auto& zeile : zeilen)
         daten += nachWindows1252(zeile) + "\r\n";
 
+    // Only a file that was there before can be said to be kept.
+    struct stat vorher {};
+    const bool warDa = ::stat(pfad.c_str(), &vorher) == 0 && S_ISREG(vorher.st_mode);
     std::string vorlage = pfad + ".neu-XXXXXX";
     const int fd = ::mkstemp(vorlage.data());
     const auto scheitern = [&](int nummer) -> std::optional<std::string> {
         return "Die Datei „" + dateiName(pfad) + "“ konnte nicht geschrieben werden (" +
-               fehlerText(nummer) + "). Die bisherige Datei bleibt erhalten.";
+               fehlerText(nummer) + ")." + (warDa ? " Die bisherige Datei bleibt erhalten." : "");
     };
     if (fd < 0)
         return scheitern(errno);

@@ -39,6 +39,10 @@ double zahlLesen(std::string_view zeile) {
     return wert + 0.0; // turns "-0" into 0
 }
 
+int gerundet(double wert) {
+    return static_cast<int>(std::nearbyint(wert));
+}
+
 bool passtInInt16(double wert) {
     return wert >= std::numeric_limits<std::int16_t>::min() &&
            wert <= std::numeric_limits<std::int16_t>::max();

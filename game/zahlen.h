@@ -16,6 +16,10 @@ double zahlLesen(std::string_view zeile);
 // Rounds to the nearest integer, halves to the even neighbour; none outside 16 bits.
 std::optional<std::int16_t> aufInt16Runden(double wert);
 
+// The drawing position of a board coordinate: the nearest integer, halves to the even
+// neighbour, as the original drawing calls rounded.
+int gerundet(double wert);
+
 // True when the value lies within the signed 16-bit range (NaN does not).
 bool passtInInt16(double wert);
 

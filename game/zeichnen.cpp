@@ -1,17 +1,8 @@
 #include "game/zeichnen.h"
 
 #include "game/brett.h"
+#include "game/zahlen.h"
 #include "game/zeichenflaeche.h"
-
-#include <cmath>
-
-namespace {
-
-int gerundet(double wert) {
-    return static_cast<int>(std::nearbyint(wert));
-}
-
-} // namespace
 
 std::string kachelFuerArt(const std::string& art) {
     if (art == "gestellt")

@@ -5,7 +5,6 @@
 #include "game/zeichenflaeche.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <string>
 
@@ -51,29 +50,9 @@ struct Ziel {
     int index = 0;
 };
 
-// Both cells in one pass over the table; the last match wins.
-void nachschlagen(const Brett& brett, Ziel& a, Ziel& b) {
-    int indexA = -1;
-    int indexB = -1;
-    for (int i = 0; i < Brett::feldAnzahl; ++i) {
-        const auto& f = brett.felder[i];
-        if (f.x == a.x && f.y == a.y)
-            indexA = i;
-        if (f.x == b.x && f.y == b.y)
-            indexB = i;
-    }
-    if (indexA >= 0) {
-        a.art = brett.felder[indexA].art;
-        a.index = indexA;
-    }
-    if (indexB >= 0) {
-        b.art = brett.felder[indexB].art;
-        b.index = indexB;
-    }
-}
-
-int gerundet(double wert) {
-    return static_cast<int>(std::nearbyint(wert));
+Ziel nachgeschlagen(const Brett& brett, double x, double y) {
+    Fund fund = brett.suchen(x, y);
+    return {x, y, std::move(fund.art), fund.index};
 }
 
 class Zug {
@@ -190,8 +169,8 @@ Zugergebnis tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche)
     const auto r = richtung(keyCode);
     if (!r)
         return {};
-    Ziel a{brett.spielerX + r->dx, brett.spielerY + r->dy, {}, 0};
-    Ziel b{brett.spielerX + 2 * r->dx, brett.spielerY + 2 * r->dy, {}, 0};
-    nachschlagen(brett, a, b);
-    return Zug(brett, flaeche, std::move(a), std::move(b)).ausfuehren();
+    return Zug(brett, flaeche,
+               nachgeschlagen(brett, brett.spielerX + r->dx, brett.spielerY + r->dy),
+               nachgeschlagen(brett, brett.spielerX + 2 * r->dx, brett.spielerY + 2 * r->dy))
+        .ausfuehren();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 
 class Brett;
@@ -12,6 +14,18 @@ enum Tastencode : int {
     tasteRechts = 39,
     tasteUnten = 40,
 };
+
+// The key code of the cursor key `taste`, given how a caller names the four cursor keys
+// (left, up, right, down); `sonst` for any other key.
+template <typename Name>
+int tastencode(Name taste, const std::array<Name, 4>& pfeile, int sonst = 0) {
+    constexpr std::array<int, 4> codes{tasteLinks, tasteOben, tasteRechts, tasteUnten};
+    for (std::size_t i = 0; i < pfeile.size(); ++i) {
+        if (pfeile[i] == taste)
+            return codes[i];
+    }
+    return sonst;
+}
 
 // A wall that a TNT box has just blasted; board pixels of its cell.
 struct Sprengung {

@@ -10,34 +10,17 @@
 #include <QScreen>
 #include <algorithm>
 
-namespace {
-
-QLabel* beschriftung(QWidget* fenster, const QString& name, const QString& text, QRect lage) {
-    auto* label = new QLabel(text, fenster);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(lage);
-    return label;
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 Form2::Form2(Hauptfenster& haupt, QWidget* parent)
-    : Nebenfenster(haupt, QStringLiteral("Hilfe zu Lagerix 2000"), twips(0, 0, 5580, 3795).size(),
-                   parent),
-      List1(new QListWidget(this)),
-      Label2(beschriftung(this, QStringLiteral("Label2"), QStringLiteral("Hilfethema"),
-                          twips(3000, 480, 2535, 255))),
-      Label1(beschriftung(this, QStringLiteral("Label1"),
-                          QStringLiteral("Hilfetext -- Wählen Sie ein Thema"),
+    : Nebenfenster(haupt, u"Hilfe zu Lagerix 2000"_s, twips(0, 0, 5580, 3795).size(), parent),
+      List1(anlegen<QListWidget>(this, u"List1"_s, twips(120, 480, 2655, 3180))),
+      Label2(beschriftung(this, u"Label2"_s, u"Hilfethema"_s, twips(3000, 480, 2535, 255))),
+      Label1(beschriftung(this, u"Label1"_s, u"Hilfetext -- Wählen Sie ein Thema"_s,
                           twips(3000, 840, 2415, 2895))) {
 
-    beschriftung(this, QStringLiteral("Label3"),
-                 QStringLiteral("Wählen Sie ein Thema aus der Liste aus"),
+    beschriftung(this, u"Label3"_s, u"Wählen Sie ein Thema aus der Liste aus"_s,
                  twips(120, 120, 5295, 255));
-
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twips(120, 480, 2655, 3180));
 
     QFont fett = Label2->font();
     fett.setBold(true);
@@ -45,11 +28,10 @@ Form2::Form2(Hauptfenster& haupt, QWidget* parent)
 
     Label1->setWordWrap(true);
 
-    auto* Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
+    // Drawn to 5640, past the window's edge at 5580; it ends at the edge.
+    auto* Line1 = anlegen<QFrame>(this, u"Line1"_s, twips(2880, 720, 5580 - 2880, 30));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
-    Line1->setGeometry(twips(2880, 720, 5640 - 2880, 30));
 
     // Selection, not the current row: a list view takes a current row when it gets the
     // focus, and the right side must keep its invitation until the player chooses.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QRect>
 #include <QScreen>
 #include <QString>
@@ -15,18 +16,23 @@ inline QRect twips(int links, int oben, int breite, int hoehe) {
     return {px(links), px(oben), px(breite), px(hoehe)};
 }
 
-// Gives a control its design name (tests find it by that) and its place.
+// Every control of every window is made here: a child of `fenster` with its design name
+// (tests find it by that) and its place, usually `twips(...)`.
 template <typename Steuerelement>
-Steuerelement* platzieren(Steuerelement* element, const QString& name, QRect lage) {
+Steuerelement* anlegen(QWidget* fenster, const QString& name, QRect lage) {
+    auto* element = new Steuerelement(fenster);
     element->setObjectName(name);
     element->setGeometry(lage);
     return element;
 }
 
-template <typename Steuerelement>
-Steuerelement* anlegen(QWidget* fenster, const QString& name, int links, int oben, int breite,
-                       int hoehe) {
-    return platzieren(new Steuerelement(fenster), name, twips(links, oben, breite, hoehe));
+// A text of the design, read from its top left corner.
+template <typename Beschriftung = QLabel>
+Beschriftung* beschriftung(QWidget* fenster, const QString& name, const QString& text, QRect lage) {
+    auto* label = anlegen<Beschriftung>(fenster, name, lage);
+    label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 // The layout was drawn for a small system font; the desktop's larger default would cut

@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A graphics set of the program folder, or a null image when it is no usable sheet.
@@ -19,8 +21,7 @@ QImage blattLaden(const QString& ordner, const QString& name) {
 } // namespace
 
 Kachelblatt::Kachelblatt()
-    : blatt(QImage(QStringLiteral(":/bilder/eingebaut.png")).convertToFormat(QImage::Format_RGB32)) {
-}
+    : blatt(QImage(u":/bilder/eingebaut.png"_s).convertToFormat(QImage::Format_RGB32)) {}
 
 bool Kachelblatt::laden(const QString& ordner, const QString& name) {
     QImage bild = blattLaden(ordner, name);
@@ -35,11 +36,10 @@ QString Kachelblatt::mitErsatzLaden(const QString& ordner, const QString& name) 
         return {};
     const QString standard = QString::fromLatin1(standardset);
     const bool ersatz = name != standard && laden(ordner, standard);
-    const QString stattdessen = ersatz
-                                    ? QStringLiteral("das Standard-Grafikset „%1“").arg(standard)
-                                    : QStringLiteral("das eingebaute Grafikset");
-    return QStringLiteral("Das Grafikset „%1“ konnte nicht geladen werden. Es wird %2 verwendet.")
-        .arg(name, stattdessen);
+    const QString stattdessen =
+        ersatz ? u"das Standard-Grafikset „%1“"_s.arg(standard) : u"das eingebaute Grafikset"_s;
+    return u"Das Grafikset „%1“ konnte nicht geladen werden. Es wird %2 verwendet."_s.arg(
+        name, stattdessen);
 }
 
 void Kachelblatt::kachelZeichnen(Brettbild& bild, const std::string& wort, int x, int y) const {

@@ -1,6 +1,7 @@
 #include "kit/meldung.h"
 
 #include <QInputDialog>
+#include <QLabel>
 
 namespace meldung {
 namespace {
@@ -21,9 +22,17 @@ QMessageBox::StandardButton zeigen(QWidget* eltern, QMessageBox::Icon symbol, co
 std::optional<QString> erfragen(QWidget* eltern, const QString& titel, const QString& frage) {
     if (ersatzEingabe)
         return ersatzEingabe(eltern, titel, frage);
-    bool ok = false;
-    const QString text = QInputDialog::getText(eltern, titel, frage, QLineEdit::Normal, {}, &ok);
-    return ok ? std::optional<QString>(text) : std::nullopt;
+    QInputDialog dialog(eltern);
+    dialog.setWindowTitle(titel);
+    dialog.setLabelText(frage);
+    // A long question wraps rather than making the dialog wider than the main window.
+    for (auto* label : dialog.findChildren<QLabel*>())
+        label->setWordWrap(true);
+    if (eltern)
+        dialog.setMaximumWidth(eltern->window()->width());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 Ersatz::Ersatz(Kasten kasten, Eingabe eingabe) {

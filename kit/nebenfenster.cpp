@@ -1,6 +1,7 @@
 #include "kit/nebenfenster.h"
 
 #include "kit/entwurf.h"
+#include "kit/hauptfenster.h"
 
 #include <QCloseEvent>
 
@@ -16,4 +17,8 @@ Nebenfenster::Nebenfenster(Hauptfenster& haupt, const QString& titel, QSize groe
 void Nebenfenster::closeEvent(QCloseEvent* ereignis) {
     Form_QueryUnload();
     ereignis->accept();
+}
+
+QString Nebenfenster::pfad(const QString& datei) const {
+    return haupt.programmOrdner() + datei;
 }

@@ -18,5 +18,8 @@ class Nebenfenster : public QWidget {
     void closeEvent(QCloseEvent* ereignis) override;
     virtual void Form_QueryUnload() = 0;
 
+    // A file of the program folder.
+    QString pfad(const QString& datei) const;
+
     Hauptfenster& haupt;
 };

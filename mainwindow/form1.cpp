@@ -4,52 +4,35 @@
 #include "game/abschluss.h"
 #include "game/kachelsatz.h"
 #include "game/lesezeichen.h"
-#include "game/levelstart.h"
 #include "game/textdatei.h"
 #include "game/zeichenflaeche.h"
 #include "game/zeichnen.h"
-#include "game/zug.h"
 #include "help/form2.h"
 #include "kit/brettbild.h"
 #include "kit/entwurf.h"
 #include "kit/klickfeld.h"
 #include "kit/knopf.h"
-#include "kit/linie.h"
 #include "kit/meldung.h"
 #include "mainwindow/gewinnanimation.h"
+#include "mainwindow/lesezeichenmenue.h"
+#include "mainwindow/levelliste.h"
 #include "options/form4.h"
 #include "records/form5.h"
 #include "records/rekordschreiber.h"
 
+#include <QApplication>
 #include <QCursor>
-#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
-#include <QMenu>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 namespace {
-
-int tastencode(int taste) {
-    switch (taste) {
-    case Qt::Key_Left:
-        return tasteLinks;
-    case Qt::Key_Up:
-        return tasteOben;
-    case Qt::Key_Right:
-        return tasteRechts;
-    case Qt::Key_Down:
-        return tasteUnten;
-    default:
-        return 0;
-    }
-}
 
 QString zuQt(const std::string& text) {
     return QString::fromStdString(text);
@@ -76,212 +59,126 @@ Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
     : QWidget(parent), ordner(ordner), aussenwelt(std::move(aussenwelt)),
       spiel(std::make_unique<Brett>()), flaeche(std::make_unique<Flaeche>(*this)) {
     setWindowTitle(meldung::programmTitel);
-    setWindowIcon(QIcon(QStringLiteral(":/bilder/lagerix.png")));
+    setWindowIcon(QIcon(u":/bilder/lagerix.png"_s));
     setFixedSize(twips(0, 0, 8490, 7395).size());
     entwurfsSchrift(*this);
     steuerelementeAnlegen();
 
-    timer1.setSingleShot(true);
-    timer1.setInterval(0);
-    connect(&timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    timer2.setSingleShot(true);
-    timer2.setInterval(0);
-    connect(&timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
-    timer3.setInterval(100);
-    connect(&timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
-    timer4.setInterval(explosionsTaktMs);
-    connect(&timer4, &QTimer::timeout, this, &Form1::Timer4_Timer);
+    // Timer1 and Timer2 run once after the current event; several requests give one run.
+    timer1 = timerAnlegen(u"Timer1"_s, 0, &Form1::Timer1_Timer);
+    timer1->setSingleShot(true);
+    timer2 = timerAnlegen(u"Timer2"_s, 0, &Form1::Timer2_Timer);
+    timer2->setSingleShot(true);
+    timer3 = timerAnlegen(u"Timer3"_s, 100, &Form1::Timer3_Timer);
+    timer4 = timerAnlegen(u"Timer4"_s, explosionsTaktMs, &Form1::Timer4_Timer);
 
     Form_Load();
-    timer1.start();
-    timer3.start();
+    timer1->start();
+    timer3->start();
 }
 
 Form1::~Form1() = default;
 
+QTimer* Form1::timerAnlegen(const QString& name, int intervall, void (Form1::*handler)()) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(name);
+    timer->setInterval(intervall);
+    connect(timer, &QTimer::timeout, this, handler);
+    return timer;
+}
+
 void Form1::steuerelementeAnlegen() {
     const auto knopf = [this](const QString& name, const QString& text, const QString& tipp,
-                              QRect lage) {
-        auto* k = new Knopf(text, this);
-        k->setObjectName(name);
+                              QRect lage, void (Form1::*handler)()) {
+        auto* k = anlegen<Knopf>(this, name, lage);
+        k->setText(text);
         k->setToolTip(tipp);
-        k->setGeometry(lage);
-        return k;
+        connect(k, &QPushButton::clicked, this, handler);
     };
-    auto* Command1 =
-        knopf(QStringLiteral("Command1"), QStringLiteral("Level wählen"),
-              QStringLiteral("Levelauswahl ein-/ ausblenden"), twips(120, 0, 1095, 495));
-    auto* Command4 =
-        knopf(QStringLiteral("Command4"), QStringLiteral("Level neu starten"),
-              QStringLiteral("Gleiches Level von Vorne beginnen"), twips(1320, 0, 1095, 495));
-    knopf(QStringLiteral("Command5"), QStringLiteral("Rekorde"),
-          QStringLiteral("Rekorde anzeigen / löschen"), twips(2760, 0, 1095, 495));
-    knopf(QStringLiteral("Command6"), QStringLiteral("Level Editor"),
-          QStringLiteral("Level Editor starten"), twips(3900, 0, 1095, 495));
-    knopf(QStringLiteral("Command7"), QStringLiteral("Optionen"),
-          QStringLiteral("Programmeinstellungen"), twips(5040, 0, 1095, 495));
-    knopf(QStringLiteral("Command8"), QStringLiteral("Info / Hilfe"),
-          QStringLiteral("Info und Hilfe zu Lagerix"), twips(6180, 0, 1095, 495));
-    auto* Command9 = new QPushButton(QStringLiteral("Lesezeichen"), this);
-    Command9->setObjectName(QStringLiteral("Command9"));
-    Command9->setGeometry(twips(3840, 7005, 2175, 375));
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    knopf(u"Command1"_s, u"Level wählen"_s, u"Levelauswahl ein-/ ausblenden"_s,
+          twips(120, 0, 1095, 495), &Form1::Command1_Click);
+    knopf(u"Command4"_s, u"Level neu starten"_s, u"Gleiches Level von Vorne beginnen"_s,
+          twips(1320, 0, 1095, 495), &Form1::Command4_Click);
+    knopf(u"Command5"_s, u"Rekorde"_s, u"Rekorde anzeigen / löschen"_s, twips(2760, 0, 1095, 495),
+          &Form1::Command5_Click);
+    knopf(u"Command6"_s, u"Level Editor"_s, u"Level Editor starten"_s, twips(3900, 0, 1095, 495),
+          &Form1::Command6_Click);
+    knopf(u"Command7"_s, u"Optionen"_s, u"Programmeinstellungen"_s, twips(5040, 0, 1095, 495),
+          &Form1::Command7_Click);
+    knopf(u"Command8"_s, u"Info / Hilfe"_s, u"Info und Hilfe zu Lagerix"_s,
+          twips(6180, 0, 1095, 495), &Form1::Command8_Click);
+    auto* Command9 = anlegen<QPushButton>(this, u"Command9"_s, twips(3840, 7005, 2175, 375));
+    Command9->setText(u"Lesezeichen"_s);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
-    const auto verbinden = [this](const char* name, void (Form1::*handler)()) {
-        connect(findChild<QPushButton*>(QLatin1String(name)), &QPushButton::clicked, this, handler);
-    };
-    verbinden("Command5", &Form1::Command5_Click);
-    verbinden("Command6", &Form1::Command6_Click);
-    verbinden("Command7", &Form1::Command7_Click);
-    verbinden("Command8", &Form1::Command8_Click);
 
-    auto* Image3 = new Klickfeld(this);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setPixmap(QPixmap(QStringLiteral(":/bilder/logo.png")));
-    Image3->setToolTip(QStringLiteral("Zur Vestrum Homepage"));
-    Image3->setGeometry(twips(7320, 75, 1155, 360));
+    auto* Image3 = anlegen<Klickfeld>(this, u"Image3"_s, twips(7320, 75, 1155, 360));
+    Image3->setPixmap(QPixmap(u":/bilder/logo.png"_s));
+    Image3->setToolTip(u"Zur Vestrum Homepage"_s);
     Image3->setCursor(Qt::PointingHandCursor);
     connect(Image3, &Klickfeld::geklickt, this, &Form1::Image3_Click);
 
     bildBrett = new Brettbild(this);
-    bildBrett->setObjectName(QStringLiteral("Picture2"));
+    bildBrett->setObjectName(u"Picture2"_s);
     bildBrett->move(8, 32);
-
-    Image1 = new QLabel(bildBrett);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(Brett::geparkt, 0, kachelGroesse, kachelGroesse + 1);
+    Image1 = anlegen<QLabel>(bildBrett, u"Image1"_s,
+                             QRect(Brett::geparkt, 0, kachelGroesse, kachelGroesse + 1));
     explosionsBildZeigen(0);
+    zaehlerAnlegen();
 
-    // The counters below the board, left to right.
-    const auto beschriftung = [this](const QString& name, const QString& text, QRect lage) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(name);
-        l->setGeometry(lage);
-        l->setAutoFillBackground(true);
-        return l;
-    };
-    Label1 = beschriftung(QStringLiteral("Label1"), QStringLiteral("0"), QRect(8, 468, 22, 20));
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    beschriftung(QStringLiteral("Label2"), QStringLiteral("von"), QRect(34, 468, 22, 20));
-    Label3 = beschriftung(QStringLiteral("Label3"), QStringLiteral("0"), QRect(58, 468, 22, 20));
-    beschriftung(QStringLiteral("Label4"), QStringLiteral("Kisten abgestellt"),
-                 QRect(82, 468, 96, 20));
-    beschriftung(QStringLiteral("Label5"), QStringLiteral("Schritte:"), QRect(180, 468, 46, 20));
-    Label6 = beschriftung(QStringLiteral("Label6"), QStringLiteral("0"), QRect(226, 468, 28, 20));
-    beschriftung(QStringLiteral("Label9"), QStringLiteral("Level gestaltet von:"),
-                 QRect(408, 464, 152, 15));
-    Autor = beschriftung(QStringLiteral("Autor"), QString(), QRect(408, 478, 152, 15));
+    levelliste = new Levelliste(*bildBrett, ordner);
+    connect(levelliste, &Levelliste::okGeklickt, this, &Form1::Command2_Click);
+    connect(levelliste, &Levelliste::abbrechenGeklickt, this, &Form1::Command3_Click);
+    connect(levelliste, &Levelliste::doppelklick, this, &Form1::File2_DblClick);
 
-    levellisteAnlegen();
-    lesezeichenMenueAnlegen();
+    lesezeichenMenue = new Lesezeichenmenue(this);
+    connect(lesezeichenMenue, &Lesezeichenmenue::abgebrochen, this, &Form1::brettFokussieren);
+    connect(lesezeichenMenue, &Lesezeichenmenue::setzen, this, &Form1::lesezeichenSetzen);
+    connect(lesezeichenMenue, &Lesezeichenmenue::abrufen, this, &Form1::lesezeichenAbrufen);
 
     for (auto* kind : findChildren<QWidget*>())
         kind->installEventFilter(this);
     installEventFilter(this);
 }
 
-void Form1::levellisteAnlegen() {
-    auto* Shape1 = new QLabel(bildBrett);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(twips(2640, 360, 2655, 2895));
-    Shape1->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
-
-    auto* Image2 = new QLabel(bildBrett);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(twips(3600, 240, 480, 480));
-    Image2->setPixmap(QPixmap(QStringLiteral(":/bilder/pin.png")));
-
-    const auto notizText = [this](const QString& name, const QString& text, QRect lage, bool fett) {
-        auto* l = new QLabel(text, bildBrett);
-        l->setObjectName(name);
-        l->setGeometry(lage);
-        l->setWordWrap(true);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192); color: black;"));
-        QFont schrift = l->font();
-        schrift.setBold(fett);
-        l->setFont(schrift);
-        return l;
+// The counters below the board, left to right, and the level's author.
+void Form1::zaehlerAnlegen() {
+    const auto zaehler = [this](const QString& name, const QString& text, QRect lage) {
+        auto* label = anlegen<QLabel>(this, name, lage);
+        label->setText(text);
+        label->setAutoFillBackground(true);
+        return label;
     };
-    auto* Label7 = notizText(
-        QStringLiteral("Label7"),
-        QStringLiteral("Wählen Sie ein Level aus der Liste aus, um es zu spielen. Bestätigen Sie "
-                       "mit Doppelklick, ENTER oder \"Ok\""),
-        twips(2880, 720, 2295, 975), true);
-    auto* Label8 = notizText(
-        QStringLiteral("Label8"),
-        QStringLiteral("Sie können die Level-Liste durch Klick auf den \"Level laden\"-Button am "
-                       "oberen Fensterrand ein- und ausblenden. So können Sie auch im späteren "
-                       "Spiel jederzeit ein anderes Level laden."),
-        twips(2880, 1680, 2295, 1455), false);
-    auto* Line3 = new Linie(QPoint(5040, 3000) / 15, QPoint(5280, 3000) / 15, bildBrett);
-    auto* Line2 = new Linie(QPoint(5040, 3000) / 15, QPoint(5040, 3240) / 15, bildBrett);
-    auto* Line4 = new Linie(QPoint(5040, 3240) / 15, QPoint(5280, 3000) / 15, bildBrett);
-    Line2->setObjectName(QStringLiteral("Line2"));
-    Line3->setObjectName(QStringLiteral("Line3"));
-    Line4->setObjectName(QStringLiteral("Line4"));
-    notiz = {Shape1, Image2, Label7, Label8, Line2, Line3, Line4};
-
-    liste = new QListWidget(bildBrett);
-    liste->setObjectName(QStringLiteral("File2"));
-    liste->setGeometry(twips(0, 0, 2295, 3015));
-    connect(liste, &QListWidget::itemDoubleClicked, this, &Form1::File2_DblClick);
-    Command2 = new QPushButton(QStringLiteral("Ok"), bildBrett);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twips(0, 3000, 1095, 375));
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    Command3 = new QPushButton(QStringLiteral("Abbrechen"), bildBrett);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setGeometry(twips(1200, 3000, 1095, 375));
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-}
-
-void Form1::lesezeichenMenueAnlegen() {
-    lesezeichenMenue = new QMenu(this);
-    lesezeichenMenue->setObjectName(QStringLiteral("mnu_lesezeichen"));
-    const auto eintrag = [this](const QString& name, const QString& text, auto handler) {
-        QAction* aktion = lesezeichenMenue->addAction(text);
-        aktion->setObjectName(name);
-        connect(aktion, &QAction::triggered, this, handler);
-    };
-    eintrag(QStringLiteral("mnu_abbruch"), QStringLiteral("Abbrechen"),
-            [this] { brettFokussieren(); });
-    lesezeichenMenue->addSeparator()->setObjectName(QStringLiteral("Bindestrich"));
-    for (int n = 1; n <= 3; ++n)
-        eintrag(QStringLiteral("lesezeichen%1setzen").arg(n),
-                QStringLiteral("Lesezeichen %1 setzen").arg(n),
-                [this, n] { lesezeichenSetzen(n); });
-    lesezeichenMenue->addSeparator()->setObjectName(QStringLiteral("Bindestrich2"));
-    for (int n = 1; n <= 3; ++n)
-        eintrag(QStringLiteral("lesezeichen%1abrufen").arg(n),
-                QStringLiteral("Lesezeichen %1 abrufen").arg(n),
-                [this, n] { lesezeichenAbrufen(n); });
+    Label1 = zaehler(u"Label1"_s, u"0"_s, twips(120, 7020, 330, 300));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    zaehler(u"Label2"_s, u"von"_s, twips(510, 7020, 330, 300));
+    Label3 = zaehler(u"Label3"_s, u"0"_s, twips(870, 7020, 330, 300));
+    zaehler(u"Label4"_s, u"Kisten abgestellt"_s, twips(1230, 7020, 1440, 300));
+    zaehler(u"Label5"_s, u"Schritte:"_s, twips(2700, 7020, 690, 300));
+    Label6 = zaehler(u"Label6"_s, u"0"_s, twips(3390, 7020, 420, 300));
+    zaehler(u"Label9"_s, u"Level gestaltet von:"_s, twips(6120, 6960, 2280, 225));
+    Autor = zaehler(u"Autor"_s, QString(), twips(6120, 7170, 2280, 225));
 }
 
 void Form1::Form_Load() {
     if (const QScreen* bildschirm = screen())
         move(bildschirm->geometry().width() / 2 - frameGeometry().width() / 2, 0);
-    levellisteFuellen();
+    levelliste->fuellen();
+    // ENTER presses "Ok" only from the list, and the arrow keys choose there.
+    levelliste->fokussieren();
     einstellungenWerte =
         konfigurationLesen(dateiImOrdner(ordner.toStdString(), konfigurationsDatei));
-    grafiksetBeimStartLaden();
-    spiel->randAnlegen();
-    bildBrett->leeren();
-}
-
-void Form1::grafiksetBeimStartLaden() {
     const QString meldungsText = blatt.mitErsatzLaden(ordner, zuQt(einstellungenWerte.grafikset));
     if (!meldungsText.isEmpty())
         meldungZeigen(meldungsText);
+    spiel->randAnlegen();
+    bildBrett->leeren();
 }
 
 bool Form1::grafiksetLaden(const QString& name) {
     if (blatt.laden(ordner, name))
         return true;
-    meldungZeigen(QStringLiteral("Das Grafikset „%1“ konnte nicht geladen werden. Das "
-                                 "bisherige Grafikset bleibt.")
-                      .arg(name));
+    meldungZeigen(u"Das Grafikset „%1“ konnte nicht geladen werden. Das bisherige Grafikset "
+                  u"bleibt."_s.arg(name));
     return false;
 }
 
@@ -294,8 +191,8 @@ void Form1::brettFokussieren() {
 }
 
 void Form1::neuZeichnen() {
-    if (!timer2.isActive())
-        timer2.start();
+    if (!timer2->isActive())
+        timer2->start();
 }
 
 void Form1::aktivieren() {
@@ -306,66 +203,38 @@ void Form1::aktivieren() {
 
 void Form1::seiteOeffnen(const QString& seite) {
     // The viewer is found through the home page, so without it no page opens.
-    for (const QString& noetig : {QStringLiteral("vestrum.htm"), seite}) {
+    for (const QString& noetig : {u"vestrum.htm"_s, seite}) {
         if (!QFile::exists(ordner + noetig)) {
-            meldungZeigen(QStringLiteral("Die Seite kann nicht geöffnet werden: Die Datei „%1“ "
-                                         "fehlt im Programmordner.")
-                              .arg(noetig));
+            meldungZeigen(u"Die Seite kann nicht geöffnet werden: Die Datei „%1“ fehlt im "
+                          u"Programmordner."_s.arg(noetig));
             return;
         }
     }
     if (!aussenwelt.dateiAnzeigen(ordner + seite))
-        meldungZeigen(QStringLiteral("Es wurde kein Programm gefunden, das die Seite „%1“ "
-                                     "anzeigen kann.")
-                          .arg(seite));
+        meldungZeigen(
+            u"Es wurde kein Programm gefunden, das die Seite „%1“ anzeigen kann."_s.arg(seite));
 }
 
 // --- the level list panel ---
 
-void Form1::notizZeigen(bool sichtbar) {
-    for (auto* teil : notiz)
-        teil->setVisible(sichtbar);
-}
-
-void Form1::listeZeigen(bool sichtbar) {
-    liste->setVisible(sichtbar);
-    Command2->setVisible(sichtbar);
-    Command3->setVisible(sichtbar);
-}
-
-QString Form1::gewaehlteDatei() const {
-    const auto gewaehlt = liste->selectedItems();
-    return gewaehlt.isEmpty() ? QString() : gewaehlt.first()->text();
-}
-
-void Form1::levellisteFuellen() {
-    const QString gewaehlt = gewaehlteDatei();
-    liste->clear();
-    liste->addItems(QDir(ordner).entryList({QStringLiteral("*.lev")}, QDir::Files,
-                                           QDir::Name | QDir::IgnoreCase));
-    const auto wieder = liste->findItems(gewaehlt, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (!gewaehlt.isEmpty() && !wieder.isEmpty())
-        liste->setCurrentItem(wieder.first());
-}
-
 void Form1::levellisteEinblenden() {
-    notizZeigen(true);
-    levellisteFuellen();
-    listeZeigen(true);
+    levelliste->notizZeigen(true);
+    levelliste->fuellen();
+    levelliste->listeZeigen(true);
 }
 
 void Form1::levellisteAusblenden() {
-    notizZeigen(false);
+    levelliste->notizZeigen(false);
     neuZeichnen();
-    listeZeigen(false);
+    levelliste->listeZeigen(false);
     brettFokussieren();
 }
 
 void Form1::Command1_Click() {
-    if (liste->isHidden())
-        levellisteEinblenden();
-    else
+    if (levelliste->offen())
         levellisteAusblenden();
+    else
+        levellisteEinblenden();
 }
 
 void Form1::Command3_Click() {
@@ -387,12 +256,16 @@ void Form1::Command4_Click() {
 }
 
 void Form1::levelStartenMit(Startart startart) {
-    const Levelstart ergebnis = levelStarten(*spiel, ordner.toStdString(),
-                                             gewaehlteDatei().toStdString(), *flaeche, startart);
+    const Levelstart ergebnis =
+        levelStarten(*spiel, ordner.toStdString(), levelliste->gewaehlteDatei().toStdString(),
+                     *flaeche, startart);
     if (!ergebnis.gestartet)
         return;
-    notizZeigen(false);
-    Autor->setText(zuQt(ergebnis.autor));
+    levelliste->notizZeigen(false);
+    // A long name is cut at the label's end; its tooltip shows it whole.
+    const QString autor = zuQt(ergebnis.autor);
+    Autor->setText(Autor->fontMetrics().elidedText(autor, Qt::ElideRight, Autor->width()));
+    Autor->setToolTip(autor);
     brettFokussieren();
     if (!ergebnis.ok) {
         // The player picks another level; the panel stays where the choice is made.
@@ -400,7 +273,7 @@ void Form1::levelStartenMit(Startart startart) {
         levellisteEinblenden();
         return;
     }
-    listeZeigen(false);
+    levelliste->listeZeigen(false);
     neuZeichnen();
 }
 
@@ -452,15 +325,15 @@ void Form1::hilfeZeigen() {
 }
 
 void Form1::Image3_Click() {
-    seiteOeffnen(QStringLiteral("vestrum.htm"));
+    seiteOeffnen(u"vestrum.htm"_s);
 }
 
 void Form1::Command6_Click() {
-    const QString editor = ordner + QStringLiteral("lagerix-editor");
+    const QString editor = ordner + u"lagerix-editor"_s;
     if (!QFile::exists(editor))
-        meldungZeigen(QStringLiteral("Der Level Editor ist nicht installiert."));
+        meldungZeigen(u"Der Level Editor ist nicht installiert."_s);
     else if (!aussenwelt.programmStarten(editor))
-        meldungZeigen(QStringLiteral("Der Level Editor konnte nicht gestartet werden."));
+        meldungZeigen(u"Der Level Editor konnte nicht gestartet werden."_s);
 }
 
 // --- keys ---
@@ -474,28 +347,35 @@ void Form1::Form_KeyDown(int keyCode, int) {
     Picture2_KeyDown(keyCode, 0);
 }
 
+// Every key press of the window's own controls passes here. The pop-up menu and the
+// dialogs are windows of their own: their keys belong to them.
 bool Form1::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(objekt, ereignis);
-    const auto* taste = static_cast<QKeyEvent*>(ereignis);
-    if (taste->key() == Qt::Key_F1) {
+    const auto* element = qobject_cast<QWidget*>(objekt);
+    if (ereignis->type() == QEvent::KeyPress && element && element->window() == this &&
+        tasteGedrueckt(objekt, static_cast<QKeyEvent*>(ereignis)->key()))
+        return true;
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+// True when the key was used here and goes no further.
+bool Form1::tasteGedrueckt(QObject* objekt, int taste) {
+    if (taste == Qt::Key_F1) {
         hilfeZeigen();
         return true;
     }
-    const bool eingabe = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
-    if (eingabe) {
+    if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
         // ENTER presses the focused button, else "Ok" while the list is open.
         if (auto* knopf = qobject_cast<QPushButton*>(objekt))
             knopf->click();
-        else if (!liste->isHidden())
+        else if (levelliste->offen())
             Command2_Click();
         return true;
     }
     // The cursor keys play the game from wherever the focus is, except in the list,
     // where they choose a level; they never move the focus between buttons.
-    const int code = tastencode(taste->key());
-    if (code == 0 || objekt == liste)
-        return QWidget::eventFilter(objekt, ereignis);
+    const int code = tastencode(taste, {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
+    if (code == 0 || levelliste->istListe(objekt))
+        return false;
     if (objekt == bildBrett)
         Picture2_KeyDown(code, 0);
     else
@@ -531,31 +411,31 @@ void Form1::Timer3_Timer() {
     if (!abschlussPruefen(*spiel))
         return;
     gewinnAnkuendigen();
-    neuenRekordAnbieten(this, zuQt(spiel->levelDatei), spiel->schritte);
+    // Records are the fewest steps from the level's start; a recalled bookmark skipped
+    // steps that the counter never saw.
+    if (spiel->lesezeichenGenutzt)
+        meldung::zeigen(this, QMessageBox::Information, meldung::programmTitel,
+                        u"Sie haben ein Lesezeichen abgerufen, daher zählt diese Lösung nicht "
+                        u"als Rekord."_s);
+    else
+        neuenRekordAnbieten(this, zuQt(spiel->levelDatei), spiel->schritte);
     bildBrett->leeren();
     levellisteEinblenden();
-    naechstesLevelWaehlen();
+    levelliste->naechsteWaehlen();
 }
 
 void Form1::gewinnAnkuendigen() {
     if (!einstellungenWerte.animationAn) {
         meldung::zeigen(this, QMessageBox::Information, meldung::programmTitel,
-                        QStringLiteral("Sie haben das Level geschafft !"));
+                        u"Sie haben das Level geschafft !"_s);
         return;
     }
     static const QImage gewinnBild =
-        QImage(QStringLiteral(":/bilder/gewonnen.png")).convertToFormat(QImage::Format_RGB32);
+        QImage(u":/bilder/gewonnen.png"_s).convertToFormat(QImage::Format_RGB32);
     Gewinnanimation(*bildBrett, [this] {
         bildBrett->repaint();
         QThread::msleep(Gewinnanimation::pauseMs);
     }).abspielen(gewinnBild);
-}
-
-void Form1::naechstesLevelWaehlen() {
-    const auto gewaehlt = liste->selectedItems();
-    const int zeile = gewaehlt.isEmpty() ? -1 : liste->row(gewaehlt.first());
-    if (zeile < liste->count() - 1)
-        liste->setCurrentRow(zeile + 1);
 }
 
 // --- the explosion ---
@@ -563,12 +443,12 @@ void Form1::naechstesLevelWaehlen() {
 void Form1::Timer4_Timer() {
     const Explosionsschritt schritt = explosion.tick(*spiel, *flaeche, einstellungenWerte.soundAn);
     if (schritt.soundStarten)
-        aussenwelt.klangAbspielen(ordner + QStringLiteral("explsion.wav"));
+        aussenwelt.klangAbspielen(ordner + u"explsion.wav"_s);
     if (schritt.bild != 0)
         explosionsBildZeigen(schritt.bild);
     if (schritt.ende) {
         Image1->move(Brett::geparkt, Image1->y());
-        timer4.stop();
+        timer4->stop();
     }
 }
 
@@ -576,9 +456,9 @@ void Form1::Timer4_Timer() {
 void Form1::explosionStarten(Sprengung sprengung) {
     Image1->move(sprengung.x, sprengung.y);
     Image1->show();
-    if (!timer4.isActive()) {
+    if (!timer4->isActive()) {
         explosionsBildZeigen(0);
-        timer4.start();
+        timer4->start();
     }
 }
 

@@ -9,9 +9,7 @@
 #include "kit/hauptfenster.h"
 #include "kit/kachelblatt.h"
 
-#include <QImage>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -20,13 +18,14 @@ class Form2;
 class Form3;
 class Form4;
 class Form5;
+class Lesezeichenmenue;
+class Levelliste;
 class QLabel;
-class QListWidget;
-class QPushButton;
-class QMenu;
+class QTimer;
 
 // The main window: the board, the level list panel, the counters and the buttons.
 // Handlers keep the names of their control and event; each calls into the game core.
+// Tests reach the controls by their design names.
 class Form1 : public QWidget, public Hauptfenster {
     Q_OBJECT
   public:
@@ -66,19 +65,8 @@ class Form1 : public QWidget, public Hauptfenster {
 
     void levellisteEinblenden();
     void levellisteAusblenden();
-
-    // The bookmark menu: store the board in "l1.bok" to "l3.bok", or load it from there.
     void lesezeichenSetzen(int nummer);
     void lesezeichenAbrufen(int nummer);
-    QMenu& mnu_lesezeichen() const { return *lesezeichenMenue; }
-
-    const Brett& brett() const { return *spiel; }
-    Brettbild& Picture2() const { return *bildBrett; }
-    QListWidget& File2() const { return *liste; }
-    QLabel& explosionsBild() const { return *Image1; }
-    QTimer& Timer2() { return timer2; }
-    QTimer& Timer4() { return timer4; }
-    const QImage& grafiksetpic() const { return blatt.bild(); }
 
     // How long each explosion frame is seen.
     static constexpr int explosionsTaktMs = 40;
@@ -92,16 +80,11 @@ class Form1 : public QWidget, public Hauptfenster {
 
     void Form_Load();
     void steuerelementeAnlegen();
-    void levellisteAnlegen();
-    void lesezeichenMenueAnlegen();
-    void notizZeigen(bool sichtbar);
-    void listeZeigen(bool sichtbar);
-    void levellisteFuellen();
-    QString gewaehlteDatei() const;
+    void zaehlerAnlegen();
+    QTimer* timerAnlegen(const QString& name, int intervall, void (Form1::*handler)());
+    bool tasteGedrueckt(QObject* objekt, int taste);
     void levelStartenMit(Startart startart);
     void gewinnAnkuendigen();
-    void naechstesLevelWaehlen();
-    void grafiksetBeimStartLaden();
     void explosionStarten(Sprengung sprengung);
     void explosionsBildZeigen(int bild);
     void meldungZeigen(const QString& text);
@@ -117,15 +100,12 @@ class Form1 : public QWidget, public Hauptfenster {
 
     Brettbild* bildBrett = nullptr;
     QLabel* Image1 = nullptr;
-    QListWidget* liste = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QList<QWidget*> notiz; // Shape1, Image2, Label7, Label8, Line2, Line3, Line4
+    Levelliste* levelliste = nullptr;
+    Lesezeichenmenue* lesezeichenMenue = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Autor = nullptr;
-    QMenu* lesezeichenMenue = nullptr;
 
     // Each secondary window exists at most once; it deletes itself when closed.
     QPointer<Form2> hilfe;
@@ -133,8 +113,8 @@ class Form1 : public QWidget, public Hauptfenster {
     QPointer<Form4> optionen;
     QPointer<Form5> rekorde;
 
-    QTimer timer1;
-    QTimer timer2;
-    QTimer timer3;
-    QTimer timer4;
+    QTimer* timer1 = nullptr;
+    QTimer* timer2 = nullptr;
+    QTimer* timer3 = nullptr;
+    QTimer* timer4 = nullptr;
 };

@@ -17,14 +17,14 @@ using namespace Qt::StringLiterals;
 
 Form4::Form4(Hauptfenster& haupt, QWidget* parent)
     : Nebenfenster(haupt, u"Lagerix 2000 - Optionen"_s, QSize(px(4305), px(3495)), parent),
-      Command1(anlegen<QPushButton>(this, u"Command1"_s, 2280, 2280, 1935, 495)),
-      Command2(anlegen<QPushButton>(this, u"Command2"_s, 2280, 2880, 1935, 495)),
-      Label1(anlegen<QLabel>(this, u"Label1"_s, 120, 120, 855, 255)),
-      Combo1(anlegen<QComboBox>(this, u"Combo1"_s, 120, 360, 4095, 315)),
-      Check1(anlegen<QCheckBox>(this, u"Check1"_s, 120, 840, 975, 255)),
-      Check2(anlegen<QCheckBox>(this, u"Check2"_s, 2280, 840, 1935, 255)),
-      Label2(anlegen<QLabel>(this, u"Label2"_s, 360, 1200, 1695, 255)),
-      Image1(anlegen<QLabel>(this, u"Image1"_s, 360, 1560, 1440, 1800)) {
+      Command1(anlegen<QPushButton>(this, u"Command1"_s, twips(2280, 2280, 1935, 495))),
+      Command2(anlegen<QPushButton>(this, u"Command2"_s, twips(2280, 2880, 1935, 495))),
+      Label1(anlegen<QLabel>(this, u"Label1"_s, twips(120, 120, 855, 255))),
+      Combo1(anlegen<QComboBox>(this, u"Combo1"_s, twips(120, 360, 4095, 315))),
+      Check1(anlegen<QCheckBox>(this, u"Check1"_s, twips(120, 840, 975, 255))),
+      Check2(anlegen<QCheckBox>(this, u"Check2"_s, twips(2280, 840, 1935, 255))),
+      Label2(anlegen<QLabel>(this, u"Label2"_s, twips(360, 1200, 1695, 255))),
+      Image1(anlegen<QLabel>(this, u"Image1"_s, twips(360, 1560, 1440, 1800))) {
     Command1->setText(u"Ok"_s);
     Command2->setText(u"Abbrechen"_s);
     Label1->setText(u"Grafikset:"_s);
@@ -100,8 +100,4 @@ void Form4::konfigurationSpeichern() {
     if (fehler)
         meldung::zeigen(this, QMessageBox::Warning, meldung::programmTitel,
                         QString::fromStdString(*fehler));
-}
-
-QString Form4::pfad(const QString& datei) const {
-    return haupt.programmOrdner() + datei;
 }

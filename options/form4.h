@@ -25,7 +25,6 @@ class Form4 : public Nebenfenster {
 
     void grafiksetUebernehmen();
     void konfigurationSpeichern();
-    QString pfad(const QString& datei) const;
 
     // Created in tab order: "Ok" first.
     QPushButton* Command1;

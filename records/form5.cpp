@@ -22,7 +22,7 @@ namespace {
 constexpr int dateiRolle = Qt::UserRole;
 
 QLabel* wertAnzeige(QWidget* fenster, const QString& name, int oben) {
-    auto* anzeige = anlegen<QLabel>(fenster, name, 2280, oben, 2415, 375);
+    auto* anzeige = anlegen<QLabel>(fenster, name, twips(2280, oben, 2415, 375));
     QFont schrift = anzeige->font();
     schrift.setPointSize(12);
     anzeige->setFont(schrift);
@@ -35,15 +35,15 @@ QLabel* wertAnzeige(QWidget* fenster, const QString& name, int oben) {
 
 Form5::Form5(Hauptfenster& haupt, QWidget* parent)
     : Nebenfenster(haupt, u"Lagerix 2000 - Rekorde"_s, QSize(px(4830), px(3090)), parent),
-      Label3(anlegen<QLabel>(this, u"Label3"_s, 120, 240, 1575, 255)),
-      List1(anlegen<QListWidget>(this, u"List1"_s, 120, 480, 2055, 1815)),
-      Label1(anlegen<QLabel>(this, u"Label1"_s, 2280, 240, 1695, 255)),
+      Label3(anlegen<QLabel>(this, u"Label3"_s, twips(120, 240, 1575, 255))),
+      List1(anlegen<QListWidget>(this, u"List1"_s, twips(120, 480, 2055, 1815))),
+      Label1(anlegen<QLabel>(this, u"Label1"_s, twips(2280, 240, 1695, 255))),
       Label5(wertAnzeige(this, u"Label5"_s, 600)),
-      Label2(anlegen<QLabel>(this, u"Label2"_s, 2280, 1080, 2415, 255)),
+      Label2(anlegen<QLabel>(this, u"Label2"_s, twips(2280, 1080, 2415, 255))),
       Label4(wertAnzeige(this, u"Label4"_s, 1320)),
-      Command3(anlegen<QPushButton>(this, u"Command3"_s, 2280, 1800, 2415, 375)),
-      Command1(anlegen<QPushButton>(this, u"Command1"_s, 120, 2520, 2175, 495)),
-      Command2(anlegen<QPushButton>(this, u"Command2"_s, 2520, 2520, 2175, 495)) {
+      Command3(anlegen<QPushButton>(this, u"Command3"_s, twips(2280, 1800, 2415, 375))),
+      Command1(anlegen<QPushButton>(this, u"Command1"_s, twips(120, 2520, 2175, 495))),
+      Command2(anlegen<QPushButton>(this, u"Command2"_s, twips(2520, 2520, 2175, 495))) {
     Label3->setText(u"Level:"_s);
     Label1->setText(u"Rekord: (Schrittzahl)"_s);
     Label2->setText(u"Rekordhalter: (Name)"_s);
@@ -52,6 +52,8 @@ Form5::Form5(Hauptfenster& haupt, QWidget* parent)
     Command2->setText(u"Alle Rekorde löschen"_s);
 
     connect(List1, &QListWidget::itemSelectionChanged, this, &Form5::List1_Click);
+    // Clicking the selected entry again reads its file again: it may have changed since.
+    connect(List1, &QListWidget::itemClicked, this, &Form5::List1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
@@ -129,8 +131,4 @@ void Form5::werteLeeren() {
 QString Form5::gewaehlteDatei() const {
     const auto gewaehlt = List1->selectedItems();
     return gewaehlt.isEmpty() ? QString() : gewaehlt.first()->data(dateiRolle).toString();
-}
-
-QString Form5::pfad(const QString& datei) const {
-    return haupt.programmOrdner() + datei;
 }

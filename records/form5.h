@@ -27,7 +27,6 @@ class Form5 : public Nebenfenster {
     void listeFuellen();
     void werteLeeren();
     QString gewaehlteDatei() const; // the real file name; empty when none is selected
-    QString pfad(const QString& datei) const;
 
     QLabel* Label3;
     QListWidget* List1;

@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared by the window tests: a main window that records what the secondary windows
-// ask of it, over a temporary program folder, and the message boxes they show.
+// Shared by the window tests: a temporary program folder, a main window that records
+// what the secondary windows ask of it, the control lookup, and a recorder of the
+// message boxes the windows show.
 
 #include "game/konfiguration.h"
 #include "kit/hauptfenster.h"
@@ -19,9 +20,32 @@
 #include <optional>
 #include <vector>
 
-class HauptfensterAttrappe final : public Hauptfenster {
+// A temporary program folder, removed with the test.
+class Programmordner {
   public:
-    QString programmOrdner() const override { return ordner.path() + u'/'; }
+    QString pfad() const { return ordner.path() + u'/'; }
+
+    void anlegen(const QString& name, const QByteArray& bytes) const {
+        QFile datei(pfad() + name);
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        QCOMPARE(datei.write(bytes), bytes.size());
+    }
+
+    QByteArray inhalt(const QString& name) const {
+        QFile datei(pfad() + name);
+        return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+    }
+
+    QStringList dateien(const QString& muster) const {
+        return QDir(pfad(), muster, QDir::Name | QDir::IgnoreCase, QDir::Files).entryList();
+    }
+
+    QTemporaryDir ordner;
+};
+
+class HauptfensterAttrappe final : public Hauptfenster, public Programmordner {
+  public:
+    QString programmOrdner() const override { return pfad(); }
     Einstellungen& einstellungen() override { return werte; }
     bool grafiksetLaden(const QString& name) override {
         aufrufe << QStringLiteral("grafiksetLaden ") + name;
@@ -46,23 +70,6 @@ class HauptfensterAttrappe final : public Hauptfenster {
         return sets;
     }
 
-    void anlegen(const QString& name, const QByteArray& bytes) const {
-        QFile datei(programmOrdner() + name);
-        QVERIFY(datei.open(QIODevice::WriteOnly));
-        QCOMPARE(datei.write(bytes), bytes.size());
-    }
-
-    QByteArray inhalt(const QString& name) const {
-        QFile datei(programmOrdner() + name);
-        return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
-    }
-
-    QStringList dateien(const QString& muster) const {
-        return QDir(programmOrdner(), muster, QDir::Name | QDir::IgnoreCase, QDir::Files)
-            .entryList();
-    }
-
-    QTemporaryDir ordner;
     Einstellungen werte;
     bool ladenGelingt = true;
     QStringList aufrufe; // what the window asked of the main window, in order

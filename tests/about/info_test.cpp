@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -122,26 +121,6 @@ class InfoTest : public QObject {
         QVERIFY(fenster->close());
         QCOMPARE(haupt.aufrufe, QStringList{u"neuZeichnen"_s});
         QTRY_VERIFY(fenster.isNull());
-    }
-
-    void opensCentredWithAFixedSizeThatShowsEveryControlWhole() {
-        const QSize groesse(5070 / 15, 5895 / 15);
-        QCOMPARE(fenster->minimumSize(), groesse);
-        QCOMPARE(fenster->maximumSize(), groesse);
-        for (const QWidget* kind : fenster->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            QVERIFY2(fenster->rect().contains(kind->geometry()), qPrintable(kind->objectName()));
-        for (const QLabel* label : fenster->findChildren<QLabel*>()) {
-            if (label->text().isEmpty())
-                continue;
-            const QSize noetig = label->sizeHint();
-            QVERIFY2(noetig.width() <= label->width() && noetig.height() <= label->height(),
-                     qPrintable(label->objectName()));
-        }
-        // Centred from the client size; the window frame may shift it by its width.
-        const QPoint abstand =
-            fenster->frameGeometry().center() - fenster->screen()->geometry().center();
-        QVERIFY2(abstand.manhattanLength() <= 4,
-                 qPrintable(u"%1, %2"_s.arg(abstand.x()).arg(abstand.y())));
     }
 };
 

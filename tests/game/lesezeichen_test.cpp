@@ -42,6 +42,21 @@ class Lesezeichen : public Ordnertest {
     Aufzeichnung flaeche;
 };
 
+// Records are the fewest steps from a level's start; after a recall the counter no
+// longer tells them, until the level starts again.
+TEST_F(Lesezeichen, einAbrufZeichnetDasSpielBisZumNaechstenLevelstart) {
+    auto brett = neuesBrett();
+    spielen(*brett);
+    EXPECT_FALSE(brett->lesezeichenGenutzt);
+    EXPECT_FALSE(lesezeichenAbrufen(*brett, pfad("fehlt.bok")));
+    EXPECT_FALSE(brett->lesezeichenGenutzt);
+    ASSERT_EQ(lesezeichenSetzen(*brett, pfad("l1.bok")), std::nullopt);
+    EXPECT_TRUE(lesezeichenAbrufen(*brett, pfad("l1.bok")));
+    EXPECT_TRUE(brett->lesezeichenGenutzt);
+    ASSERT_TRUE(starten(*brett, "spiel.lev", flaeche).ok);
+    EXPECT_FALSE(brett->lesezeichenGenutzt);
+}
+
 TEST_F(Lesezeichen, setzenUndAbrufenStelltDasBrettWiederHer) {
     auto brett = neuesBrett();
     spielen(*brett);

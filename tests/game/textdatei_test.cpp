@@ -82,6 +82,7 @@ TEST_F(Textdatei, einGescheitertesSchreibenBehaeltDieAlteDatei) {
     ASSERT_TRUE(meldung);
     EXPECT_NE(meldung->find("„neu.txt“"), std::string::npos) << *meldung;
     EXPECT_NE(meldung->find("der Ordner existiert nicht"), std::string::npos) << *meldung;
+    EXPECT_EQ(meldung->find("bisherige"), std::string::npos) << *meldung;
 }
 
 TEST_F(Textdatei, dateinamenAusDateienDuerfenUnterordnerNennen) {

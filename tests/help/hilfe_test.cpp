@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
@@ -189,17 +188,6 @@ class HilfeTest : public QObject {
         QVERIFY(fenster->close());
         QCOMPARE(haupt.aufrufe, QStringList({u"brettFokussieren"_s, u"neuZeichnen"_s}));
         QTRY_VERIFY(fenster.isNull());
-    }
-
-    void opensCentredWithAFixedSize() {
-        const QSize groesse(5580 / 15, 3795 / 15);
-        QCOMPARE(fenster->minimumSize(), groesse);
-        QCOMPARE(fenster->maximumSize(), groesse);
-        // Centred from the client size; the window frame may shift it by its width.
-        const QPoint abstand =
-            fenster->frameGeometry().center() - fenster->screen()->geometry().center();
-        QVERIFY2(abstand.manhattanLength() <= 4,
-                 qPrintable(u"%1, %2"_s.arg(abstand.x()).arg(abstand.y())));
     }
 };
 

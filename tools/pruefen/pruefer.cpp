@@ -29,11 +29,6 @@ constexpr const char* aufruf =
     "              Leerzeichen werden übergangen.\n"
     "  --bild      zeigt das Spielfeld zusätzlich als Text\n";
 
-class OhneBild : public Zeichenflaeche {
-  public:
-    void copypic(const std::string&, int, int) override {}
-};
-
 struct Befehl {
     char art = 0;
     int nummer = 0; // bookmark number for S and A
@@ -56,21 +51,6 @@ std::optional<std::vector<Befehl>> befehleLesen(const std::string& text) {
         }
     }
     return befehle;
-}
-
-int tastencode(char c) {
-    switch (c) {
-    case 'l':
-        return tasteLinks;
-    case 'r':
-        return tasteRechts;
-    case 'o':
-        return tasteOben;
-    case 'u':
-        return tasteUnten;
-    default:
-        return 65;
-    }
 }
 
 char zeichenFuer(const std::string& art) {
@@ -163,7 +143,8 @@ class Lauf {
             verlauf.vor(*brett, flaeche);
             break;
         default:
-            verlauf.ziehen(*brett, tastencode(b.art), flaeche);
+            // Any other letter stands for a key that is not a cursor key, 'A'.
+            verlauf.ziehen(*brett, tastencode(b.art, {'l', 'o', 'r', 'u'}, 'A'), flaeche);
         }
     }
 
