@@ -11,11 +11,6 @@
 
 namespace {
 
-class OhneBild : public Zeichenflaeche {
-  public:
-    void copypic(const std::string&, int, int) override {}
-};
-
 // A board from a picture of its top rows: '#' wall, '$' box, '.' storage place,
 // 'T' TNT box, '@' figure. One box more than places, so it is never solved.
 std::unique_ptr<Brett> brettAus(const std::vector<std::string>& bild) {
