@@ -180,6 +180,7 @@ void Form1::steuerungAnlegen() {
     statusTimer->setSingleShot(true);
     statusTimer->setInterval(1500);
     connect(statusTimer, &QTimer::timeout, status, &QWidget::hide);
+    connect(bildBrett, &Brettbild::gedrueckt, status, &QWidget::hide);
 }
 
 void Form1::keinWegZeigen() {
