@@ -6,10 +6,10 @@
 #include "game/lesezeichen.h"
 #include "game/levelstart.h"
 #include "game/textdatei.h"
-#include "game/verlauf.h"
 #include "game/weg.h"
 #include "game/zeichenflaeche.h"
 #include "game/zug.h"
+#include "game/zugverlauf.h"
 
 #include <benchmark/benchmark.h>
 
@@ -126,7 +126,7 @@ BENCHMARK(lesezeichenAbrufenMessen)->Name("lesezeichenAbrufen")->Unit(benchmark:
 void schrittMitVerlauf(benchmark::State& state) {
     OhneBild flaeche;
     auto brett = gestartetesBrett(flaeche);
-    Verlauf verlauf;
+    Zugverlauf verlauf;
     int taste = tasteRechts;
     for (auto _ : state) {
         if (!verlauf.ziehen(*brett, taste, flaeche).geschritten) {
@@ -141,7 +141,7 @@ BENCHMARK(schrittMitVerlauf);
 void schrittZurueckUndVor(benchmark::State& state) {
     OhneBild flaeche;
     auto brett = gestartetesBrett(flaeche);
-    Verlauf verlauf;
+    Zugverlauf verlauf;
     verlauf.ziehen(*brett, tasteRechts, flaeche);
     for (auto _ : state) {
         verlauf.zurueck(*brett, flaeche);

@@ -177,15 +177,14 @@ void levelLesen(Brett& brett, Zeichenflaeche& flaeche, Levelstart& ergebnis) {
                          "“ konnte nicht geöffnet werden. Vielleicht wurde sie gelöscht "
                          "oder verschoben.");
     Leser leser(brett, flaeche, *zeilen, name);
-    std::string formatKennung;
-    leser.kopfLesen(ergebnis, formatKennung);
+    leser.kopfLesen(ergebnis, ergebnis.formatKennung);
     for (const auto& d : durchgaenge)
         leser.durchgehen(d);
     // A figure that starts on a storage place must show on it and leave it as one.
     if (brett.suchen(brett.spielerX, brett.spielerY).art == "stell")
         brett.aufStellplatz = -1;
     figurZeichnen(brett, flaeche);
-    if (formatKennung == "e" && !zaunSetzen(brett))
+    if (ergebnis.formatKennung == "e" && !zaunSetzen(brett))
         throw Lesefehler("Die Leveldatei „" + name +
                          "“ enthält zu viele Objekte für das kleine Spielfeld.");
 }

@@ -11,10 +11,11 @@ enum class Startart {
 };
 
 struct Levelstart {
-    bool gestartet = false; // false when there was nothing to start
-    bool ok = false;        // the level was read completely
-    std::string autor;      // from the first line, once it was read
-    std::string fehler;     // German message naming the file and the line
+    bool gestartet = false;    // false when there was nothing to start
+    bool ok = false;           // the level was read completely
+    std::string autor;         // from the first line, once it was read
+    std::string formatKennung; // its first character: "e" for a small board
+    std::string fehler;        // German message naming the file and the line
 };
 
 // Reads a level file into the board and draws what it reads.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/verlauf.h"
 #include "game/zug.h"
+#include "game/zugverlauf.h"
 #include "mainwindow/maus.h"
 
 #include <QObject>
@@ -49,6 +49,6 @@ class Spielsteuerung : public QObject {
     Brett& brett;
     Zeichenflaeche& flaeche;
     std::function<bool()> explosionLaeuft;
-    Verlauf verlauf;
+    Zugverlauf verlauf;
     int wartendeSchritteZurueck = 0;
 };

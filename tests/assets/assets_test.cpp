@@ -80,22 +80,6 @@ class AssetsTest : public QObject {
         QCOMPARE(gif, eingebaut);
     }
 
-    void eingebautesBildHatSeineGroesse_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QSize>("groesse");
-        QTest::newRow("gewonnen") << QStringLiteral("gewonnen.png") << QSize(576, 432);
-        QTest::newRow("pin") << QStringLiteral("pin.png") << QSize(32, 32);
-        QTest::newRow("logo") << QStringLiteral("logo.png") << QSize(77, 24);
-        QTest::newRow("logo-gross") << QStringLiteral("logo-gross.png") << QSize(165, 52);
-        QTest::newRow("lagerix") << QStringLiteral("lagerix.png") << QSize(64, 64);
-    }
-
-    void eingebautesBildHatSeineGroesse() {
-        QFETCH(QString, name);
-        QFETCH(QSize, groesse);
-        QCOMPARE(QImage(QStringLiteral(":/bilder/") + name).size(), groesse);
-    }
-
     // The pin lies on the note: only a small part of it may cover the yellow.
     void pinIstMeistDurchsichtig() {
         const QImage pin =

@@ -115,18 +115,6 @@ TEST_F(Lesezeichen, dateiHat4010ZeilenImFestenFormat) {
                                         "gestellt", " 48 ", " 24 ", " 0 ", "stell"}));
     EXPECT_EQ(std::vector(zeilen.begin() + 4005, zeilen.end()),
               (std::vector<std::string>{"-2000 ", "-2000 ", " 0 ", "", "ENDE"}));
-
-    // Every line ends in CR LF, and nothing else in the file does.
-    const std::string bytes = lesen("l1.bok");
-    std::size_t crlfAnzahl = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') {
-            ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "Byte " << i;
-            ++crlfAnzahl;
-        }
-    }
-    EXPECT_EQ(crlfAnzahl, 4010u);
-    EXPECT_TRUE(bytes.ends_with("\r\nENDE\r\n"));
 }
 
 TEST_F(Lesezeichen, beschaedigteDateienLadenBisZurFehlerhaftenZeile) {
@@ -225,42 +213,6 @@ TEST_F(Lesezeichen, zahlenzeilenLesenDieZahlAmAnfang) {
         EXPECT_TRUE(lesezeichenAbrufen(*brett, pfad("l1.bok"))) << zeile;
         EXPECT_EQ(brett->aufStellplatz, wert) << zeile;
     }
-}
-
-TEST_F(Lesezeichen, nurLfAlsZeilenendeLiestSichGenauso) {
-    auto spiel = neuesBrett();
-    spielen(*spiel);
-    std::string lf;
-    for (const auto& z : zeilenVon(*spiel))
-        lf += z + "\n";
-    schreiben("l2.bok", lf);
-    auto brett = fremdesBrett();
-    brett->schritte = spiel->schritte;
-    brett->belegt = spiel->belegt;
-    brett->randAnzahl = spiel->randAnzahl;
-    brett->levelDatei = spiel->levelDatei;
-    EXPECT_TRUE(lesezeichenAbrufen(*brett, pfad("l2.bok")));
-    EXPECT_TRUE(gleichesBrett(*brett, *spiel));
-}
-
-TEST_F(Lesezeichen, unschreibbarGibtEineMeldungUndBehaeltDasAlteLesezeichen) {
-    auto brett = neuesBrett();
-    spielen(*brett);
-    const auto alt = crlf(zeilenVon(*neuesBrett()));
-    std::optional<std::string> meldung;
-    {
-        const Schreibgrenze grenze(4096);
-        meldung = lesezeichenSetzen(*brett, pfad("l1.bok"));
-    }
-    ASSERT_TRUE(meldung);
-    EXPECT_NE(meldung->find("„l1.bok“ konnte nicht geschrieben werden"), std::string::npos)
-        << *meldung;
-    EXPECT_EQ(lesen("l1.bok"), alt);
-    EXPECT_EQ(dateienImOrdner(), (std::vector<std::string>{"l1.bok", "spiel.lev"}));
-
-    meldung = lesezeichenSetzen(*brett, pfad("spiel.lev") + "/l1.bok");
-    ASSERT_TRUE(meldung);
-    EXPECT_NE(meldung->find("„l1.bok“"), std::string::npos) << *meldung;
 }
 
 } // namespace

@@ -102,16 +102,6 @@ TEST_F(Levelstart, ersteZeileGibtFormatUndAutor) {
     }
 }
 
-TEST_F(Levelstart, nurKopfzeilenGebenLeeresBrettMitFigur) {
-    levelSchreiben("leer.lev", {"fLeer", "50", "25"});
-    ASSERT_TRUE(starten(*brett, "leer.lev", flaeche).ok);
-    EXPECT_EQ(brett->belegt, 89);
-    EXPECT_EQ(brett->kistenGesamt, 0);
-    EXPECT_EQ(brett->spielerX, 48);
-    EXPECT_EQ(brett->spielerY, 24);
-    EXPECT_EQ(flaeche.bilder, (std::vector<Zeichnung>{{"smile", 48, 24}}));
-}
-
 TEST_F(Levelstart, rechnetEinheitenInPixelUm) {
     struct Fall {
         std::string einheiten;

@@ -1,39 +1,12 @@
+#include "tests/game/testhilfen.h"
+
 #include "game/rekord.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-
 namespace {
 
-class RekordDateien : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::string vorlage =
-            (std::filesystem::temp_directory_path() / "lagerix-rekord-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(vorlage.data()), nullptr);
-        ordner = vorlage + '/';
-    }
-    void TearDown() override { std::filesystem::remove_all(ordner); }
-
-    std::string anlegen(const std::string& name, const std::string& bytes) const {
-        std::ofstream(ordner + name, std::ios::binary) << bytes;
-        return ordner + name;
-    }
-
-    std::string inhalt(const std::string& name) const {
-        std::ifstream datei(ordner + name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
-    }
-
-    std::string ordner;
-};
-
-} // namespace
+using RekordDateien = Ordnertest;
 
 TEST(RekordDatei, liegtNebenDemLevelUndTraegtDessenNamen) {
     const struct {
@@ -68,21 +41,23 @@ TEST_F(RekordDateien, nurWenigerSchritteAlsDerAlteRekordSindEinNeuer) {
         {"99999999999999999999999\r\nAnna\r\n", 10, true},
     };
     for (const auto& fall : faelle) {
-        const auto pfad = anlegen("level.sco", fall.bytes);
-        EXPECT_EQ(istNeuerRekord(pfad, fall.schritte), fall.neu)
+        schreiben("level.sco", fall.bytes);
+        EXPECT_EQ(istNeuerRekord(pfad("level.sco"), fall.schritte), fall.neu)
             << fall.bytes << " / " << fall.schritte;
     }
 }
 
 TEST_F(RekordDateien, schreibenErsetztDenAltenRekordDurchZweiZeilenInWindows1252) {
-    anlegen("level.sco", "80\r\nAnna\r\nalte Notiz\r\n");
-    ASSERT_EQ(rekordSchreiben(ordner + "level.sco", 57, "Jörg Müßig"), std::nullopt);
-    EXPECT_EQ(inhalt("level.sco"), "57\r\nJ\xf6rg M\xfc\xdfig\r\n");
-    EXPECT_EQ(rekordLesen(ordner + "level.sco"), (Rekord{"57", "Jörg Müßig"}));
-    EXPECT_FALSE(istNeuerRekord(ordner + "level.sco", 57));
+    schreiben("level.sco", "80\r\nAnna\r\nalte Notiz\r\n");
+    ASSERT_EQ(rekordSchreiben(pfad("level.sco"), 57, "Jörg Müßig"), std::nullopt);
+    EXPECT_EQ(lesen("level.sco"), "57\r\nJ\xf6rg M\xfc\xdfig\r\n");
+    EXPECT_EQ(rekordLesen(pfad("level.sco")), (Rekord{"57", "Jörg Müßig"}));
+    EXPECT_FALSE(istNeuerRekord(pfad("level.sco"), 57));
 }
 
 TEST_F(RekordDateien, einZeilenumbruchImNamenBleibtInDerZweitenZeile) {
-    ASSERT_EQ(rekordSchreiben(ordner + "level.sco", 9, "Anna\r\nBernd\n"), std::nullopt);
-    EXPECT_EQ(inhalt("level.sco"), "9\r\nAnna  Bernd \r\n");
+    ASSERT_EQ(rekordSchreiben(pfad("level.sco"), 9, "Anna\r\nBernd\n"), std::nullopt);
+    EXPECT_EQ(lesen("level.sco"), "9\r\nAnna  Bernd \r\n");
 }
+
+} // namespace

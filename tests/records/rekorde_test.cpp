@@ -88,9 +88,6 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
         QTest::newRow("keine Zahl") << "abc\r\nAnna\r\n"_ba << u"abc"_s << u"Anna"_s;
         QTest::newRow("Zahlform mit Leerzeichen")
             << " 57 \r\nAnna\r\n"_ba << u" 57 "_s << u"Anna"_s;
-        QTest::newRow("nur LF") << "12\nAnna\n"_ba << u"12"_s << u"Anna"_s;
-        QTest::newRow("Umlaute") << "12\r\nJ\xf6rg M\xfc\xdfig\r\n"_ba << u"12"_s
-                                 << u"Jörg Müßig"_s;
         QTest::newRow("Markup bleibt Text")
             << "3\r\n<b>Anna</b>\r\n"_ba << u"3"_s << u"<b>Anna</b>"_s;
         QTest::newRow("nur eine Zeile") << "57\r\n"_ba << u"57"_s << QString();
@@ -144,8 +141,6 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
         QTest::addColumn<QString>("level");
         QTest::addColumn<QStringList>("bleiben");
         QTest::addColumn<QStringList>("dateien");
-        QTest::newRow("erster") << u"a"_s << QStringList{u"B"_s, u"c"_s, u"d"_s}
-                                << QStringList{u"B.sco"_s, u"c.SCO"_s, u"d.sco"_s};
         QTest::newRow("Endung groß") << u"c"_s << QStringList{u"a"_s, u"B"_s, u"d"_s}
                                      << QStringList{u"a.sco"_s, u"B.sco"_s, u"d.sco"_s};
         QTest::newRow("letzter") << u"d"_s << QStringList{u"a"_s, u"B"_s, u"c"_s}
@@ -262,11 +257,7 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
         const QByteArray anna = "57\r\nAnna\r\n";
         QTest::newRow("erster Rekord") << QByteArray() << 57 << true << "57\r\nJ\xf6rg\r\n"_ba;
         QTest::newRow("besser") << anna << 56 << true << "56\r\nJ\xf6rg\r\n"_ba;
-        QTest::newRow("gleich") << anna << 57 << false << anna;
         QTest::newRow("schlechter") << anna << 58 << false << anna;
-        QTest::newRow("alter keine Zahl")
-            << "viele\r\nAnna\r\n"_ba << 900 << true << "900\r\nJ\xf6rg\r\n"_ba;
-        QTest::newRow("alte Datei leer") << ""_ba << 5 << true << "5\r\nJ\xf6rg\r\n"_ba;
     }
     void einNeuerRekordWirdMitNamenGespeichert() {
         QFETCH(QByteArray, alt);
@@ -296,16 +287,6 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
         QCOMPARE(zeuge.fragen.size(), std::size_t{2});
         QCOMPARE(haupt->inhalt(u"x.sco"_s), "80\r\nAnna\r\n"_ba);
         QCOMPARE(haupt->dateien(u"*"_s), QStringList{u"x.sco"_s});
-    }
-
-    void derGeschriebeneRekordErscheintImFenster() {
-        Dialogzeuge zeuge(QMessageBox::Ok, u"Müßig"_s);
-        neuenRekordAnbieten(nullptr, haupt->programmOrdner() + u"Halle.lev"_s, 42);
-        oeffnen();
-        QCOMPARE(liste(), QStringList{u"Halle"_s});
-        waehlen(u"Halle"_s);
-        QCOMPARE(schrittzahl(), u"42"_s);
-        QCOMPARE(rekordhalter(), u"Müßig"_s);
     }
 
     void einUnschreibbarerOrdnerMeldetSich() {

@@ -5,10 +5,11 @@
 #include "game/konfiguration.h"
 #include "game/lesezeichen.h"
 #include "game/levelstart.h"
-#include "game/verlauf.h"
+#include "game/loeser/loeser.h"
 #include "game/zahlen.h"
 #include "game/zeichenflaeche.h"
 #include "game/zug.h"
+#include "game/zugverlauf.h"
 
 #include <array>
 #include <cmath>
@@ -20,6 +21,7 @@ namespace {
 
 constexpr const char* aufruf =
     "Aufruf: lagerix-pruefen [--bild] ORDNER LEVELDATEI [BEFEHLE]\n"
+    "        lagerix-pruefen --loesen [--schnell] ORDNER LEVELDATEI\n"
     "  ORDNER      Programmordner mit lagerix.cfg, Leveldateien und Lesezeichen\n"
     "  LEVELDATEI  Name der Leveldatei in ORDNER, wie in der Levelliste gewählt\n"
     "  BEFEHLE     l r o u: Pfeiltasten links, rechts, oben, unten; x: eine andere Taste\n"
@@ -27,7 +29,13 @@ constexpr const char* aufruf =
     "              A1 A2 A3: Lesezeichen abrufen; T: einmal auf gelöstes Level prüfen\n"
     "              z: einen Schritt zurück; y: den Schritt wieder vor\n"
     "              Leerzeichen werden übergangen.\n"
-    "  --bild      zeigt das Spielfeld zusätzlich als Text\n";
+    "  --bild      zeigt das Spielfeld zusätzlich als Text\n"
+    "  --loesen    sucht die Lösung mit den wenigsten Schritten: gibt „loesung ZÜGE“ und\n"
+    "              „schritte N“ aus (Status 0), „unloesbar“ (3) oder „unbekannt GRUND“ (4)\n"
+    "  --schnell   mit --loesen: irgendeine Lösung, schnell, ohne Beweis der kürzesten\n";
+
+constexpr int statusUnloesbar = 3;
+constexpr int statusUnbekannt = 4;
 
 struct Befehl {
     char art = 0;
@@ -148,6 +156,30 @@ class Lauf {
         }
     }
 
+    int loesungAusgeben(bool schnell, std::ostream& aus) const {
+        if (!fehler.empty()) {
+            aus << "unbekannt " << fehler.front() << '\n';
+            return statusUnbekannt;
+        }
+        Loeseroptionen optionen;
+        optionen.schnell = schnell;
+        const Loesung loesung = loesen(*brett, optionen, nullptr);
+        switch (loesung.ergebnis) {
+        case Ergebnis::geloest:
+            aus << "loesung" << (loesung.zuege.empty() ? "" : " ") << loesung.zuege << '\n'
+                << "schritte " << loesung.schritte() << '\n'
+                << "zustaende " << loesung.zustaende << '\n';
+            return 0;
+        case Ergebnis::unloesbar:
+            aus << "unloesbar\n";
+            return statusUnloesbar;
+        case Ergebnis::unbekannt:
+            break;
+        }
+        aus << "unbekannt " << loesung.grund << '\n';
+        return statusUnbekannt;
+    }
+
     int ausgeben(bool mitBild, std::ostream& aus) const {
         for (const auto& f : fehler)
             aus << "fehler " << f << '\n';
@@ -174,7 +206,7 @@ class Lauf {
     Einstellungen einstellungen;
     std::unique_ptr<Brett> brett = std::make_unique<Brett>();
     OhneBild flaeche;
-    Verlauf verlauf;
+    Zugverlauf verlauf;
     std::string autor;
     std::vector<std::string> fehler;
 };
@@ -183,14 +215,20 @@ class Lauf {
 
 int pruefen(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
     bool mitBild = false;
+    bool loesenAn = false;
+    bool schnell = false;
     std::vector<std::string> werte;
     for (const auto& a : argumente) {
         if (a == "--bild")
             mitBild = true;
+        else if (a == "--loesen")
+            loesenAn = true;
+        else if (a == "--schnell")
+            schnell = true;
         else
             werte.push_back(a);
     }
-    if (werte.size() < 2) {
+    if (werte.size() < 2 || (loesenAn && werte.size() != 2) || (schnell && !loesenAn)) {
         fehler << aufruf;
         return 2;
     }
@@ -207,6 +245,8 @@ int pruefen(const std::vector<std::string>& argumente, std::ostream& aus, std::o
         ordner += '/';
 
     Lauf lauf(ordner, werte[1]);
+    if (loesenAn)
+        return lauf.loesungAusgeben(schnell, aus);
     for (const auto& b : *befehle)
         lauf.ausfuehren(b);
     return lauf.ausgeben(mitBild, aus);

@@ -12,7 +12,7 @@ class Zeichenflaeche;
 // The steps of the level in play, to take back and to take again. Every step goes
 // through the move rule; a step back restores the table entries, the figure and the
 // counters exactly as they were before that step, a blast included.
-class Verlauf {
+class Zugverlauf {
   public:
     // One key press through the move rule; a step taken is remembered and the steps
     // taken back before are forgotten.

@@ -1,4 +1,4 @@
-#include "game/verlauf.h"
+#include "game/zugverlauf.h"
 
 #include "game/zeichenflaeche.h"
 #include "game/zeichnen.h"
@@ -25,14 +25,14 @@ void zellenZeichnen(const Brett& brett, Zeichenflaeche& flaeche,
 
 } // namespace
 
-Zugergebnis Verlauf::ziehen(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
+Zugergebnis Zugverlauf::ziehen(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
     const Zugergebnis ergebnis = schrittMerken(brett, keyCode, flaeche);
     if (ergebnis.geschritten)
         vorTasten.clear();
     return ergebnis;
 }
 
-Zugergebnis Verlauf::schrittMerken(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
+Zugergebnis Zugverlauf::schrittMerken(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
     vorher = brett.felder;
     Schritt schritt{keyCode,
                     brett.spielerX,
@@ -52,7 +52,7 @@ Zugergebnis Verlauf::schrittMerken(Brett& brett, int keyCode, Zeichenflaeche& fl
     return ergebnis;
 }
 
-bool Verlauf::zurueck(Brett& brett, Zeichenflaeche& flaeche) {
+bool Zugverlauf::zurueck(Brett& brett, Zeichenflaeche& flaeche) {
     if (brett.brettGesperrt || zurueckSchritte.empty())
         return false;
     const Schritt& s = zurueckSchritte.back();
@@ -83,7 +83,7 @@ bool Verlauf::zurueck(Brett& brett, Zeichenflaeche& flaeche) {
     return true;
 }
 
-Zugergebnis Verlauf::vor(Brett& brett, Zeichenflaeche& flaeche) {
+Zugergebnis Zugverlauf::vor(Brett& brett, Zeichenflaeche& flaeche) {
     if (vorTasten.empty())
         return {};
     const Zugergebnis ergebnis = schrittMerken(brett, vorTasten.back(), flaeche);
@@ -92,7 +92,7 @@ Zugergebnis Verlauf::vor(Brett& brett, Zeichenflaeche& flaeche) {
     return ergebnis;
 }
 
-void Verlauf::leeren() {
+void Zugverlauf::leeren() {
     zurueckSchritte.clear();
     vorTasten.clear();
 }

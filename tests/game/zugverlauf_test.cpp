@@ -1,9 +1,9 @@
 #include "tests/game/testhilfen.h"
 
 #include "game/brett.h"
-#include "game/verlauf.h"
 #include "game/zeichnen.h"
 #include "game/zug.h"
+#include "game/zugverlauf.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-class VerlaufTest : public Bildtest {
+class ZugverlaufTest : public Bildtest {
   protected:
     // A new level begins a new history, as in the window.
     void levelBeginnen(const std::vector<std::string>& bild) {
@@ -47,7 +47,7 @@ class VerlaufTest : public Bildtest {
         return zellen;
     }
 
-    Verlauf verlauf;
+    Zugverlauf verlauf;
 };
 
 // Random warehouses behind a wall: more boxes than storage places, so that no state
@@ -81,7 +81,7 @@ std::vector<std::string> zufallsLevel(std::mt19937& zufall) {
     return bild;
 }
 
-TEST_F(VerlaufTest, allesZurueckGibtDenLevelstartUndAllesVorDasEnde) {
+TEST_F(ZugverlaufTest, allesZurueckGibtDenLevelstartUndAllesVorDasEnde) {
     std::mt19937 zufall(2026);
     const int tasten[] = {tasteLinks, tasteOben, tasteRechts, tasteUnten};
     for (int runde = 0; runde < 40; ++runde) {
@@ -109,7 +109,7 @@ TEST_F(VerlaufTest, allesZurueckGibtDenLevelstartUndAllesVorDasEnde) {
     }
 }
 
-TEST_F(VerlaufTest, einSchrittZurueckStelltMauerUndTntKisteWiederHer) {
+TEST_F(ZugverlaufTest, einSchrittZurueckStelltMauerUndTntKisteWiederHer) {
     levelBeginnen({"@T#", "   "});
     const auto vorher = std::make_unique<Brett>(*brett);
     ASSERT_TRUE(verlauf.ziehen(*brett, tasteRechts, flaeche).sprengung);
@@ -123,7 +123,7 @@ TEST_F(VerlaufTest, einSchrittZurueckStelltMauerUndTntKisteWiederHer) {
               (std::vector<Zeichnung>{{"tnt", 24, 0}, {"mauer", 48, 0}, {"smile", 0, 0}}));
 }
 
-TEST_F(VerlaufTest, einNeuerSchrittVerwirftDieSchritteZumWiederholen) {
+TEST_F(ZugverlaufTest, einNeuerSchrittVerwirftDieSchritteZumWiederholen) {
     levelBeginnen({"@  ", "   "});
     verlauf.ziehen(*brett, tasteRechts, flaeche);
     verlauf.ziehen(*brett, tasteRechts, flaeche);
@@ -139,7 +139,7 @@ TEST_F(VerlaufTest, einNeuerSchrittVerwirftDieSchritteZumWiederholen) {
     EXPECT_EQ(brett->spielerY, 24);
 }
 
-TEST_F(VerlaufTest, keinSchrittZurueckAufGesperrtemBrettOderInEinGeloestesLevel) {
+TEST_F(ZugverlaufTest, keinSchrittZurueckAufGesperrtemBrettOderInEinGeloestesLevel) {
     struct Fall {
         const char* name;
         std::vector<std::string> bild;

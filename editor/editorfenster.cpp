@@ -1,0 +1,738 @@
+#include "editor/editorfenster.h"
+
+#include "editor/editorbrett.h"
+#include "editor/loeserlauf.h"
+#include "editor/testspiel.h"
+#include "game/kachelsatz.h"
+#include "game/levelmodell/leveldatei.h"
+#include "game/levelmodell/pruefung.h"
+#include "game/levelmodell/sammlung.h"
+#include "game/levelmodell/textnotation.h"
+#include "game/rekord.h"
+#include "game/textdatei.h"
+#include "game/zug.h"
+#include "kit/meldung.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressDialog>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString fensterTitel = QStringLiteral("Lagerix 2000 - Level Editor");
+const QString levelFilter = QStringLiteral(
+    "Level und Textlevel (*.lev *.txt *.xsb *.sok);;Level (*.lev);;Textlevel (*.txt *.xsb *.sok)");
+const QString textFilter = QStringLiteral("Textlevel (*.txt *.xsb *.sok);;Alle Dateien (*)");
+
+QString deutsch(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string pfadText(const QString& pfad) {
+    return pfad.toStdString();
+}
+
+int pixel(int zelle) {
+    return zelle * Brett::zelle;
+}
+
+QString problemListe(const std::vector<Problem>& probleme) {
+    QString text;
+    for (const auto& p : probleme)
+        text += QStringLiteral("• ") + deutsch(p.text) + QLatin1Char('\n');
+    return text.trimmed();
+}
+
+// The small board's fence, as the game lays it: column 12 down to row 12 and row 12.
+bool imZaun(Zellort ort) {
+    const int seite = Levelmodell::kleineSeite;
+    return (ort.spalte == seite && ort.zeile <= seite) ||
+           (ort.zeile == seite && ort.spalte < seite);
+}
+
+} // namespace
+
+Editordialoge Editordialoge::echt() {
+    return {
+        [](QWidget* eltern, const QString& titel, const QString& ordner, const QString& filter) {
+            return QFileDialog::getOpenFileName(eltern, titel, ordner, filter);
+        },
+        [](QWidget* eltern, const QString& vorschlag) {
+            return QFileDialog::getSaveFileName(eltern, QStringLiteral("Level speichern"),
+                                                vorschlag, QStringLiteral("Level (*.lev)"));
+        },
+        [](QWidget* eltern, const QString& titel, const QStringList& eintraege) {
+            bool ok = false;
+            const QString wahl = QInputDialog::getItem(eltern, titel, QStringLiteral("Level:"),
+                                                       eintraege, 0, false, &ok);
+            return ok ? static_cast<int>(eintraege.indexOf(wahl)) : -1;
+        },
+    };
+}
+
+Editorfenster::Editorfenster(const QString& ordner, Aussenwelt aussenwelt, Editordialoge dialoge,
+                             QWidget* parent)
+    : QMainWindow(parent), ordner(ordner), aussenwelt(std::move(aussenwelt)),
+      dialoge(std::move(dialoge)) {
+    setWindowIcon(QIcon(QStringLiteral(":/bilder/lagerix.png")));
+    einstellungen = konfigurationLesen(pfadText(ordner) + konfigurationsDatei);
+    const QString blattMeldung =
+        blatt.mitErsatzLaden(ordner, QString::fromStdString(einstellungen.grafikset));
+
+    bild = new Editorbrett;
+    bild->setObjectName(QStringLiteral("Brett"));
+    bild->setMouseTracking(true);
+    bild->installEventFilter(this);
+    connect(bild, &Editorbrett::strichBegonnen, this, &Editorfenster::strichBeginnen);
+    connect(bild, &Editorbrett::zelleBemalt, this, &Editorfenster::zelleBemalen);
+    connect(bild, &Editorbrett::strichBeendet, this, &Editorfenster::strichBeenden);
+    connect(bild, &Editorbrett::mausUeber, this, &Editorfenster::mausUeber);
+
+    autorFeld = new QLineEdit;
+    autorFeld->setObjectName(QStringLiteral("Autor"));
+    autorFeld->setToolTip(QStringLiteral("Wer das Level gestaltet hat; das Spiel zeigt es an"));
+    connect(autorFeld, &QLineEdit::textEdited, this, &Editorfenster::autorGeaendert);
+
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(bild);
+    auto* autorZeile = new QHBoxLayout;
+    autorZeile->addWidget(new QLabel(QStringLiteral("Autor:")));
+    autorZeile->addWidget(autorFeld);
+    rechts->addLayout(autorZeile);
+    auto* mitte = new QWidget;
+    auto* reihe = new QHBoxLayout(mitte);
+    reihe->addWidget(paletteAnlegen());
+    reihe->addLayout(rechts);
+    setCentralWidget(mitte);
+
+    zaehlerText = new QLabel;
+    ortText = new QLabel;
+    statusBar()->addPermanentWidget(zaehlerText);
+    statusBar()->addPermanentWidget(ortText);
+    menuesAnlegen();
+    vorspielTakt.setInterval(vorspielTaktMs);
+    connect(&vorspielTakt, &QTimer::timeout, this, &Editorfenster::vorspielSchritt);
+    werkzeugWaehlen(Werkzeug::mauer);
+    allesZeichnen();
+    anzeigen();
+    if (!blattMeldung.isEmpty())
+        hinweis(blattMeldung);
+}
+
+Editorfenster::~Editorfenster() = default;
+
+// --- building the window ---
+
+void Editorfenster::menuesAnlegen() {
+    const auto aktion = [this](QMenu* menue, const QString& text, QKeySequence taste,
+                               auto handler) {
+        QAction* a = menue->addAction(text);
+        a->setShortcut(taste);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    aktion(datei, QStringLiteral("&Neu"), QKeySequence::New, &Editorfenster::neu);
+    aktion(datei, QStringLiteral("Ö&ffnen…"), QKeySequence::Open, &Editorfenster::oeffnen);
+    aktion(datei, QStringLiteral("&Speichern"), QKeySequence::Save, &Editorfenster::speichern);
+    aktion(datei, QStringLiteral("Speichern &unter…"),
+           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Editorfenster::speichernUnter);
+    datei->addSeparator();
+    aktion(datei, QStringLiteral("Sammlung &importieren…"), {},
+           &Editorfenster::sammlungImportieren);
+    datei->addSeparator();
+    aktion(datei, QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+           &Editorfenster::close);
+
+    QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    aktion(bearbeiten, QStringLiteral("&Rückgängig"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+           &Editorfenster::rueckgaengig);
+    aktion(bearbeiten, QStringLiteral("&Wiederherstellen"), QKeySequence(Qt::CTRL | Qt::Key_Y),
+           &Editorfenster::wiederherstellen);
+    bearbeiten->addSeparator();
+    aktion(bearbeiten, QStringLiteral("Als Text &kopieren"), QKeySequence(Qt::CTRL | Qt::Key_C),
+           &Editorfenster::kopieren);
+    aktion(bearbeiten, QStringLiteral("Text &einfügen"), QKeySequence(Qt::CTRL | Qt::Key_V),
+           &Editorfenster::einfuegen);
+
+    QMenu* level = menuBar()->addMenu(QStringLiteral("&Level"));
+    aktion(level, QStringLiteral("&Prüfen"), {}, &Editorfenster::pruefen);
+    aktion(level, QStringLiteral("&Testen"), QKeySequence(Qt::Key_F5), &Editorfenster::testen);
+    aktion(level, QStringLiteral("&Lösbar?"), QKeySequence(Qt::Key_F6), &Editorfenster::loesbar);
+    level->addSeparator();
+    auto* gruppe = new QActionGroup(this);
+    vollAktion = level->addAction(QStringLiteral("&Großes Spielfeld (23 × 18)"));
+    kleinAktion = level->addAction(QStringLiteral("K&leines Spielfeld (12 × 12)"));
+    for (QAction* a : {vollAktion, kleinAktion}) {
+        a->setCheckable(true);
+        gruppe->addAction(a);
+    }
+    vollAktion->setChecked(true);
+    connect(vollAktion, &QAction::triggered, this, [this] { groesseWaehlen(Brettgroesse::voll); });
+    connect(kleinAktion, &QAction::triggered, this,
+            [this] { groesseWaehlen(Brettgroesse::klein); });
+}
+
+QWidget* Editorfenster::paletteAnlegen() {
+    auto* palette = new QWidget;
+    auto* spalte = new QVBoxLayout(palette);
+    for (const auto& w : werkzeuge) {
+        auto* knopf = new QToolButton;
+        knopf->setObjectName(QString::fromLatin1(w.kachel));
+        knopf->setText(deutsch(w.name));
+        knopf->setToolTip(deutsch(w.hinweis));
+        QPixmap kachel(kachelGroesse, kachelGroesse);
+        const auto ursprung = kachelUrsprung(w.kachel);
+        kachel.convertFromImage(
+            blatt.bild().copy(ursprung->x, ursprung->y, kachelGroesse, kachelGroesse));
+        knopf->setIcon(kachel);
+        knopf->setIconSize(kachel.size());
+        knopf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        knopf->setCheckable(true);
+        knopf->setAutoExclusive(true);
+        knopf->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        knopf->setFocusPolicy(Qt::NoFocus);
+        connect(knopf, &QToolButton::clicked, this,
+                [this, werkzeug = w.werkzeug] { werkzeugWaehlen(werkzeug); });
+        spalte->addWidget(knopf);
+        werkzeugKnoepfe.push_back(knopf);
+    }
+    spalte->addStretch();
+    return palette;
+}
+
+// --- drawing ---
+
+void Editorfenster::zelleZeichnen(Zellort ort) {
+    const Objekt o = level.an(ort);
+    std::string kachel = kachelFuer(o);
+    if (level.figur() == ort)
+        kachel = o == Objekt::stell ? "smilestell" : "smile";
+    else if (o == Objekt::boden && level.groesse() == Brettgroesse::klein && imZaun(ort))
+        kachel = "rand";
+    blatt.kachelZeichnen(*bild, kachel, pixel(ort.spalte), pixel(ort.zeile));
+}
+
+void Editorfenster::allesZeichnen() {
+    bild->leeren();
+    for (int z = 0; z < Levelmodell::zeilen; ++z)
+        for (int s = 0; s < Levelmodell::spalten; ++s)
+            zelleZeichnen({s, z});
+}
+
+void Editorfenster::anzeigen() {
+    QString titel = fensterTitel;
+    if (!titelName.isEmpty())
+        titel +=
+            QStringLiteral(" - ") + titelName + (ungespeichert() ? QStringLiteral("*") : QString());
+    else if (ungespeichert())
+        titel += QStringLiteral(" - *");
+    setWindowTitle(titel);
+    if (autorFeld->text() != deutsch(level.autor))
+        autorFeld->setText(deutsch(level.autor));
+    const bool klein = level.groesse() == Brettgroesse::klein;
+    kleinAktion->setChecked(klein);
+    vollAktion->setChecked(!klein);
+    if (spiel) {
+        const Brett& b = spiel->brett();
+        zaehlerText->setText(QStringLiteral("Test: Schritte: %1, Kisten abgestellt: %2 von %3 "
+                                            "(Escape beendet, Rücktaste nimmt zurück)")
+                                 .arg(b.schritte)
+                                 .arg(b.kistenAbgestellt)
+                                 .arg(b.kistenGesamt));
+        return;
+    }
+    const Zaehlung z = level.zaehlen();
+    zaehlerText->setText(QStringLiteral("Kisten: %1, Stellplätze: %2, Einträge: %3 von %4")
+                             .arg(z.kisten)
+                             .arg(z.stellplaetze)
+                             .arg(z.eintraege)
+                             .arg(Levelmodell::hoechstEintraege));
+}
+
+QString Editorfenster::statusText() const {
+    return zaehlerText->text();
+}
+
+void Editorfenster::hinweis(const QString& text) {
+    statusBar()->showMessage(text, 10000);
+}
+
+void Editorfenster::melden(const QString& text) {
+    meldung::zeigen(this, QMessageBox::Warning, fensterTitel, text);
+}
+
+// --- editing ---
+
+void Editorfenster::werkzeugWaehlen(Werkzeug w) {
+    gewaehlt = w;
+    werkzeugKnoepfe[static_cast<std::size_t>(w)]->setChecked(true);
+}
+
+void Editorfenster::strichBeginnen() {
+    if (!spiel)
+        strichVorher = level;
+}
+
+void Editorfenster::zelleBemalen(int spalte, int zeile, bool setzen) {
+    if (spiel)
+        return;
+    for (const Zellort ort :
+         werkzeugAnwenden(level, setzen ? gewaehlt : Werkzeug::boden, {spalte, zeile}))
+        zelleZeichnen(ort);
+}
+
+void Editorfenster::strichBeenden() {
+    if (!spiel)
+        geaendertSeit(strichVorher);
+}
+
+void Editorfenster::mausUeber(int spalte, int zeile) {
+    ortText->setText(QStringLiteral("Spalte %1, Zeile %2").arg(spalte + 1).arg(zeile + 1));
+}
+
+void Editorfenster::autorGeaendert(const QString& text) {
+    const Levelmodell vorher = level;
+    level.autor = text.toStdString();
+    geaendertSeit(vorher);
+}
+
+void Editorfenster::geaendertSeit(const Levelmodell& vorher) {
+    if (level == vorher)
+        return;
+    verlauf.merken(vorher);
+    anzeigen();
+}
+
+void Editorfenster::brettTaste(int taste, Qt::KeyboardModifiers umschalter) {
+    static constexpr std::pair<int, QPoint> richtungen[] = {{Qt::Key_Left, {-1, 0}},
+                                                            {Qt::Key_Right, {1, 0}},
+                                                            {Qt::Key_Up, {0, -1}},
+                                                            {Qt::Key_Down, {0, 1}}};
+    for (const auto& [pfeil, schritt] : richtungen) {
+        if (taste != pfeil || !(umschalter & Qt::ShiftModifier))
+            continue;
+        const Levelmodell vorher = level;
+        if (level.verschieben(schritt.x(), schritt.y())) {
+            allesZeichnen();
+            geaendertSeit(vorher);
+        } else {
+            hinweis(QStringLiteral("Weiter lässt sich das Level nicht verschieben."));
+        }
+        return;
+    }
+    if (umschalter & ~Qt::ShiftModifier)
+        return;
+    if (taste >= Qt::Key_A && taste <= Qt::Key_Z) {
+        if (const auto w = werkzeugFuerTaste(static_cast<char>('A' + (taste - Qt::Key_A))))
+            werkzeugWaehlen(*w);
+    }
+}
+
+bool Editorfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt != bild || ereignis->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(objekt, ereignis);
+    const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if (!spiel) {
+        brettTaste(taste->key(), taste->modifiers());
+        return taste->key() >= Qt::Key_Left && taste->key() <= Qt::Key_Down;
+    }
+    static constexpr std::pair<int, int> pfeile[] = {{Qt::Key_Left, tasteLinks},
+                                                     {Qt::Key_Up, tasteOben},
+                                                     {Qt::Key_Right, tasteRechts},
+                                                     {Qt::Key_Down, tasteUnten}};
+    for (const auto& [qtTaste, code] : pfeile)
+        if (taste->key() == qtTaste)
+            spiel->taste(code);
+    if (taste->key() == Qt::Key_Backspace)
+        spiel->zurueck();
+    if (taste->key() == Qt::Key_Escape)
+        testBeenden();
+    return true;
+}
+
+void Editorfenster::rueckgaengig() {
+    imVerlaufGehen(&Verlauf::rueckgaengig);
+}
+
+void Editorfenster::wiederherstellen() {
+    imVerlaufGehen(&Verlauf::wiederherstellen);
+}
+
+void Editorfenster::imVerlaufGehen(bool (Verlauf::*schritt)(Levelmodell&)) {
+    if (spiel || !(verlauf.*schritt)(level))
+        return;
+    allesZeichnen();
+    anzeigen();
+}
+
+void Editorfenster::groesseWaehlen(Brettgroesse groesse) {
+    const Levelmodell vorher = level;
+    if (!level.groesseWaehlen(groesse))
+        melden(QStringLiteral("Das Level passt nicht auf das kleine Spielfeld (12 × 12 Felder "
+                              "oben links). Verschieben Sie es zuerst mit Umschalt und den "
+                              "Pfeiltasten nach oben links."));
+    allesZeichnen();
+    geaendertSeit(vorher);
+    anzeigen();
+}
+
+// --- text notation and the clipboard ---
+
+void Editorfenster::kopieren() {
+    QApplication::clipboard()->setText(deutsch(alsText(level)));
+    hinweis(QStringLiteral("Das Level steht als Text in der Zwischenablage."));
+}
+
+void Editorfenster::einfuegen() {
+    if (spiel)
+        return;
+    const auto levels = textLevelsLesen(QApplication::clipboard()->text().toStdString());
+    if (levels.empty()) {
+        melden(QStringLiteral("In der Zwischenablage steht kein Level in Textform."));
+        return;
+    }
+    auto umwandlung = ausText(levels.front(), level.groesse());
+    if (!umwandlung.modell) {
+        melden(deutsch(umwandlung.fehler));
+        return;
+    }
+    const Levelmodell vorher = level;
+    if (umwandlung.modell->autor.empty())
+        umwandlung.modell->autor = level.autor;
+    level = std::move(*umwandlung.modell);
+    allesZeichnen();
+    geaendertSeit(vorher);
+}
+
+// --- files ---
+
+void Editorfenster::neuesLevel(Levelmodell neu, const QString& name, const QString& pfad) {
+    level = std::move(neu);
+    verlauf.leeren();
+    titelName = name;
+    levelPfad = pfad;
+    gespeichert = level;
+    rekordGefragt.clear();
+    allesZeichnen();
+    anzeigen();
+}
+
+void Editorfenster::neu() {
+    if (spiel || !aenderungenSichern())
+        return;
+    neuesLevel(Levelmodell{}, {}, {});
+}
+
+void Editorfenster::oeffnen() {
+    if (spiel || !aenderungenSichern())
+        return;
+    const QString pfad = dialoge.oeffnen(this, QStringLiteral("Level öffnen"), ordner, levelFilter);
+    if (!pfad.isEmpty())
+        dateiOeffnen(pfad);
+}
+
+bool Editorfenster::dateiOeffnen(const QString& pfad) {
+    const QString name = QFileInfo(pfad).fileName();
+    if (QFileInfo(pfad).suffix().compare(QStringLiteral("lev"), Qt::CaseInsensitive) == 0) {
+        auto geoeffnet = levelOeffnen(pfadText(pfad));
+        if (!geoeffnet.modell) {
+            melden(deutsch(geoeffnet.fehler));
+            return false;
+        }
+        neuesLevel(std::move(*geoeffnet.modell), name, pfad);
+        if (!geoeffnet.hinweis.empty())
+            hinweis(deutsch(geoeffnet.hinweis));
+        return true;
+    }
+    const auto zeilen = textLesen(pfadText(pfad));
+    if (!zeilen) {
+        melden(QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden.").arg(name));
+        return false;
+    }
+    std::string text;
+    for (const auto& z : *zeilen)
+        text += z + '\n';
+    const auto levels = textLevelsLesen(text);
+    if (levels.empty()) {
+        melden(QStringLiteral("In der Datei „%1“ steht kein Level in Textform.").arg(name));
+        return false;
+    }
+    std::size_t nummer = 0;
+    if (levels.size() > 1) {
+        QStringList namen;
+        for (std::size_t i = 0; i < levels.size(); ++i)
+            namen << QStringLiteral("%1: %2").arg(i + 1).arg(
+                levels[i].titel.empty() ? QStringLiteral("Level %1").arg(i + 1)
+                                        : deutsch(levels[i].titel));
+        const int wahl = dialoge.waehlen(this, QStringLiteral("Level wählen"), namen);
+        if (wahl < 0)
+            return false;
+        nummer = static_cast<std::size_t>(wahl);
+    }
+    auto umwandlung = ausText(levels[nummer], Brettgroesse::voll);
+    if (!umwandlung.modell) {
+        melden(deutsch(umwandlung.fehler));
+        return false;
+    }
+    // A text level is saved under a level file name of its own.
+    neuesLevel(std::move(*umwandlung.modell), name, {});
+    return true;
+}
+
+bool Editorfenster::speichern() {
+    if (levelPfad.isEmpty())
+        return speichernUnter();
+    return speichernNach(levelPfad);
+}
+
+bool Editorfenster::speichernUnter() {
+    QString vorschlag = ordner + (titelName.isEmpty() ? QStringLiteral("neues-level.lev")
+                                                      : QFileInfo(titelName).completeBaseName() +
+                                                            QStringLiteral(".lev"));
+    if (!levelPfad.isEmpty())
+        vorschlag = levelPfad;
+    QString pfad = dialoge.speichern(this, vorschlag);
+    if (pfad.isEmpty())
+        return false;
+    if (QFileInfo(pfad).suffix().isEmpty())
+        pfad += QStringLiteral(".lev");
+    return speichernNach(pfad);
+}
+
+bool Editorfenster::speichernNach(const QString& pfad) {
+    const auto probleme = levelPruefen(level);
+    if (speichernGesperrt(probleme)) {
+        melden(QStringLiteral("So kann das Spiel das Level nicht starten:\n") +
+               problemListe(probleme));
+        return false;
+    }
+    if (!rekordFragen(pfad))
+        return false;
+    if (const auto fehler = levelSpeichern(level, pfadText(pfad))) {
+        melden(deutsch(*fehler));
+        return false;
+    }
+    levelPfad = pfad;
+    titelName = QFileInfo(pfad).fileName();
+    gespeichert = level;
+    anzeigen();
+    hinweis(probleme.empty()
+                ? QStringLiteral("Gespeichert.")
+                : QStringLiteral("Gespeichert, noch offen: ") +
+                      problemListe(probleme).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    return true;
+}
+
+bool Editorfenster::rekordFragen(const QString& pfad) {
+    const QString rekord = deutsch(rekordDatei(pfadText(pfad)));
+    if (!QFileInfo::exists(pfad) || !QFileInfo::exists(rekord) || rekord == rekordGefragt)
+        return true;
+    const auto antwort = meldung::zeigen(
+        this, QMessageBox::Question, fensterTitel,
+        QStringLiteral("Zu „%1“ gibt es einen Rekord. Nach der Änderung passt er vielleicht "
+                       "nicht mehr zum Level. Soll der Rekord gelöscht werden?")
+            .arg(QFileInfo(pfad).fileName()),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (antwort == QMessageBox::Cancel)
+        return false;
+    if (antwort == QMessageBox::Yes && !QFile::remove(rekord))
+        melden(QStringLiteral("Der Rekord „%1“ konnte nicht gelöscht werden.")
+                   .arg(QFileInfo(rekord).fileName()));
+    if (antwort == QMessageBox::No)
+        rekordGefragt = rekord;
+    return true;
+}
+
+bool Editorfenster::aenderungenSichern() {
+    if (!ungespeichert())
+        return true;
+    const auto antwort = meldung::zeigen(
+        this, QMessageBox::Question, fensterTitel,
+        QStringLiteral("Das Level wurde geändert. Sollen die Änderungen gespeichert werden?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (antwort == QMessageBox::Save)
+        return speichern();
+    return antwort == QMessageBox::Discard;
+}
+
+void Editorfenster::closeEvent(QCloseEvent* ereignis) {
+    testBeenden();
+    if (aenderungenSichern())
+        ereignis->accept();
+    else
+        ereignis->ignore();
+}
+
+void Editorfenster::sammlungImportieren() {
+    const QString pfad =
+        dialoge.oeffnen(this, QStringLiteral("Sammlung importieren"), ordner, textFilter);
+    if (pfad.isEmpty())
+        return;
+    const auto zeilen = textLesen(pfadText(pfad));
+    if (!zeilen) {
+        melden(QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden.")
+                   .arg(QFileInfo(pfad).fileName()));
+        return;
+    }
+    std::string text;
+    for (const auto& z : *zeilen)
+        text += z + '\n';
+    const auto bericht = ::sammlungImportieren(textLevelsLesen(text), pfadText(ordner),
+                                               pfadText(QFileInfo(pfad).completeBaseName()));
+    meldung::zeigen(this, QMessageBox::Information, fensterTitel, deutsch(berichtText(bericht)));
+}
+
+// --- checking and test play ---
+
+void Editorfenster::pruefen() {
+    const auto probleme = levelPruefen(level);
+    meldung::zeigen(
+        this, probleme.empty() ? QMessageBox::Information : QMessageBox::Warning, fensterTitel,
+        probleme.empty() ? QStringLiteral("Keine Probleme gefunden.") : problemListe(probleme));
+}
+
+std::optional<std::string> Editorfenster::zumStartenAblegen(const QTemporaryDir& ablage,
+                                                            const QString& vorhaben) {
+    const auto probleme = levelPruefen(level);
+    if (speichernGesperrt(probleme)) {
+        melden(QStringLiteral("So kann das Level nicht %1 werden:\n").arg(vorhaben) +
+               problemListe(probleme));
+        return std::nullopt;
+    }
+    // The game's level start reads a file: the level goes through a temporary one.
+    const std::string datei = pfadText(ablage.filePath(QStringLiteral("level.lev")));
+    if (const auto fehler = levelSpeichern(level, datei)) {
+        melden(deutsch(*fehler));
+        return std::nullopt;
+    }
+    return datei;
+}
+
+void Editorfenster::testen() {
+    if (spiel) {
+        testBeenden();
+        return;
+    }
+    QTemporaryDir ablage;
+    const auto datei = zumStartenAblegen(ablage, QStringLiteral("getestet"));
+    if (!datei)
+        return;
+    std::function<void()> knall;
+    if (einstellungen.soundAn)
+        knall = [this] { aussenwelt.klangAbspielen(ordner + QStringLiteral("explsion.wav")); };
+    spiel = std::make_unique<Testspiel>(*bild, blatt, std::move(knall));
+    connect(spiel.get(), &Testspiel::gezogen, this, &Editorfenster::anzeigen);
+    connect(spiel.get(), &Testspiel::geschafft, this, [this] {
+        anzeigen();
+        meldung::zeigen(this, QMessageBox::Information, fensterTitel, QStringLiteral("Geschafft!"));
+    });
+    if (const auto fehler = spiel->starten(*datei); !fehler.empty()) {
+        spiel.reset();
+        allesZeichnen();
+        melden(deutsch(fehler));
+        return;
+    }
+    bild->setFocus();
+    anzeigen();
+}
+
+void Editorfenster::testBeenden() {
+    vorspielTakt.stop();
+    if (!spiel)
+        return;
+    spiel.reset();
+    allesZeichnen();
+    anzeigen();
+}
+
+// --- "Lösbar?" ---
+
+void Editorfenster::loesbar() {
+    if (spiel || loeser)
+        return;
+    QTemporaryDir ablage;
+    const auto datei = zumStartenAblegen(ablage, QStringLiteral("geprüft"));
+    if (!datei)
+        return;
+    auto brett = std::make_unique<Brett>();
+    brett->randAnlegen();
+    if (const auto fehler = brettStarten(*datei, *brett)) {
+        melden(deutsch(*fehler));
+        return;
+    }
+    loeser = new Loeserlauf(*brett, this);
+    suche = new QProgressDialog(QStringLiteral("Suche die Lösung mit den wenigsten Schritten …"),
+                                QStringLiteral("Abbrechen"), 0, 0, this);
+    suche->setObjectName(QStringLiteral("Suche"));
+    suche->setWindowTitle(fensterTitel);
+    suche->setWindowModality(Qt::WindowModal);
+    suche->setMinimumDuration(0);
+    connect(suche, &QProgressDialog::canceled, loeser, &Loeserlauf::abbrechen);
+    connect(loeser, &Loeserlauf::stand, suche, [this](quint64 zustaende, int schranke) {
+        suche->setLabelText(QStringLiteral("Suche die Lösung mit den wenigsten Schritten …\n"
+                                           "Untersuchte Stellungen: %1\nMindestens %2 Schritte")
+                                .arg(zustaende)
+                                .arg(schranke));
+    });
+    connect(loeser, &Loeserlauf::fertig, this, &Editorfenster::loesungZeigen);
+    suche->show();
+}
+
+void Editorfenster::loesungZeigen(const Loesung& loesung) {
+    loeser->deleteLater();
+    loeser = nullptr;
+    suche->hide(); // the questions below wait in an event loop of their own
+    suche->deleteLater();
+    suche = nullptr;
+    switch (loesung.ergebnis) {
+    case Ergebnis::unloesbar:
+        melden(QStringLiteral("Das Level ist nicht lösbar: kein Weg bringt alle Kisten auf "
+                              "Stellplätze."));
+        return;
+    case Ergebnis::unbekannt:
+        melden(loesung.grund.empty() ? QStringLiteral("Die Suche wurde abgebrochen.")
+                                     : deutsch(loesung.grund));
+        return;
+    case Ergebnis::geloest:
+        break;
+    }
+    const auto antwort = meldung::zeigen(
+        this, QMessageBox::Question, fensterTitel,
+        QStringLiteral("Das Level ist lösbar, %1 in %2 %3. Soll die Lösung im Testspiel "
+                       "vorgespielt werden?")
+            .arg(loesung.optimal ? QStringLiteral("am kürzesten") : QStringLiteral("zum Beispiel"))
+            .arg(loesung.schritte())
+            .arg(loesung.schritte() == 1 ? QStringLiteral("Schritt") : QStringLiteral("Schritten")),
+        QMessageBox::Yes | QMessageBox::No);
+    if (antwort != QMessageBox::Yes)
+        return;
+    testen();
+    if (!spiel)
+        return;
+    vorspiel = loesung.zuege;
+    vorspielTakt.start();
+}
+
+void Editorfenster::vorspielSchritt() {
+    if (!spiel || vorspiel.empty()) {
+        vorspielTakt.stop();
+        return;
+    }
+    spiel->zug(vorspiel.front());
+    vorspiel.erase(vorspiel.begin());
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "game/konfiguration.h"
+#include "game/levelmodell/levelmodell.h"
+#include "game/levelmodell/verlauf.h"
+#include "game/levelmodell/werkzeug.h"
+#include "kit/aussenwelt.h"
+#include "kit/kachelblatt.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class Editorbrett;
+class Loeserlauf;
+class QProgressDialog;
+class QTemporaryDir;
+struct Loesung;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class Testspiel;
+
+// The file and list choices of the editor; tests replace them.
+struct Editordialoge {
+    // A file to open, empty when cancelled. `ordner` is where the dialog starts.
+    std::function<QString(QWidget*, const QString& titel, const QString& ordner,
+                          const QString& filter)>
+        oeffnen;
+    // A file name to save under, empty when cancelled.
+    std::function<QString(QWidget*, const QString& vorschlag)> speichern;
+    // The index of the chosen entry, -1 when cancelled.
+    std::function<int(QWidget*, const QString& titel, const QStringList& eintraege)> waehlen;
+
+    static Editordialoge echt();
+};
+
+// The level editor's window: palette, board, author, status line and menus. Every
+// change goes into the level model of the core; the window only draws and asks.
+class Editorfenster : public QMainWindow {
+    Q_OBJECT
+  public:
+    // `ordner` is the program folder, ending in '/'.
+    explicit Editorfenster(const QString& ordner, Aussenwelt aussenwelt = Aussenwelt::echt(),
+                           Editordialoge dialoge = Editordialoge::echt(),
+                           QWidget* parent = nullptr);
+    ~Editorfenster() override;
+
+    // Opens a level file or a text file; false when nothing was opened.
+    bool dateiOeffnen(const QString& pfad);
+
+    // The menu commands, public so that tests drive them as the author does.
+    void neu();
+    void oeffnen();
+    bool speichern();
+    bool speichernUnter();
+    void sammlungImportieren();
+    void kopieren();
+    void einfuegen();
+    void pruefen();
+    void testen();
+    void loesbar();
+    void rueckgaengig();
+    void wiederherstellen();
+    void groesseWaehlen(Brettgroesse groesse);
+    void werkzeugWaehlen(Werkzeug w);
+
+    const Levelmodell& modell() const { return level; }
+    Werkzeug werkzeug() const { return gewaehlt; }
+    bool testet() const { return spiel != nullptr; }
+    const Testspiel* testspiel() const { return spiel.get(); }
+    bool sucht() const { return loeser != nullptr; }
+
+    static constexpr int vorspielTaktMs = 200; // a pace the author can follow
+    Editorbrett& brettbild() const { return *bild; }
+    QString statusText() const;
+
+  protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+  private:
+    void menuesAnlegen();
+    QWidget* paletteAnlegen();
+    void brettTaste(int taste, Qt::KeyboardModifiers umschalter);
+    void strichBeginnen();
+    void zelleBemalen(int spalte, int zeile, bool setzen);
+    void strichBeenden();
+    void mausUeber(int spalte, int zeile);
+    void autorGeaendert(const QString& text);
+    // Records `vorher` for undo when the level differs from it.
+    void geaendertSeit(const Levelmodell& vorher);
+    void imVerlaufGehen(bool (Verlauf::*schritt)(Levelmodell&));
+    void neuesLevel(Levelmodell neu, const QString& titelName, const QString& levelPfad);
+    bool aenderungenSichern();
+    bool speichernNach(const QString& pfad);
+    bool rekordFragen(const QString& pfad);
+    // Writes the level where the game's level start can read it; none (and the author
+    // told why) when the game could not start it. `vorhaben`: "getestet", "geprüft".
+    std::optional<std::string> zumStartenAblegen(const QTemporaryDir& ablage,
+                                                 const QString& vorhaben);
+    void testBeenden();
+    void loesungZeigen(const Loesung& loesung);
+    void vorspielSchritt();
+    void zelleZeichnen(Zellort ort);
+    void allesZeichnen();
+    void anzeigen();
+    void hinweis(const QString& text);
+    void melden(const QString& text);
+    bool ungespeichert() const { return level != gespeichert; }
+
+    QString ordner;
+    Aussenwelt aussenwelt;
+    Editordialoge dialoge;
+    Einstellungen einstellungen;
+    Kachelblatt blatt;
+    Levelmodell level;
+    Verlauf verlauf;
+    Levelmodell strichVorher;
+    Werkzeug gewaehlt = Werkzeug::mauer;
+    QString levelPfad;       // the .lev file saving writes, empty until there is one
+    QString titelName;       // the file shown in the title
+    Levelmodell gespeichert; // as last opened or saved: the level differs from it when unsaved
+    QString rekordGefragt;   // the record file whose question was answered "Nein"
+    std::unique_ptr<Testspiel> spiel;
+    Loeserlauf* loeser = nullptr;     // while "Lösbar?" searches
+    QProgressDialog* suche = nullptr; // its progress and "Abbrechen"
+    std::string vorspiel;             // the solution's keys still to be played back
+    QTimer vorspielTakt;
+
+    Editorbrett* bild = nullptr;
+    QLineEdit* autorFeld = nullptr;
+    QLabel* zaehlerText = nullptr;
+    QLabel* ortText = nullptr;
+    std::vector<QToolButton*> werkzeugKnoepfe;
+    QAction* kleinAktion = nullptr;
+    QAction* vollAktion = nullptr;
+};

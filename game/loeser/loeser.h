@@ -1,0 +1,67 @@
+#pragma once
+
+// The solver: finds the fewest steps that complete a started level, following the move
+// rule to the letter (pushes, storage places, TNT boxes blasting walls).
+//
+// Use from a window: copy the board, run `loesen` on a worker thread with a
+// `Fortschritt` that posts its reports to the window, and set `abbrechen` from the
+// Cancel button; the call returns soon after with `Ergebnis::unbekannt`.
+//
+//     Loeseroptionen optionen;
+//     optionen.abbrechen = &abbruchFlagge;
+//     const Loesung l = loesen(brettKopie, optionen, &fortschritt);
+//     if (l.ergebnis == Ergebnis::geloest) ... l.zuege, l.schritte()
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class Brett;
+
+struct Loeseroptionen {
+    // Any solution, found fast, without the proof that none is shorter.
+    bool schnell = false;
+    // Limits; the search ends with `unbekannt` when one is reached. Zero: no limit.
+    std::chrono::milliseconds zeitGrenze{0};
+    std::uint64_t zustandsGrenze = 0;
+    std::size_t speicherGrenze = std::size_t{1} << 30; // bytes of the search's own tables
+    // Polled during the search; true ends it.
+    const std::atomic<bool>* abbrechen = nullptr;
+};
+
+// A report during the search, a few times a second at most.
+struct Suchstand {
+    std::uint64_t zustaende = 0; // positions stored so far
+    int schranke = 0;            // lower bound on the steps of any solution not yet ruled out
+    std::size_t speicher = 0;    // bytes in use by the search
+};
+
+class Fortschritt {
+  public:
+    virtual ~Fortschritt() = default;
+    // Called on the searching thread.
+    virtual void melden(const Suchstand& stand) = 0;
+};
+
+enum class Ergebnis {
+    geloest,   // `zuege` completes the level
+    unloesbar, // every reachable position has been searched: nothing completes it
+    unbekannt, // a limit or the caller ended the search, or the board is no grid (`grund`)
+};
+
+struct Loesung {
+    Ergebnis ergebnis = Ergebnis::unbekannt;
+    // Cursor keys as the checker takes them: l r o u (left, right, up, down), one a step.
+    std::string zuege;
+    bool optimal = false; // no shorter solution exists
+    std::string grund;    // for `unbekannt`: a German sentence
+    std::uint64_t zustaende = 0;
+    std::size_t spitzenSpeicher = 0; // bytes, peak of the search's own tables
+
+    int schritte() const { return static_cast<int>(zuege.size()); }
+};
+
+// `brett` is a started board as the level start leaves it (or any later position).
+Loesung loesen(const Brett& brett, const Loeseroptionen& optionen, Fortschritt* fortschritt);

@@ -1,0 +1,64 @@
+#include "zuordnung.h"
+
+#include <algorithm>
+#include <limits>
+
+int billigsteZuordnung(const std::vector<int>& kosten, int zeilen, int spalten, int unendlich) {
+    if (zeilen == 0)
+        return 0;
+    // Potentials u (rows) and v (columns); column 0 is the virtual start column.
+    const long long gross = std::numeric_limits<long long>::max() / 4;
+    std::vector<long long> u(zeilen + 1, 0), v(spalten + 1, 0);
+    std::vector<int> zeileVon(spalten + 1, 0), vorgaenger(spalten + 1, 0);
+    std::vector<long long> minimum(spalten + 1);
+    std::vector<bool> benutzt(spalten + 1);
+    for (int i = 1; i <= zeilen; ++i) {
+        zeileVon[0] = i;
+        int j0 = 0;
+        std::fill(minimum.begin(), minimum.end(), gross);
+        std::fill(benutzt.begin(), benutzt.end(), false);
+        do {
+            benutzt[j0] = true;
+            const int i0 = zeileVon[j0];
+            long long delta = gross;
+            int j1 = 0;
+            for (int j = 1; j <= spalten; ++j) {
+                if (benutzt[j])
+                    continue;
+                const long long wert = kosten[(i0 - 1) * spalten + j - 1] - u[i0] - v[j];
+                if (wert < minimum[j]) {
+                    minimum[j] = wert;
+                    vorgaenger[j] = j0;
+                }
+                if (minimum[j] < delta) {
+                    delta = minimum[j];
+                    j1 = j;
+                }
+            }
+            for (int j = 0; j <= spalten; ++j) {
+                if (benutzt[j]) {
+                    u[zeileVon[j]] += delta;
+                    v[j] -= delta;
+                } else {
+                    minimum[j] -= delta;
+                }
+            }
+            j0 = j1;
+        } while (zeileVon[j0] != 0);
+        do {
+            const int j1 = vorgaenger[j0];
+            zeileVon[j0] = zeileVon[j1];
+            j0 = j1;
+        } while (j0 != 0);
+    }
+    long long summe = 0;
+    for (int j = 1; j <= spalten; ++j) {
+        if (zeileVon[j] == 0)
+            continue;
+        const int k = kosten[(zeileVon[j] - 1) * spalten + j - 1];
+        if (k >= unendlich)
+            return unendlich;
+        summe += k;
+    }
+    return static_cast<int>(std::min<long long>(summe, unendlich));
+}

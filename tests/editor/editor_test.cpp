@@ -1,0 +1,345 @@
+// The level editor driven like an author drives it, on the offscreen platform.
+#include "editor/editorbrett.h"
+#include "editor/editorfenster.h"
+#include "editor/testspiel.h"
+#include "game/kachelsatz.h"
+#include "game/levelmodell/leveldatei.h"
+#include "game/levelmodell/textnotation.h"
+#include "kit/meldung.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString assets = QStringLiteral(LAGERIX_ASSETS);
+
+Levelmodell ausBild(const std::vector<std::string>& zeilen) {
+    return ausText({"", "", zeilen}, Brettgroesse::voll).modell.value();
+}
+
+// The cell as the picture shows it, and the tile it should be.
+QImage zelle(const Editorfenster& f, Zellort ort) {
+    return f.brettbild().bild().copy(ort.spalte * 24, ort.zeile * 24, 24, 24);
+}
+
+QImage kachel(const char* wort) {
+    static const QImage blatt(assets + QStringLiteral("/standardset.gif"));
+    const auto u = kachelUrsprung(wort);
+    return blatt.copy(u->x, u->y, kachelGroesse, kachelGroesse)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class EditorTest : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir ordner;
+    QStringList meldungen;
+    bool sucheBeiMeldung = false; // "Lösbar?" still showed its progress at the last message
+    QStringList klaenge;
+    QMessageBox::StandardButton antwort = QMessageBox::Ok;
+    QString speichernAls;
+    QString oeffnenDatei;
+    int levelWahl = -1;
+    std::unique_ptr<meldung::Ersatz> ersatz;
+    std::unique_ptr<Editorfenster> fenster;
+
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+
+    void schreiben(const QString& name, const QByteArray& inhalt) const {
+        QFile datei(pfad(name));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write(inhalt);
+    }
+
+    QPoint mitte(Zellort ort) const { return {ort.spalte * 24 + 12, ort.zeile * 24 + 12}; }
+
+    void maus(QEvent::Type art, Qt::MouseButton taste, Zellort ort) {
+        const QPointF punkt = mitte(ort);
+        QMouseEvent e(art, punkt, fenster->brettbild().mapToGlobal(punkt), taste,
+                      art == QEvent::MouseButtonRelease ? Qt::NoButton : taste, Qt::NoModifier);
+        QCoreApplication::sendEvent(&fenster->brettbild(), &e);
+    }
+
+    // One stroke of the mouse over the cells, in order.
+    void strich(Qt::MouseButton taste, const std::vector<Zellort>& zellen) {
+        maus(QEvent::MouseButtonPress, taste, zellen.front());
+        for (const auto& z : zellen)
+            maus(QEvent::MouseMove, taste, z);
+        maus(QEvent::MouseButtonRelease, taste, zellen.back());
+    }
+
+    void taste(Qt::Key k, Qt::KeyboardModifiers u = Qt::NoModifier) {
+        QTest::keyClick(&fenster->brettbild(), k, u);
+    }
+
+    void neuesFenster() {
+        Aussenwelt welt{[this](const QString& p) { klaenge << p; }, {}, {}};
+        Editordialoge dialoge{
+            [this](QWidget*, const QString&, const QString&, const QString&) {
+                return oeffnenDatei;
+            },
+            [this](QWidget*, const QString&) { return speichernAls; },
+            [this](QWidget*, const QString&, const QStringList&) { return levelWahl; }};
+        fenster = std::make_unique<Editorfenster>(ordner.path() + QLatin1Char('/'), welt, dialoge);
+    }
+
+  private Q_SLOTS:
+    void init() {
+        QFile::copy(assets + QStringLiteral("/standardset.gif"), pfad("standardset.gif"));
+        meldungen.clear();
+        klaenge.clear();
+        antwort = QMessageBox::Ok;
+        ersatz = std::make_unique<meldung::Ersatz>([this](QWidget*, QMessageBox::Icon,
+                                                          const QString&, const QString& text,
+                                                          QMessageBox::StandardButtons) {
+            meldungen << text;
+            const auto* suche =
+                fenster ? fenster->findChild<QProgressDialog*>(QStringLiteral("Suche")) : nullptr;
+            sucheBeiMeldung = suche && suche->isVisible();
+            return antwort;
+        });
+        neuesFenster();
+    }
+
+    void cleanup() {
+        fenster.reset();
+        ersatz.reset();
+        for (const QString& name : QDir(ordner.path()).entryList(QDir::Files))
+            QFile::remove(pfad(name));
+    }
+
+    void leftDragPaintsRightDragErasesAndOneDragIsOneUndoStep() {
+        fenster->werkzeugWaehlen(Werkzeug::mauer);
+        strich(Qt::LeftButton, {{2, 2}, {3, 2}, {4, 2}, {4, 3}});
+        for (const Zellort ort : {Zellort{2, 2}, Zellort{3, 2}, Zellort{4, 2}, Zellort{4, 3}}) {
+            QCOMPARE(fenster->modell().an(ort), Objekt::mauer);
+            QCOMPARE(zelle(*fenster, ort), kachel("mauer"));
+        }
+        strich(Qt::RightButton, {{3, 2}, {4, 2}});
+        QCOMPARE(fenster->modell().an({3, 2}), Objekt::boden);
+        QCOMPARE(zelle(*fenster, {3, 2}), kachel("blank"));
+        QVERIFY(fenster->windowTitle().endsWith(QLatin1Char('*')));
+
+        fenster->rueckgaengig();
+        QCOMPARE(fenster->modell().an({3, 2}), Objekt::mauer);
+        QCOMPARE(fenster->modell().an({4, 2}), Objekt::mauer);
+        QCOMPARE(zelle(*fenster, {3, 2}), kachel("mauer"));
+        fenster->rueckgaengig();
+        QCOMPARE(fenster->modell(), Levelmodell{});
+        QVERIFY(!fenster->windowTitle().endsWith(QLatin1Char('*'))); // back as it was
+        fenster->wiederherstellen();
+        QCOMPARE(fenster->modell().an({4, 3}), Objekt::mauer);
+    }
+
+    void toolKeysChooseTheToolAndShiftArrowsMoveTheLevel() {
+        const std::pair<Qt::Key, Werkzeug> tasten[] = {
+            {Qt::Key_K, Werkzeug::kiste},       {Qt::Key_S, Werkzeug::stell},
+            {Qt::Key_G, Werkzeug::gestellt},    {Qt::Key_T, Werkzeug::tnt},
+            {Qt::Key_N, Werkzeug::tntgestellt}, {Qt::Key_F, Werkzeug::figur},
+            {Qt::Key_B, Werkzeug::boden},       {Qt::Key_M, Werkzeug::mauer}};
+        for (const auto& [k, w] : tasten) {
+            taste(k);
+            QCOMPARE(fenster->werkzeug(), w);
+        }
+        taste(Qt::Key_F);
+        strich(Qt::LeftButton, {{0, 0}});
+        taste(Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(fenster->modell().figur(), (Zellort{0, 0}));
+        taste(Qt::Key_Right, Qt::ShiftModifier);
+        taste(Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(fenster->modell().figur(), (Zellort{1, 1}));
+        taste(Qt::Key_Right); // without Umschalt an arrow moves nothing
+        QCOMPARE(fenster->modell().figur(), (Zellort{1, 1}));
+        QCOMPARE(zelle(*fenster, {1, 1}), kachel("smile"));
+        QCOMPARE(zelle(*fenster, {0, 0}), kachel("blank"));
+        fenster->rueckgaengig();
+        QCOMPARE(fenster->modell().figur(), (Zellort{1, 0}));
+    }
+
+    void savesWhatTheGameReadsAndOpensItAgain() {
+        strich(Qt::LeftButton, {{5, 5}, {6, 5}});
+        speichernAls = pfad("eigen");
+        QVERIFY(!fenster->speichern());
+        QCOMPARE(meldungen.size(), 1);
+        QVERIFY(meldungen.last().contains(QStringLiteral("Die Figur fehlt.")));
+        QVERIFY(!QFile::exists(pfad("eigen.lev")));
+
+        taste(Qt::Key_F);
+        strich(Qt::LeftButton, {{7, 5}});
+        QVERIFY(fenster->speichern());
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Lagerix 2000 - Level Editor - eigen.lev"));
+        const Levelmodell gezeichnet = fenster->modell();
+        QCOMPARE(levelOeffnen(pfad("eigen.lev").toStdString()).modell, gezeichnet);
+
+        fenster->neu();
+        QCOMPARE(fenster->modell(), Levelmodell{});
+        QVERIFY(fenster->dateiOeffnen(pfad("eigen.lev")));
+        QCOMPARE(fenster->modell(), gezeichnet);
+        QCOMPARE(zelle(*fenster, {6, 5}), kachel("mauer"));
+    }
+
+    void unsavedChangesAskBeforeTheyAreLost() {
+        strich(Qt::LeftButton, {{1, 1}});
+        const Levelmodell gezeichnet = fenster->modell();
+        antwort = QMessageBox::Cancel;
+        fenster->neu();
+        QCOMPARE(fenster->modell(), gezeichnet);
+        QVERIFY(meldungen.last().contains(QStringLiteral("Änderungen gespeichert")));
+        QVERIFY(!fenster->close());
+
+        antwort = QMessageBox::Discard;
+        fenster->neu();
+        QCOMPARE(fenster->modell(), Levelmodell{});
+
+        taste(Qt::Key_F);
+        strich(Qt::LeftButton, {{2, 2}});
+        antwort = QMessageBox::Save;
+        speichernAls = pfad("gerettet.lev");
+        QVERIFY(fenster->close());
+        QVERIFY(QFile::exists(pfad("gerettet.lev")));
+    }
+
+    void savingOverALevelWithARecordAsksToDeleteIt() {
+        taste(Qt::Key_F);
+        strich(Qt::LeftButton, {{2, 2}});
+        speichernAls = pfad("alt.lev");
+        QVERIFY(fenster->speichern());
+        schreiben(QStringLiteral("alt.sco"), "12\r\nAnna\r\n");
+        strich(Qt::LeftButton, {{3, 2}});
+        antwort = QMessageBox::No;
+        QVERIFY(fenster->speichern());
+        QVERIFY(QFile::exists(pfad("alt.sco")));
+        QVERIFY(meldungen.last().contains(QStringLiteral("Rekord")));
+        antwort = QMessageBox::Yes;
+        meldungen.clear();
+        QVERIFY(fenster->speichern());
+        QVERIFY(meldungen.isEmpty()); // "Nein" holds for this record
+        fenster->neu();
+        QVERIFY(fenster->dateiOeffnen(pfad("alt.lev")));
+        QVERIFY(fenster->speichern());
+        QVERIFY(!QFile::exists(pfad("alt.sco")));
+    }
+
+    void pasteTakesTheFirstLevelOfTheClipboardCentredAndUndoTakesItBack() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("Title: eins\n#@$.#\n\n#####\n"));
+        fenster->einfuegen();
+        QCOMPARE(fenster->modell(), ausBild({"#@$.#"}));
+        QCOMPARE(zelle(*fenster, {10, 8}), kachel("smile"));
+        fenster->rueckgaengig();
+        QCOMPARE(fenster->modell(), Levelmodell{});
+
+        QGuiApplication::clipboard()->setText(QString(24, QLatin1Char('#')));
+        fenster->einfuegen();
+        QCOMPARE(fenster->modell(), Levelmodell{});
+        QVERIFY(meldungen.last().contains(QStringLiteral("höchstens 23 × 18")));
+
+        fenster->einfuegen(); // nothing to paste is no change either
+        fenster->dateiOeffnen(pfad("gibt-es-nicht.lev"));
+        QVERIFY(meldungen.last().contains(QStringLiteral("gibt-es-nicht.lev")));
+    }
+
+    void aTextFileWithSeveralLevelsOffersAChoice() {
+        schreiben(QStringLiteral("sammlung.txt"), "#@$.#\r\n\r\n#+*#\r\n");
+        levelWahl = -1;
+        QVERIFY(!fenster->dateiOeffnen(pfad("sammlung.txt")));
+        levelWahl = 1;
+        QVERIFY(fenster->dateiOeffnen(pfad("sammlung.txt")));
+        QCOMPARE(fenster->modell(), ausBild({"#+*#"}));
+        speichernAls = pfad("zweites.lev");
+        QVERIFY(fenster->speichern()); // a text level is saved as a level file
+        QVERIFY(QFile::exists(pfad("zweites.lev")));
+
+        oeffnenDatei = pfad("sammlung.txt");
+        fenster->sammlungImportieren();
+        QVERIFY(QFile::exists(pfad("sammlung-01.lev")));
+        QVERIFY(QFile::exists(pfad("sammlung-02.lev")));
+        QVERIFY(meldungen.last().startsWith(QStringLiteral("2 Level geschrieben")));
+    }
+
+    void testPlayPushesBlastsUndoesAndReturnsToTheBoardAsItWas() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("#@T# \n# $. \n"));
+        fenster->einfuegen();
+        const Levelmodell vorher = fenster->modell();
+        const QImage bildVorher = fenster->brettbild().bild();
+        fenster->testen();
+        QVERIFY(fenster->testet());
+        // Figure at (10, 8), TNT at (11, 8) in front of the wall at (12, 8).
+        taste(Qt::Key_Right);
+        QCOMPARE(fenster->testspiel()->brett().suchen(12 * 24, 8 * 24).art, std::string());
+        auto* explosion = fenster->brettbild().findChild<QLabel*>(QStringLiteral("explosionsBild"));
+        QVERIFY(explosion && explosion->isVisibleTo(&fenster->brettbild()));
+        QTRY_VERIFY(!explosion->isVisibleTo(&fenster->brettbild()));
+        QCOMPARE(klaenge.size(), 1);
+
+        taste(Qt::Key_Backspace);
+        QCOMPARE(fenster->testspiel()->brett().suchen(12 * 24, 8 * 24).art, std::string("mauer"));
+        taste(Qt::Key_Down);
+        QVERIFY(fenster->statusText().contains(QStringLiteral("Schritte: 1")));
+        taste(Qt::Key_Right);
+        QCOMPARE(meldungen.last(), QStringLiteral("Geschafft!"));
+
+        taste(Qt::Key_Escape);
+        QVERIFY(!fenster->testet());
+        QCOMPARE(fenster->modell(), vorher);
+        QCOMPARE(fenster->brettbild().bild(), bildVorher);
+    }
+
+    void solvableFindsTheFewestStepsAndPlaysThemBack() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("#####\n#@$.#\n#####\n"));
+        fenster->einfuegen();
+        antwort = QMessageBox::Yes;
+        fenster->loesbar();
+        QVERIFY(fenster->sucht());
+        QTRY_VERIFY(!fenster->sucht());
+        QVERIFY(!sucheBeiMeldung); // the progress is not left standing behind the answer
+        QCOMPARE(meldungen.first(), QStringLiteral("Das Level ist lösbar, am kürzesten in 1 "
+                                                   "Schritt. Soll die Lösung im Testspiel "
+                                                   "vorgespielt werden?"));
+        QVERIFY(fenster->testet());
+        QTRY_COMPARE(meldungen.last(), QStringLiteral("Geschafft!"));
+        QVERIFY(fenster->testspiel()->brett().geschafft);
+
+        fenster->testen(); // F5 again ends the test
+        QGuiApplication::clipboard()->setText(QStringLiteral("#####\n#@$#.#\n#####\n"));
+        fenster->einfuegen();
+        fenster->loesbar();
+        QTRY_VERIFY(!fenster->sucht());
+        QVERIFY(meldungen.last().startsWith(QStringLiteral("Das Level ist nicht lösbar")));
+        QVERIFY(!fenster->testet());
+
+        // A wide open store with many boxes takes long: "Abbrechen" ends the search.
+        std::vector<std::string> lager(16, "#" + std::string(20, ' ') + "#");
+        lager.front() = lager.back() = std::string(22, '#');
+        for (int i = 0; i < 12; ++i) {
+            lager[2 + i][3 + i] = '$';
+            lager[2 + i][18 - i] = '.';
+        }
+        lager[1][1] = '@';
+        QString text;
+        for (const auto& z : lager)
+            text += QString::fromStdString(z) + QLatin1Char('\n');
+        QGuiApplication::clipboard()->setText(text);
+        fenster->einfuegen();
+        fenster->loesbar();
+        QVERIFY(fenster->sucht());
+        auto* suche = fenster->findChild<QProgressDialog*>(QStringLiteral("Suche"));
+        QVERIFY(suche);
+        suche->findChild<QPushButton*>()->click();
+        QTRY_VERIFY(!fenster->sucht());
+        QCOMPARE(meldungen.last(), QStringLiteral("Die Suche wurde abgebrochen."));
+    }
+};
+
+QTEST_MAIN(EditorTest)
+#include "editor_test.moc"

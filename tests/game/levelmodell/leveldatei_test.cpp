@@ -1,0 +1,130 @@
+#include "game/levelmodell/leveldatei.h"
+#include "game/levelmodell/textnotation.h"
+#include "tests/game/testhilfen.h"
+#include "tests/tools/pruefhilfe.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+class Leveldatei : public Ordnertest {
+  protected:
+    // The checker's state and picture, with the table entries as a sorted list of
+    // position and kind: the order of the entries within a kind is the file's own.
+    std::vector<std::string> dump(const std::string& name) const {
+        const Lauf lauf = laufen({"--bild", ordnerText(), name});
+        EXPECT_EQ(lauf.status, 0) << name;
+        std::vector<std::string> zeilen, felder;
+        for (const auto& z : lauf.zeilen) {
+            if (z.rfind("feld ", 0) != 0) {
+                zeilen.push_back(z);
+                continue;
+            }
+            std::istringstream teile(z);
+            std::string wort, index, x, y, partner, art;
+            teile >> wort >> index >> x >> y >> partner >> art;
+            felder.push_back(x + ' ' + y + ' ' + art);
+        }
+        std::sort(felder.begin(), felder.end());
+        zeilen.insert(zeilen.end(), felder.begin(), felder.end());
+        return zeilen;
+    }
+
+    Levelmodell oeffnen(const std::string& name, std::string* hinweis = nullptr) const {
+        auto geoeffnet = levelOeffnen(pfad(name));
+        EXPECT_TRUE(geoeffnet.modell) << geoeffnet.fehler;
+        if (hinweis)
+            *hinweis = geoeffnet.hinweis;
+        return geoeffnet.modell.value_or(Levelmodell{});
+    }
+};
+
+TEST_F(Leveldatei, everyShippedLevelSavedByTheEditorStartsAsTheSameBoard) {
+    int levels = 0;
+    for (const auto& e : std::filesystem::directory_iterator(LAGERIX_ASSETS)) {
+        if (e.path().extension() != ".lev")
+            continue;
+        ++levels;
+        const std::string name = e.path().filename().string();
+        std::filesystem::copy_file(e.path(), ordner / name);
+        std::string hinweis;
+        const Levelmodell modell = oeffnen(name, &hinweis);
+        EXPECT_EQ(hinweis, "") << name;
+        ASSERT_EQ(levelSpeichern(modell, pfad("kopie.lev")), std::nullopt);
+        EXPECT_EQ(dump("kopie.lev"), dump(name)) << name;
+    }
+    EXPECT_EQ(levels, 11);
+}
+
+TEST_F(Leveldatei, writesWindows1252WithCrLfInTheGamesLayout) {
+    auto umwandlung = ausText({"", "Jörg", {"#.@ *", " $Tt"}}, Brettgroesse::klein);
+    ASSERT_TRUE(umwandlung.modell);
+    Levelmodell modell = *umwandlung.modell;
+    modell.randAussen.push_back({-24, 30});
+    ASSERT_EQ(levelSpeichern(modell, pfad("neu.lev")), std::nullopt);
+    // Centred on 12 by 12: the five columns start at 3, the two rows at 5.
+    EXPECT_EQ(lesen("neu.lev"), "eJ\xF6rg\r\n125\r\n125\r\n"
+                                "mauer\r\n75\r\n125\r\n"
+                                "stell\r\n100\r\n125\r\n"
+                                "gestellt\r\n175\r\n125\r\n"
+                                "kiste\r\n100\r\n150\r\n"
+                                "tnt\r\n125\r\n150\r\n"
+                                "tntgestellt\r\n150\r\n150\r\n"
+                                "rand\r\n-25\r\n31.25\r\n");
+}
+
+TEST_F(Leveldatei, entriesOffTheRasterMoveToTheNearestCellAndBordersAreKept) {
+    levelSchreiben("alt.lev", {"fAlte Hand", "52", "24", "mauer", "30", "0", "rand", "50", "50",
+                               "rand", "-25", "-31", "kiste", "9000", "0"});
+    std::string hinweis;
+    const Levelmodell modell = oeffnen("alt.lev", &hinweis);
+    EXPECT_EQ(modell.autor, "Alte Hand");
+    EXPECT_EQ(modell.figur(), (Zellort{2, 1}));
+    EXPECT_EQ(modell.an({1, 0}), Objekt::mauer);
+    EXPECT_EQ(modell.an({2, 2}), Objekt::rand);
+    EXPECT_EQ(modell.randAussen, (std::vector<Randpunkt>{{-24, -30}}));
+    EXPECT_EQ(hinweis, "Objekte neben dem Raster stehen jetzt auf dem nächsten Feld. "
+                       "1 Objekt(e) außerhalb des Spielfelds weggelassen.");
+
+    ASSERT_EQ(levelSpeichern(modell, pfad("neu.lev")), std::nullopt);
+    auto brett = neuesBrett();
+    Aufzeichnung flaeche;
+    ASSERT_TRUE(starten(*brett, "neu.lev", flaeche).ok);
+    EXPECT_EQ(brett->suchen(-24, -30).art, "rand");
+    EXPECT_EQ(brett->suchen(48, 48).art, "rand");
+}
+
+TEST_F(Leveldatei, aFileTheGameCannotStartGivesItsMessageAndNoLevel) {
+    levelSchreiben("kaputt.lev", {"fX", "0"});
+    const auto geoeffnet = levelOeffnen(pfad("kaputt.lev"));
+    EXPECT_FALSE(geoeffnet.modell);
+    EXPECT_EQ(geoeffnet.fehler, "Die Leveldatei „kaputt.lev“ ist beschädigt: Zeile 3 fehlt; "
+                                "eine Leveldatei hat mindestens drei Zeilen.");
+    EXPECT_FALSE(levelOeffnen(pfad("fehlt.lev")).modell);
+}
+
+TEST_F(Leveldatei, aSmallBoardKeepsItsSizeAndLosesTheGamesFence) {
+    levelSchreiben("klein.lev", {"e", "25", "25", "stell", "50", "25"});
+    const Levelmodell modell = oeffnen("klein.lev");
+    EXPECT_EQ(modell.groesse(), Brettgroesse::klein);
+    EXPECT_EQ(modell.autor, "");
+    EXPECT_EQ(modell.an({12, 0}), Objekt::boden);
+    EXPECT_EQ(levelZeilen(modell),
+              (std::vector<std::string>{"e", "25", "25", "stell", "50", "25"}));
+}
+
+TEST_F(Leveldatei, aFailedSaveKeepsTheOldFileAndSaysSo) {
+    schreiben("alt.lev", "alt");
+    Levelmodell modell;
+    modell.figurSetzen({1, 1});
+    const Schreibgrenze grenze(3);
+    const auto meldung = levelSpeichern(modell, pfad("alt.lev"));
+    ASSERT_TRUE(meldung);
+    EXPECT_NE(meldung->find("Die bisherige Datei bleibt erhalten."), std::string::npos);
+    EXPECT_EQ(lesen("alt.lev"), "alt");
+}
+
+} // namespace

@@ -1,0 +1,33 @@
+#include "game/levelmodell/leveldatei.h"
+#include "game/levelmodell/sammlung.h"
+#include "tests/game/testhilfen.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Sammlung = Ordnertest;
+
+TEST_F(Sammlung, writesEveryLevelThatFitsAndSaysWhyTheOthersWereSkipped) {
+    schreiben("meine-05.lev", "schon da");
+    const auto levels =
+        textLevelsLesen("#@$.#\n\n" + std::string(24, '#') + "\n\n#$.#\n\n#@*#\n\n#+$#\n");
+    const Importbericht bericht = sammlungImportieren(levels, ordnerText(), "meine");
+    EXPECT_EQ(bericht.geschrieben, (std::vector<std::string>{"meine-01.lev", "meine-04.lev"}));
+    EXPECT_EQ(
+        bericht.uebersprungen,
+        (std::vector<std::string>{
+            "Level 2: Das Level ist 24 × 1 Felder groß; auf das Spielfeld passen höchstens "
+            "23 × 18.",
+            "Level 3: Die Figur fehlt.", "Level 5: Die Datei „meine-05.lev“ gibt es schon."}));
+    EXPECT_EQ(lesen("meine-05.lev"), "schon da");
+    const auto geoeffnet = levelOeffnen(pfad("meine-04.lev"));
+    ASSERT_TRUE(geoeffnet.modell);
+    EXPECT_EQ(alsText(*geoeffnet.modell), "#@*#\n");
+    EXPECT_EQ(berichtText(bericht),
+              "2 Level geschrieben (meine-01.lev bis meine-04.lev), 3 übersprungen.\n" +
+                  bericht.uebersprungen[0] + "\n" + bericht.uebersprungen[1] + "\n" +
+                  bericht.uebersprungen[2]);
+}
+
+} // namespace

@@ -1,0 +1,98 @@
+#include "game/levelmodell/textnotation.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Textnotation, splitsACollectionIntoLevelsWithTitlesAndAuthors) {
+    const auto levels = textLevelsLesen("; Sammlung\r\n"
+                                        "Title: Erstes\n"
+                                        "Author: Anna\n"
+                                        "####\n"
+                                        "#@$.#\n"
+                                        "\n"
+                                        "  ###\n"
+                                        "--#.#\n"
+                                        "Title: Zweites\n"
+                                        "Kommentar 1\n"
+                                        "---------\n"
+                                        "#*+#\n");
+    ASSERT_EQ(levels.size(), 3u);
+    EXPECT_EQ(levels[0].titel, "Erstes");
+    EXPECT_EQ(levels[0].autor, "Anna");
+    EXPECT_EQ(levels[0].zeilen, (std::vector<std::string>{"####", "#@$.#"}));
+    EXPECT_EQ(levels[1].titel, "Zweites");
+    EXPECT_EQ(levels[1].zeilen, (std::vector<std::string>{"  ###", "--#.#"}));
+    EXPECT_EQ(levels[2].titel, "");
+    EXPECT_EQ(levels[2].zeilen, (std::vector<std::string>{"#*+#"}));
+}
+
+TEST(Textnotation, readsEveryLetterAndCentresTheLevel) {
+    const auto u = ausText({"", "", {"#$.*", "@Tt-", "_+ ="}}, Brettgroesse::voll);
+    ASSERT_TRUE(u.modell) << u.fehler;
+    const Levelmodell& m = *u.modell;
+    // 4 by 3 on 23 by 18: left (23-4)/2 = 9, top (18-3)/2 = 7.
+    const std::vector<std::pair<Zellort, Objekt>> erwartet = {
+        {{9, 7}, Objekt::mauer},        {{10, 7}, Objekt::kiste}, {{11, 7}, Objekt::stell},
+        {{12, 7}, Objekt::gestellt},    {{9, 8}, Objekt::boden},  {{10, 8}, Objekt::tnt},
+        {{11, 8}, Objekt::tntgestellt}, {{12, 8}, Objekt::boden}, {{9, 9}, Objekt::boden},
+        {{10, 9}, Objekt::stell},       {{12, 9}, Objekt::boden}};
+    for (const auto& [ort, objekt] : erwartet)
+        EXPECT_EQ(m.an(ort), objekt) << ort.spalte << ',' << ort.zeile;
+    // Two figures: the last one stands.
+    EXPECT_EQ(m.figur(), (Zellort{10, 9}));
+}
+
+TEST(Textnotation, refusesALevelLargerThanTheBoard) {
+    const struct {
+        std::vector<std::string> zeilen;
+        Brettgroesse groesse;
+        const char* fehler;
+    } faelle[] = {
+        {{std::string(24, '#')},
+         Brettgroesse::voll,
+         "Das Level ist 24 × 1 Felder groß; auf das Spielfeld passen höchstens 23 × 18."},
+        {std::vector<std::string>(19, "#"), Brettgroesse::voll,
+         "Das Level ist 1 × 19 Felder groß; auf das Spielfeld passen höchstens 23 × 18."},
+        {{std::string(13, '#')},
+         Brettgroesse::klein,
+         "Das Level ist 13 × 1 Felder groß; auf das Spielfeld passen höchstens 12 × 12."},
+    };
+    for (const auto& f : faelle) {
+        const auto u = ausText({"", "", f.zeilen}, f.groesse);
+        EXPECT_FALSE(u.modell);
+        EXPECT_EQ(u.fehler, f.fehler);
+    }
+    EXPECT_TRUE(
+        ausText({"", "", std::vector<std::string>(18, std::string(23, '#'))}, Brettgroesse::voll)
+            .modell);
+}
+
+TEST(Textnotation, textWrittenReadsBackToTheSameLevel) {
+    // The empty third row must come back as floor, not end the level.
+    const std::string text = "  #####\n###   #\n-\n#.@$T t\n#.    *\n";
+    const auto u = ausText(textLevelsLesen(text).at(0), Brettgroesse::voll);
+    ASSERT_TRUE(u.modell);
+    const std::string geschrieben = alsText(*u.modell);
+    EXPECT_EQ(geschrieben, text);
+    EXPECT_EQ(ausText(textLevelsLesen(geschrieben).at(0), Brettgroesse::voll).modell, u.modell);
+}
+
+TEST(Textnotation, theCheckersPictureOfASmallBoardPastesWithoutItsFence) {
+    std::vector<std::string> bild(18, std::string(23, ' '));
+    for (int i = 0; i <= 12; ++i) {
+        bild[i][12] = '=';
+        bild[12][i] = '=';
+    }
+    bild[3].replace(2, 4, "#+$#");
+    std::string text = "autor x\nspieler 72 72\n";
+    for (const auto& z : bild)
+        text += z + '\n';
+    const auto levels = textLevelsLesen(text);
+    ASSERT_EQ(levels.size(), 1u);
+    const auto u = ausText(levels[0], Brettgroesse::voll);
+    ASSERT_TRUE(u.modell);
+    EXPECT_EQ(alsText(*u.modell), "#+$#\n");
+}
+
+} // namespace

@@ -1,0 +1,207 @@
+#include "testhilfen.h"
+
+#include "game/abschluss.h"
+#include "game/brett.h"
+#include "game/loeser/loeser.h"
+#include "game/zug.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <tuple>
+
+namespace {
+
+class Loeser : public Ordnertest {
+  protected:
+    std::unique_ptr<Brett> bildStarten(const std::vector<std::string>& bild) {
+        auto brett = neuesBrett();
+        levelSchreiben("loeser.lev", levelAusBild(bild));
+        EXPECT_TRUE(starten(*brett, "loeser.lev", flaeche).ok);
+        return brett;
+    }
+
+    Loesung loesenAus(const std::vector<std::string>& bild, bool schnell = false) {
+        const auto brett = bildStarten(bild);
+        Loeseroptionen optionen;
+        optionen.schnell = schnell;
+        return loesen(*brett, optionen, nullptr);
+    }
+
+    Aufzeichnung flaeche;
+};
+
+int tasteFuer(char c) {
+    switch (c) {
+    case 'l':
+        return tasteLinks;
+    case 'o':
+        return tasteOben;
+    case 'r':
+        return tasteRechts;
+    default:
+        return tasteUnten;
+    }
+}
+
+// Plays the keys the way the checker does and polls completion once at the end.
+::testing::AssertionResult spieltSichDurch(Brett brett, const std::string& zuege) {
+    Aufzeichnung flaeche;
+    for (std::size_t i = 0; i < zuege.size(); ++i) {
+        if (!tasteVerarbeiten(brett, tasteFuer(zuege[i]), flaeche).geschritten)
+            return ::testing::AssertionFailure()
+                   << "Zug " << i << " von " << zuege << " geht nicht";
+    }
+    if (!abschlussPruefen(brett))
+        return ::testing::AssertionFailure() << zuege << " löst das Level nicht";
+    return ::testing::AssertionSuccess();
+}
+
+// Everything a later move can depend on: the figure and every object in play with its
+// kind. Which of a pair's two entries carries the link does not change what the rule does.
+using Vollzustand =
+    std::pair<std::pair<double, double>, std::multiset<std::tuple<int, int, std::string>>>;
+
+Vollzustand vollzustand(const Brett& brett) {
+    Vollzustand z{{brett.spielerX, brett.spielerY}, {}};
+    for (int i = brett.randAnzahl + 1; i <= brett.belegt; ++i) {
+        const auto& f = brett.felder[i];
+        if (f.x != Brett::geparkt)
+            z.second.insert({f.x, f.y, f.art});
+    }
+    return z;
+}
+
+bool fertig(Brett brett) {
+    return abschlussPruefen(brett);
+}
+
+// Breadth-first over full positions with the game's own move rule: the fewest steps,
+// nullopt when no reachable position completes the level, or -1 when there are more
+// than `grenze` positions.
+std::optional<int> breitensuche(const Brett& start, std::size_t grenze) {
+    std::set<Vollzustand> gesehen{vollzustand(start)};
+    std::vector<std::unique_ptr<Brett>> schicht;
+    schicht.push_back(std::make_unique<Brett>(start));
+    Aufzeichnung flaeche;
+    for (int schritte = 0; !schicht.empty(); ++schritte) {
+        std::vector<std::unique_ptr<Brett>> naechste;
+        for (const auto& brett : schicht) {
+            if (fertig(*brett))
+                return schritte;
+            for (const int taste : {tasteLinks, tasteOben, tasteRechts, tasteUnten}) {
+                auto kind = std::make_unique<Brett>(*brett);
+                flaeche.bilder.clear();
+                if (tasteVerarbeiten(*kind, taste, flaeche).geschritten &&
+                    gesehen.insert(vollzustand(*kind)).second)
+                    naechste.push_back(std::move(kind));
+            }
+            if (gesehen.size() > grenze)
+                return -1;
+        }
+        schicht = std::move(naechste);
+    }
+    return std::nullopt;
+}
+
+// Small closed rooms, drawn at random but the same on every run.
+class Raumwuerfel {
+  public:
+    explicit Raumwuerfel(std::uint32_t saat) : zustand(saat) {}
+
+    int zahl(int bis) {
+        zustand = zustand * 1664525u + 1013904223u;
+        return static_cast<int>((zustand >> 8) % static_cast<std::uint32_t>(bis));
+    }
+
+    // A room of 3 to 5 by 3 to 5 cells inside a ring of border, a corridor of floor
+    // around the ring and border around that. In some TNT rooms a wall in the ring
+    // leads into the corridor.
+    std::vector<std::string> raum(bool mitTnt) {
+        const int breite = 3 + zahl(3), hoehe = 3 + zahl(3);
+        const int w = breite + 6, h = hoehe + 6;
+        std::vector<std::string> bild(h, std::string(w, ' '));
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const int tiefe = std::min({x, y, w - 1 - x, h - 1 - y});
+                if (tiefe == 0 || tiefe == 2)
+                    bild[y][x] = '=';
+            }
+        }
+        int frei = breite * hoehe;
+        const auto setzen = [&](char c) {
+            for (; frei > 0;) {
+                char& feld = bild[3 + zahl(hoehe)][3 + zahl(breite)];
+                if (feld == ' ') {
+                    feld = c;
+                    --frei;
+                    return;
+                }
+            }
+        };
+        const int kisten = 1 + zahl(2);
+        setzen('@');
+        for (int i = 0; i < kisten; ++i)
+            setzen(zahl(5) == 0 ? '*' : '$');
+        for (int i = 0, stell = kisten + zahl(2); i < stell; ++i)
+            setzen('.');
+        for (int i = 0, mauern = zahl(3); i < mauern; ++i)
+            setzen('#');
+        for (int i = 0, tnt = mitTnt ? 1 + zahl(2) : 0; i < tnt; ++i)
+            setzen(zahl(6) == 0 ? 't' : 'T');
+        if (mitTnt && zahl(3) == 0)
+            bild[3 + zahl(hoehe)][2] = '#';
+        return bild;
+    }
+
+  private:
+    std::uint32_t zustand;
+};
+
+std::string bildText(const std::vector<std::string>& bild) {
+    std::string text;
+    for (const auto& z : bild)
+        text += z + "\n";
+    return text;
+}
+
+TEST_F(Loeser, findetGenauSoVieleSchritteWieDieBreitensucheUeberAlleStellungen) {
+    Raumwuerfel wuerfel(2026);
+    int verglichen = 0, geloest = 0, mitTnt = 0;
+    for (int versuch = 0; versuch < 600 && verglichen < 300; ++versuch) {
+        const bool tnt = versuch % 2 == 1;
+        const auto bild = wuerfel.raum(tnt);
+        const auto brett = bildStarten(bild);
+        const auto soll = breitensuche(*brett, 20000);
+        if (soll == -1)
+            continue;
+        ++verglichen;
+        mitTnt += tnt;
+        SCOPED_TRACE(bildText(bild));
+        const Loesung optimal = loesen(*brett, {}, nullptr);
+        const Loesung schnell = loesen(*brett, {.schnell = true}, nullptr);
+        if (!soll) {
+            EXPECT_EQ(optimal.ergebnis, Ergebnis::unloesbar);
+            EXPECT_EQ(schnell.ergebnis, Ergebnis::unloesbar);
+            continue;
+        }
+        ++geloest;
+        ASSERT_EQ(optimal.ergebnis, Ergebnis::geloest);
+        EXPECT_TRUE(optimal.optimal);
+        EXPECT_EQ(optimal.schritte(), *soll);
+        EXPECT_TRUE(spieltSichDurch(*brett, optimal.zuege));
+        ASSERT_EQ(schnell.ergebnis, Ergebnis::geloest);
+        EXPECT_GE(schnell.schritte(), *soll);
+        EXPECT_TRUE(spieltSichDurch(*brett, schnell.zuege));
+    }
+    EXPECT_GE(verglichen, 300);
+    // The rooms must exercise both answers and the blasts, or the comparison proves little.
+    EXPECT_GE(geloest, 90);
+    EXPECT_GE(verglichen - geloest, 30);
+    EXPECT_GE(mitTnt, 120);
+}
+
+} // namespace
