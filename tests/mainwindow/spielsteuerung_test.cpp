@@ -156,14 +156,6 @@ class SpielsteuerungTest : public QObject {
         }
     }
 
-    void einKlickAufDieKisteDanebenSchiebtSieEinmal() {
-        mit({"@$  "});
-        klicken(mitte(1, 0));
-        QCOMPARE(brett->schritte, 1);
-        QCOMPARE(brett->suchen(48, 0).art, std::string("box"));
-        QVERIFY(!steuerung->maus.laeuft());
-    }
-
     void eineGezogeneKisteWirdHingeschobenOderEsGibtKeinenWeg() {
         struct Fall {
             const char* name;
