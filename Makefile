@@ -31,5 +31,8 @@ install: build
 uninstall:
 	./scripts/installation entfernen "$(PREFIX)"
 
+# The build folder is the game's program folder: the player's records, bookmarks,
+# settings and own levels live there, so only what the compiler made is removed.
 clean:
-	rm -rf $(BUILD) $(SAN)
+	if [ -f $(BUILD)/CMakeCache.txt ]; then cmake --build $(BUILD) --target clean; fi
+	rm -rf $(SAN)

@@ -5,16 +5,15 @@
 #include "game/brett.h"
 #include "game/lesezeichen.h"
 #include "game/levelstart.h"
-#include "game/textdatei.h"
 #include "game/weg.h"
 #include "game/zeichenflaeche.h"
 #include "game/zug.h"
 #include "game/zugverlauf.h"
 
+#include "messordner.h"
+
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -40,27 +39,8 @@ std::vector<std::string> vollesLevel() {
     return zeilen;
 }
 
-// A program folder holding the full level, removed at the end of the run.
-class Ordner {
-  public:
-    Ordner() {
-        std::string vorlage =
-            (std::filesystem::temp_directory_path() / "lagerix-messung-XXXXXX").string();
-        if (!::mkdtemp(vorlage.data()))
-            throw std::runtime_error("kein Messordner");
-        pfad = vorlage + "/";
-        if (textSchreiben(pfad + "voll.lev", vollesLevel()))
-            throw std::runtime_error("Messlevel nicht geschrieben");
-    }
-    ~Ordner() { std::filesystem::remove_all(pfad); }
-    Ordner(const Ordner&) = delete;
-    Ordner& operator=(const Ordner&) = delete;
-
-    std::string pfad;
-};
-
-Ordner& messordner() {
-    static Ordner ordner;
+Messordner& messordner() {
+    static Messordner ordner({{"voll.lev", vollesLevel()}});
     return ordner;
 }
 

@@ -12,6 +12,7 @@
 #include "game/textdatei.h"
 #include "game/zug.h"
 #include "kit/meldung.h"
+#include "kit/programmbild.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -88,7 +89,7 @@ Editorfenster::Editorfenster(const QString& ordner, Aussenwelt aussenwelt, Edito
                              QWidget* parent)
     : QMainWindow(parent), ordner(ordner), aussenwelt(std::move(aussenwelt)),
       dialoge(std::move(dialoge)) {
-    setWindowIcon(QIcon(QStringLiteral(":/bilder/lagerix.png")));
+    setWindowIcon(QPixmap::fromImage(programmBild(QStringLiteral("lagerix.png"))));
     einstellungen = konfigurationLesen(pfadText(ordner) + konfigurationsDatei);
     const QString blattMeldung =
         blatt.mitErsatzLaden(ordner, QString::fromStdString(einstellungen.grafikset));

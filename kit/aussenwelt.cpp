@@ -1,19 +1,19 @@
 #include "kit/aussenwelt.h"
 
+#include "kit/klangmodul.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
-#include <QSoundEffect>
 #include <QUrl>
 #include <memory>
 
 Aussenwelt Aussenwelt::echt() {
-    // One effect for the life of the window: it must outlive the call to keep playing.
-    auto effekt = std::make_shared<QSoundEffect>();
+    // The sound module stands beside the program; it lives as long as the window.
+    auto klang = std::make_shared<Klangmodul>(QCoreApplication::applicationDirPath() +
+                                              QStringLiteral("/lagerix-klang"));
     return {
-        [effekt](const QString& pfad) {
-            effekt->setSource(QUrl::fromLocalFile(pfad));
-            effekt->play();
-        },
+        [klang](const QString& pfad) { klang->abspielen(pfad); },
         [](const QString& pfad) { return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)); },
         [](const QString& programm) { return QProcess::startDetached(programm, {}); },
     };

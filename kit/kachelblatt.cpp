@@ -3,6 +3,7 @@
 #include "game/kachelsatz.h"
 #include "game/textdatei.h"
 #include "kit/brettbild.h"
+#include "kit/programmbild.h"
 
 #include <QPainter>
 
@@ -21,7 +22,7 @@ QImage blattLaden(const QString& ordner, const QString& name) {
 } // namespace
 
 Kachelblatt::Kachelblatt()
-    : blatt(QImage(u":/bilder/eingebaut.png"_s).convertToFormat(QImage::Format_RGB32)) {}
+    : blatt(programmBild(u"eingebaut.png"_s).convertToFormat(QImage::Format_RGB32)) {}
 
 bool Kachelblatt::laden(const QString& ordner, const QString& name) {
     QImage bild = blattLaden(ordner, name);

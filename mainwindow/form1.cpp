@@ -13,6 +13,7 @@
 #include "kit/klickfeld.h"
 #include "kit/knopf.h"
 #include "kit/meldung.h"
+#include "kit/programmbild.h"
 #include "mainwindow/gewinnanimation.h"
 #include "mainwindow/lesezeichenmenue.h"
 #include "mainwindow/levelliste.h"
@@ -60,7 +61,7 @@ Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
     : QWidget(parent), ordner(ordner), aussenwelt(std::move(aussenwelt)),
       spiel(std::make_unique<Brett>()), flaeche(std::make_unique<Flaeche>(*this)) {
     setWindowTitle(meldung::programmTitel);
-    setWindowIcon(QIcon(u":/bilder/lagerix.png"_s));
+    setWindowIcon(QPixmap::fromImage(programmBild(u"lagerix.png"_s)));
     setFixedSize(twips(0, 0, 8490, 7395).size());
     entwurfsSchrift(*this);
     steuerelementeAnlegen();
@@ -113,7 +114,7 @@ void Form1::steuerelementeAnlegen() {
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
 
     auto* Image3 = anlegen<Klickfeld>(this, u"Image3"_s, twips(7320, 75, 1155, 360));
-    Image3->setPixmap(QPixmap(u":/bilder/logo.png"_s));
+    Image3->setPixmap(QPixmap::fromImage(programmBild(u"logo.png"_s)));
     Image3->setToolTip(u"Zur Vestrum Homepage"_s);
     Image3->setCursor(Qt::PointingHandCursor);
     connect(Image3, &Klickfeld::geklickt, this, &Form1::Image3_Click);
@@ -476,7 +477,7 @@ void Form1::gewinnAnkuendigen() {
         return;
     }
     static const QImage gewinnBild =
-        QImage(u":/bilder/gewonnen.png"_s).convertToFormat(QImage::Format_RGB32);
+        programmBild(u"gewonnen.png"_s).convertToFormat(QImage::Format_RGB32);
     Gewinnanimation(*bildBrett, [this] {
         bildBrett->repaint();
         QThread::msleep(Gewinnanimation::pauseMs);

@@ -2,6 +2,7 @@
 
 #include "kit/entwurf.h"
 #include "kit/linie.h"
+#include "kit/programmbild.h"
 
 #include <QDir>
 #include <QLabel>
@@ -48,7 +49,7 @@ void Levelliste::notizAnlegen(QWidget& brett) {
     auto* Shape1 = anlegen<QLabel>(&brett, u"Shape1"_s, twips(2640, 360, 2655, 2895));
     Shape1->setStyleSheet(u"background-color: rgb(255, 255, 192);"_s);
     auto* Image2 = anlegen<QLabel>(&brett, u"Image2"_s, twips(3600, 240, 480, 480));
-    Image2->setPixmap(QPixmap(u":/bilder/pin.png"_s));
+    Image2->setPixmap(QPixmap::fromImage(programmBild(u"pin.png"_s)));
     notiz = {Shape1,
              Image2,
              notizText(brett, u"Label7"_s,

@@ -234,12 +234,6 @@ Lager lagerBauen(const Ausschnitt& a, const std::vector<bool>& erreicht, int fig
 
 } // namespace
 
-int Lager::versatz(int richtung) const {
-    constexpr int dx[] = {-1, 0, 1, 0};
-    constexpr int dy[] = {0, -1, 0, 1};
-    return dx[richtung] + dy[richtung] * breite;
-}
-
 std::variant<Lager, Unerreichbar, Unlesbar> lagerLesen(const Brett& brett) {
     if (brett.brettGesperrt || brett.levelDatei.empty())
         return Unlesbar{"Es läuft kein Level: das Brett nimmt keine Züge an."};

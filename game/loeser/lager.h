@@ -22,7 +22,11 @@ struct Lager {
     std::vector<Zelle> kisten;    // ordinary boxes, ascending
     std::vector<Zelle> tntKisten; // TNT boxes, ascending
     // Left (x−1), up (y−1), right (x+1), down (y+1), as the cursor keys.
-    int versatz(int richtung) const;
+    int versatz(int richtung) const {
+        constexpr int dx[] = {-1, 0, 1, 0};
+        constexpr int dy[] = {0, -1, 0, 1};
+        return dx[richtung] + dy[richtung] * breite;
+    }
     int x(Zelle z) const { return z % breite; }
     int y(Zelle z) const { return z / breite; }
 };

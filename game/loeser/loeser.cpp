@@ -1,7 +1,11 @@
 #include "loeser.h"
 
+#include "entfernungen.h"
 #include "lager.h"
+#include "laufwege.h"
 #include "zuordnung.h"
+
+#include "game/zug.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,12 +18,11 @@
 // is worked out by a breadth-first search of the figure, so an edge costs the steps of
 // the walk plus one for the push. A* orders the nodes by steps so far plus a lower
 // bound on the pushes still needed: the cheapest assignment of boxes to distinct
-// storage places, each at its push distance on the board with every wall removed that
-// a TNT box could ever blast. Walls only ever disappear, so that board lets a box
-// through wherever a real position could, its distances are never too long, and the
-// bound is admissible. The distances are fixed for the whole search and one push moves
-// one box by one cell, so the bound drops by at most one per push: it is consistent,
-// and a node once expanded is never reached more cheaply.
+// storage places, each at its push distance (see entfernungen.h for why those
+// distances stay short enough while walls can still be blasted). One push moves one box
+// by one cell, and a blast only opens the board further, so the bound drops by at most
+// one per push: it is consistent. Should a node still be reached more cheaply after it
+// was expanded, it is opened again, so the answer stays exact either way.
 //
 // The optimal search keys its table on the figure's exact cell, because the steps still
 // needed depend on where the figure stands; the fast search keys on the top-left cell
@@ -28,24 +31,21 @@
 namespace {
 
 using Zelle = Lager::Zelle;
-constexpr int unendlich = 1 << 28;
-constexpr char tasten[] = {'l', 'o', 'r', 'u'}; // in the order of Lager::versatz
-constexpr Zelle leer = 0xFFFF;
+constexpr int unendlich = Entfernungen::unendlich;
+// In the order of Lager::versatz, which is also the order of the cursor key codes.
+constexpr char tasten[] = {'l', 'o', 'r', 'u'};
+constexpr std::uint16_t verloren = 0xFFFF; // m of a position no assignment can complete
+// The fast search trusts the bound this many times over: far fewer positions, and
+// solutions that are longer but found in a fraction of the time.
+constexpr std::uint32_t gewichtSchnell = 20;
 
 enum Belegung : std::uint8_t { frei, kiste, tnt, mauer, fest, gedacht };
-
-// One position: the figure, the boxes, the TNT boxes left and the walls blasted so far.
-struct Stellung {
-    Zelle figur = 0;
-    std::vector<Zelle> kisten;
-    std::vector<Zelle> tntKisten;
-    std::vector<Zelle> gesprengt;
-};
 
 struct Knoten {
     std::uint32_t eltern = 0;
     std::uint32_t g = 0; // steps from the start
-    std::uint16_t h = 0; // lower bound on the pushes still needed
+    std::uint16_t m = 0; // lower bound on the pushes still needed
+    std::uint16_t h = 0; // lower bound on the steps still needed
     Zelle von = 0;       // the pushed object's cell before the push
     std::uint8_t richtung = 0;
     bool geschlossen = false;
@@ -58,56 +58,60 @@ struct Eintrag {
     }
 };
 
-// Push distances of a box to every storage place on the board without blastable walls,
-// and the cells from which no storage place can be reached at all.
-class Entfernungen {
+// A position as a key of fixed length: the figure, the boxes, the number of TNT boxes
+// left, those TNT boxes, then the walls blasted so far; each list ascending. TNT boxes
+// and blasted walls add up to the TNT boxes of the start.
+class Schluessel {
   public:
-    explicit Entfernungen(const Lager& lager) : tot(lager.fest.size(), true) {
-        for (std::size_t z = 0; z < lager.fest.size(); ++z) {
-            if (lager.stellplatz[z] && !lager.fest[z])
-                ziele.push_back(static_cast<Zelle>(z));
-        }
-        abstand.assign(ziele.size() * lager.fest.size(), unendlich);
-        for (std::size_t j = 0; j < ziele.size(); ++j)
-            rueckwaerts(lager, j);
+    Schluessel(std::size_t kisten, std::size_t tnt) : kisten(kisten), laenge(2 + kisten + tnt) {}
+
+    std::vector<Zelle> start(const Lager& lager) const {
+        std::vector<Zelle> k{lager.figur};
+        k.insert(k.end(), lager.kisten.begin(), lager.kisten.end());
+        k.push_back(static_cast<Zelle>(lager.tntKisten.size()));
+        k.insert(k.end(), lager.tntKisten.begin(), lager.tntKisten.end());
+        return k;
     }
 
-    int zuZiel(std::size_t ziel, Zelle z) const { return abstand[ziel * tot.size() + z]; }
+    std::size_t kistenAnfang() const { return 1; }
+    std::size_t kistenEnde() const { return 1 + kisten; }
+    std::size_t tntAnfang() const { return 2 + kisten; }
+    std::size_t tntEnde(const Zelle* k) const { return tntAnfang() + k[1 + kisten]; }
 
-    std::vector<Zelle> ziele;
-    std::vector<bool> tot;
-
-  private:
-    // Pulls a box away from the storage place: it could have been pushed from c to t
-    // if both c and the figure's cell behind c are open.
-    void rueckwaerts(const Lager& lager, std::size_t j) {
-        int* d = &abstand[j * tot.size()];
-        std::vector<Zelle> schlange{ziele[j]};
-        d[ziele[j]] = 0;
-        for (std::size_t k = 0; k < schlange.size(); ++k) {
-            const Zelle t = schlange[k];
-            tot[t] = false;
-            for (int r = 0; r < 4; ++r) {
-                const int v = lager.versatz(r);
-                const int c = t - v;
-                if (lager.fest[c] || lager.fest[c - v] || d[c] != unendlich)
-                    continue;
-                d[c] = d[t] + 1;
-                schlange.push_back(static_cast<Zelle>(c));
-            }
+    // Moves the object at index i to `nach`, keeping its list ascending.
+    static void verschieben(std::vector<Zelle>& k, std::size_t i, Zelle nach, std::size_t anfang,
+                            std::size_t ende) {
+        k[i] = nach;
+        while (i > anfang && k[i - 1] > k[i]) {
+            std::swap(k[i - 1], k[i]);
+            --i;
+        }
+        while (i + 1 < ende && k[i + 1] < k[i]) {
+            std::swap(k[i + 1], k[i]);
+            ++i;
         }
     }
 
-    std::vector<int> abstand;
+    // The TNT box at index i and the wall at `wand` go; the wall joins the blasted ones.
+    void sprengen(std::vector<Zelle>& k, std::size_t i, Zelle wand) const {
+        k.erase(k.begin() + static_cast<long>(i));
+        --k[1 + kisten];
+        const auto anfang = k.begin() + static_cast<long>(tntEnde(k.data()));
+        k.insert(std::upper_bound(anfang, k.end(), wand), wand);
+    }
+
+    std::vector<Zelle> gesprengt(const Zelle* k) const { return {k + tntEnde(k), k + laenge}; }
+
+    std::size_t kisten;
+    std::size_t laenge;
 };
 
 class Suche {
   public:
     Suche(const Lager& lager, const Loeseroptionen& optionen, Fortschritt* fortschritt)
         : lager(lager), optionen(optionen), fortschritt(fortschritt), entfernungen(lager),
-          schluesselLaenge(2 + lager.kisten.size() + lager.tntKisten.size()),
-          basis(lager.fest.size(), frei), belegung(basis.size()), weg(basis.size()),
-          vorige(basis.size()) {
+          form(lager.kisten.size(), lager.tntKisten.size()), basis(lager.fest.size(), frei),
+          belegung(basis.size()), weg(basis.size()), vorige(basis.size()) {
         for (std::size_t z = 0; z < basis.size(); ++z)
             basis[z] = lager.fest[z] ? fest : frei;
         for (const Zelle m : lager.mauern)
@@ -119,80 +123,71 @@ class Suche {
     Loesung suchen();
 
   private:
-    // Key layout: figure, boxes, number of TNT boxes, TNT boxes, blasted walls; each
-    // list ascending. The TNT boxes and the blasted walls always add up to the TNT
-    // boxes of the start, so every key has the same length.
-    void verschluesseln(const Stellung& s, std::vector<Zelle>& schluessel) const {
-        schluessel.clear();
-        schluessel.push_back(s.figur);
-        schluessel.insert(schluessel.end(), s.kisten.begin(), s.kisten.end());
-        schluessel.push_back(static_cast<Zelle>(s.tntKisten.size()));
-        schluessel.insert(schluessel.end(), s.tntKisten.begin(), s.tntKisten.end());
-        schluessel.insert(schluessel.end(), s.gesprengt.begin(), s.gesprengt.end());
-    }
-
-    Stellung entschluesseln(std::uint32_t knoten) const {
-        const Zelle* k = &schluessel[knoten * schluesselLaenge];
-        const std::size_t n = lager.kisten.size();
-        Stellung s;
-        s.figur = k[0];
-        s.kisten.assign(k + 1, k + 1 + n);
-        const Zelle tntZahl = k[1 + n];
-        s.tntKisten.assign(k + 2 + n, k + 2 + n + tntZahl);
-        s.gesprengt.assign(k + 2 + n + tntZahl, k + schluesselLaenge);
-        return s;
-    }
-
+    // The table takes the low bits, so every input bit must reach them: a multiply
+    // per cell, then a full final mix.
     static std::uint64_t streuwert(const Zelle* k, std::size_t laenge) {
-        std::uint64_t h = 1469598103934665603ull;
+        std::uint64_t h = 0x9E3779B97F4A7C15ull;
         for (std::size_t i = 0; i < laenge; ++i)
-            h = (h ^ k[i]) * 1099511628211ull;
+            h = (h ^ k[i]) * 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 31;
+        h *= 0x94D049BB133111EBull;
         return h ^ (h >> 29);
     }
 
-    // The node for a key: its index and whether it was new.
+    const Zelle* schluesselVon(std::uint32_t id) const { return &schluessel[id * form.laenge]; }
+
+    // The node for a key: its index and whether it was new. A slot holds the node's
+    // index + 1 in its low half and the key's hash in its high half, so most slots
+    // that do not match are passed over without reading their key.
     std::pair<std::uint32_t, bool> eintragen(const std::vector<Zelle>& k) {
         if ((knoten.size() + 1) * 2 > tabelle.size())
             tabelleVergroessern();
         const std::size_t maske = tabelle.size() - 1;
-        for (std::size_t i = streuwert(k.data(), k.size()) & maske;; i = (i + 1) & maske) {
+        const std::uint64_t streu = streuwert(k.data(), k.size());
+        const std::uint64_t marke = streu & 0xFFFFFFFF00000000ull;
+        for (std::size_t i = streu & maske;; i = (i + 1) & maske) {
             if (tabelle[i] == 0) {
-                tabelle[i] = static_cast<std::uint32_t>(knoten.size() + 1);
+                tabelle[i] = marke | (knoten.size() + 1);
                 schluessel.insert(schluessel.end(), k.begin(), k.end());
                 knoten.emplace_back();
                 return {static_cast<std::uint32_t>(knoten.size() - 1), true};
             }
-            const std::uint32_t vorhanden = tabelle[i] - 1;
-            if (std::equal(k.begin(), k.end(), &schluessel[vorhanden * schluesselLaenge]))
+            if ((tabelle[i] & 0xFFFFFFFF00000000ull) != marke)
+                continue;
+            const auto vorhanden = static_cast<std::uint32_t>(tabelle[i] - 1);
+            if (std::equal(k.begin(), k.end(), schluesselVon(vorhanden)))
                 return {vorhanden, false};
         }
     }
 
     void tabelleVergroessern() {
-        std::vector<std::uint32_t> neu(std::max<std::size_t>(1024, tabelle.size() * 2), 0);
+        std::vector<std::uint64_t> neu(std::max<std::size_t>(1024, tabelle.size() * 2), 0);
         const std::size_t maske = neu.size() - 1;
         for (std::uint32_t id = 0; id < knoten.size(); ++id) {
-            std::size_t i = streuwert(&schluessel[id * schluesselLaenge], schluesselLaenge) & maske;
+            const std::uint64_t streu = streuwert(schluesselVon(id), form.laenge);
+            std::size_t i = streu & maske;
             while (neu[i] != 0)
                 i = (i + 1) & maske;
-            neu[i] = id + 1;
+            neu[i] = (streu & 0xFFFFFFFF00000000ull) | (id + 1);
         }
         tabelle.swap(neu);
     }
 
     std::size_t speicher() const {
         return schluessel.capacity() * sizeof(Zelle) + knoten.capacity() * sizeof(Knoten) +
-               tabelle.capacity() * sizeof(std::uint32_t) + offen.size() * sizeof(Eintrag) * 3 / 2;
+               tabelle.capacity() * sizeof(std::uint64_t) + offen.size() * sizeof(Eintrag) +
+               entfernungen.speicher();
     }
 
-    void belegen(const Stellung& s) {
+    void belegen(const Zelle* k) {
         std::memcpy(belegung.data(), basis.data(), basis.size());
-        for (const Zelle w : s.gesprengt)
-            belegung[w] = frei;
-        for (const Zelle z : s.kisten)
-            belegung[z] = kiste;
-        for (const Zelle z : s.tntKisten)
-            belegung[z] = tnt;
+        const std::size_t tntEnde = form.tntEnde(k);
+        for (std::size_t i = tntEnde; i < form.laenge; ++i)
+            belegung[k[i]] = frei;
+        for (std::size_t i = form.kistenAnfang(); i < form.kistenEnde(); ++i)
+            belegung[k[i]] = kiste;
+        for (std::size_t i = form.tntAnfang(); i < tntEnde; ++i)
+            belegung[k[i]] = tnt;
     }
 
     // Steps of the figure from `start` to every free cell; -1 where it cannot walk.
@@ -222,21 +217,21 @@ class Suche {
         const int a = z - v, b = z + v;
         if (gesperrt(a) || gesperrt(b))
             return true;
-        if (entfernungen.tot[a] && entfernungen.tot[b])
+        if (entfernungen.tot()[a] && entfernungen.tot()[b])
             return true;
         return (belegung[a] == kiste && eingefroren(a)) || (belegung[b] == kiste && eingefroren(b));
     }
 
     // A box that can never move again: blocked along both axes by permanent cells, by
-    // dead cells on both sides, or by boxes that are themselves stuck. While one box is
+    // lost cells on both sides, or by boxes that are themselves stuck. While one box is
     // examined it counts as a wall for its neighbours. A TNT box or a blastable wall
     // may still go away, so neither blocks here.
     bool eingefroren(int z) {
         const auto vorher = belegung[z];
         belegung[z] = gedacht;
-        const bool stuck = achseBlockiert(z, 1) && achseBlockiert(z, lager.breite);
+        const bool steckt = achseBlockiert(z, 1) && achseBlockiert(z, lager.breite);
         belegung[z] = vorher;
-        return stuck;
+        return steckt;
     }
 
     // After a box came to `z`: a box stuck off a storage place can never be placed.
@@ -251,138 +246,164 @@ class Suche {
         return false;
     }
 
-    int schaetzen(const std::vector<Zelle>& kisten) {
-        const auto spalten = static_cast<int>(entfernungen.ziele.size());
-        kosten.resize(kisten.size() * spalten);
-        for (std::size_t i = 0; i < kisten.size(); ++i) {
+    int schaetzen(const Zelle* k, const std::vector<int>& abstand) {
+        const auto spalten = static_cast<int>(entfernungen.ziele().size());
+        const std::size_t n = lager.fest.size();
+        kosten.resize(form.kisten * spalten);
+        for (std::size_t i = 0; i < form.kisten; ++i) {
             for (int j = 0; j < spalten; ++j)
-                kosten[i * spalten + j] = entfernungen.zuZiel(j, kisten[i]);
+                kosten[i * spalten + j] = abstand[j * n + k[form.kistenAnfang() + i]];
         }
-        return billigsteZuordnung(kosten, static_cast<int>(kisten.size()), spalten, unendlich);
+        return billigsteZuordnung(kosten, static_cast<int>(form.kisten), spalten, unendlich);
     }
 
-    void folgeknoten(std::uint32_t eltern, Stellung& kind, Zelle von, int richtung, std::uint32_t g,
-                     int h) {
-        if (optionen.schnell) {
-            belegen(kind);
-            laufen(kind.figur);
-            kind.figur = obenLinks();
+    // The steps still needed at the fewest: the pushes of the matching, or the walk
+    // that visits every box off its storage place, whichever is more.
+    int bewerten(Zelle figur, const Zelle* k, int pushes, const std::vector<int>& abstand) {
+        offeneKisten.clear();
+        int rest = unendlich;
+        const std::size_t n = lager.fest.size();
+        for (std::size_t i = form.kistenAnfang(); i < form.kistenEnde(); ++i) {
+            if (lager.stellplatz[k[i]])
+                continue;
+            offeneKisten.push_back(k[i]);
+            for (std::size_t j = 0; j < entfernungen.ziele().size(); ++j)
+                rest = std::min(rest, abstand[j * n + k[i]]);
         }
-        verschluesseln(kind, puffer);
-        auto [id, neu] = eintragen(puffer);
-        Knoten& k = knoten[id];
-        if (!neu && (k.geschlossen || k.g <= g))
+        return std::max(pushes, laufwege.schranke(figur, offeneKisten, rest));
+    }
+
+    // `m` is the parent's push bound when no box moved and no wall went, or -1.
+    void folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g, int m,
+                     const std::vector<int>& abstand) {
+        const Zelle figur = kind[0];
+        if (optionen.schnell) {
+            belegen(kind.data());
+            laufen(kind[0]);
+            kind[0] = obenLinks();
+        }
+        auto [id, neu] = eintragen(kind);
+        if (!neu && (knoten[id].m == verloren || knoten[id].g <= g))
             return;
         if (neu) {
-            if (h < 0)
-                h = schaetzen(kind.kisten);
-            if (h >= unendlich) {
-                k.geschlossen = true; // no assignment left: never worth looking at again
+            if (m < 0)
+                m = schaetzen(kind.data(), abstand);
+            knoten[id].m = static_cast<std::uint16_t>(std::min(m, int{verloren}));
+            if (m >= verloren)
                 return;
-            }
-            k.h = static_cast<std::uint16_t>(h);
+            knoten[id].h = static_cast<std::uint16_t>(
+                std::min(bewerten(figur, kind.data(), m, abstand), verloren - 1));
         }
+        Knoten& k = knoten[id];
         k.eltern = eltern;
         k.g = g;
         k.von = von;
         k.richtung = static_cast<std::uint8_t>(richtung);
+        k.geschlossen = false;
         einreihen(id);
     }
 
     void einreihen(std::uint32_t id) {
         const Knoten& k = knoten[id];
         if (optionen.schnell)
-            offen.push({k.h, k.g, id});
+            offen.push({k.g + gewichtSchnell * k.h, k.g, id});
         else
             offen.push({k.g + k.h, ~k.g, id});
     }
 
     void ausbauen(std::uint32_t id) {
-        const Stellung s = entschluesseln(id);
+        eltern.assign(schluesselVon(id), schluesselVon(id) + form.laenge);
         const std::uint32_t g = knoten[id].g;
-        const int h = knoten[id].h;
-        belegen(s);
-        laufen(s.figur);
-        const std::vector<int> schritte = weg;
+        const int m = knoten[id].m;
+        const std::vector<int>& abstand = entfernungen.tabelle(form.gesprengt(eltern.data()));
+        belegen(eltern.data());
+        laufen(eltern[0]);
+        schritte = weg;
+        const std::size_t tntEnde = form.tntEnde(eltern.data());
         for (int r = 0; r < 4; ++r) {
             const int v = lager.versatz(r);
-            for (std::size_t i = 0; i < s.kisten.size(); ++i) {
-                const Zelle c = s.kisten[i];
-                const int t = c + v;
-                if (schritte[c - v] < 0 || belegung[t] != frei || entfernungen.tot[t])
+            for (std::size_t i = form.kistenAnfang(); i < tntEnde; ++i) {
+                if (i == form.kistenEnde())
+                    continue; // the TNT count
+                const Zelle c = eltern[i];
+                const auto t = static_cast<Zelle>(c + v);
+                if (schritte[c - v] < 0)
                     continue;
-                belegung[c] = frei;
-                belegung[t] = kiste;
-                const bool klemmt = verklemmt(static_cast<Zelle>(t));
-                belegung[t] = frei;
-                belegung[c] = kiste;
-                if (klemmt)
-                    continue;
-                Stellung kind = s;
-                kind.figur = c;
-                kind.kisten[i] = static_cast<Zelle>(t);
-                std::sort(kind.kisten.begin(), kind.kisten.end());
-                folgeknoten(id, kind, c, r, g + schritte[c - v] + 1, -1);
-                belegen(s);
-            }
-            for (std::size_t i = 0; i < s.tntKisten.size(); ++i) {
-                const Zelle c = s.tntKisten[i];
-                const int t = c + v;
-                if (schritte[c - v] < 0 || (belegung[t] != frei && belegung[t] != mauer))
-                    continue;
-                Stellung kind = s;
-                kind.figur = c;
-                if (belegung[t] == mauer) {
-                    kind.tntKisten.erase(kind.tntKisten.begin() + static_cast<long>(i));
-                    kind.gesprengt.push_back(static_cast<Zelle>(t));
-                    std::sort(kind.gesprengt.begin(), kind.gesprengt.end());
+                const std::uint32_t gNeu = g + static_cast<std::uint32_t>(schritte[c - v]) + 1;
+                kind = eltern;
+                kind[0] = c;
+                if (i < form.kistenEnde()) {
+                    if (belegung[t] != frei || entfernungen.tot()[t] || klemmtNach(c, t))
+                        continue;
+                    Schluessel::verschieben(kind, i, t, form.kistenAnfang(), form.kistenEnde());
+                    folgeknoten(id, c, r, gNeu, -1, abstand);
+                } else if (belegung[t] == frei) {
+                    Schluessel::verschieben(kind, i, t, form.tntAnfang(), tntEnde);
+                    folgeknoten(id, c, r, gNeu, m, abstand);
+                } else if (belegung[t] == mauer) {
+                    form.sprengen(kind, i, t);
+                    folgeknoten(id, c, r, gNeu, -1,
+                                entfernungen.tabelle(form.gesprengt(kind.data())));
                 } else {
-                    kind.tntKisten[i] = static_cast<Zelle>(t);
-                    std::sort(kind.tntKisten.begin(), kind.tntKisten.end());
+                    continue;
                 }
-                folgeknoten(id, kind, c, r, g + schritte[c - v] + 1, h);
-                belegen(s);
+                if (optionen.schnell)
+                    belegen(eltern.data());
             }
         }
     }
 
-    // The keys of the path from the start to `ziel`: walks found again, then the push.
+    bool klemmtNach(Zelle von, Zelle nach) {
+        belegung[von] = frei;
+        belegung[nach] = kiste;
+        const bool klemmt = verklemmt(nach);
+        belegung[nach] = frei;
+        belegung[von] = kiste;
+        return klemmt;
+    }
+
+    // Where the box or TNT box on cell `z` stands in the key.
+    std::size_t objektIndex(const std::vector<Zelle>& k, Zelle z) const {
+        const auto anfang = k.begin() + static_cast<long>(form.kistenAnfang());
+        const auto kistenEnde = k.begin() + static_cast<long>(form.kistenEnde());
+        const auto kiste = std::find(anfang, kistenEnde, z);
+        if (kiste != kistenEnde)
+            return static_cast<std::size_t>(kiste - k.begin());
+        const auto tntAnfang = k.begin() + static_cast<long>(form.tntAnfang());
+        return static_cast<std::size_t>(
+            std::find(tntAnfang, k.begin() + static_cast<long>(form.tntEnde(k.data())), z) -
+            k.begin());
+    }
+
+    // The keys of the path from the start to `ziel`: each walk found again, then the push.
     std::string zuegeNach(std::uint32_t ziel) {
         std::vector<std::uint32_t> pfad;
         for (std::uint32_t id = ziel; id != 0; id = knoten[id].eltern)
             pfad.push_back(id);
         std::reverse(pfad.begin(), pfad.end());
-        Stellung s{lager.figur, lager.kisten, lager.tntKisten, {}};
+        std::vector<Zelle> k = form.start(lager);
         std::string zuege;
         for (const std::uint32_t id : pfad) {
-            const Knoten& k = knoten[id];
-            const int v = lager.versatz(k.richtung);
-            belegen(s);
-            laufen(s.figur);
+            const Knoten& schritt = knoten[id];
+            const int v = lager.versatz(schritt.richtung);
+            belegen(k.data());
+            laufen(k[0]);
             std::string gang;
-            for (int z = k.von - v; z != s.figur; z -= lager.versatz(vorige[z]))
+            for (int z = schritt.von - v; z != k[0]; z -= lager.versatz(vorige[z]))
                 gang += tasten[vorige[z]];
             zuege.append(gang.rbegin(), gang.rend());
-            zuege += tasten[k.richtung];
-            schieben(s, k.von, k.von + v);
+            zuege += tasten[schritt.richtung];
+            const auto i = objektIndex(k, schritt.von);
+            const auto nach = static_cast<Zelle>(schritt.von + v);
+            k[0] = schritt.von;
+            if (i < form.kistenEnde())
+                Schluessel::verschieben(k, i, nach, form.kistenAnfang(), form.kistenEnde());
+            else if (belegung[nach] == mauer)
+                form.sprengen(k, i, nach);
+            else
+                Schluessel::verschieben(k, i, nach, form.tntAnfang(), form.tntEnde(k.data()));
         }
         return zuege;
-    }
-
-    void schieben(Stellung& s, Zelle von, int nach) {
-        s.figur = von;
-        if (const auto it = std::find(s.kisten.begin(), s.kisten.end(), von);
-            it != s.kisten.end()) {
-            *it = static_cast<Zelle>(nach);
-            return;
-        }
-        const auto it = std::find(s.tntKisten.begin(), s.tntKisten.end(), von);
-        if (belegung[nach] == mauer) {
-            s.tntKisten.erase(it);
-            s.gesprengt.push_back(static_cast<Zelle>(nach));
-        } else {
-            *it = static_cast<Zelle>(nach);
-        }
     }
 
     // Whether a limit or the caller ends the search; reports progress now and then.
@@ -411,37 +432,43 @@ class Suche {
     const Loeseroptionen& optionen;
     Fortschritt* fortschritt;
     Entfernungen entfernungen;
-    std::size_t schluesselLaenge;
+    Laufwege laufwege{lager};
+    Schluessel form;
     std::vector<Zelle> schluessel; // all keys, one after the other
     std::vector<Knoten> knoten;
-    std::vector<std::uint32_t> tabelle; // node index + 1, 0 for an empty slot
+    std::vector<std::uint64_t> tabelle; // hash and node index + 1; 0 for an empty slot
     std::priority_queue<Eintrag, std::vector<Eintrag>, std::greater<>> offen;
     std::vector<std::uint8_t> basis;
     std::vector<std::uint8_t> belegung;
     std::vector<int> weg;
+    std::vector<int> schritte;
     std::vector<std::uint8_t> vorige; // direction of the last step onto a cell
     std::vector<Zelle> schlange;
-    std::vector<Zelle> puffer;
+    std::vector<Zelle> eltern, kind;
     std::vector<int> kosten;
+    std::vector<Zelle> offeneKisten;
     std::size_t spitze = 0;
     std::chrono::steady_clock::time_point beginn, letzteMeldung;
 };
 
 Loesung Suche::suchen() {
-    Stellung start{lager.figur, lager.kisten, lager.tntKisten, {}};
+    kind = form.start(lager);
     if (optionen.schnell) {
-        belegen(start);
-        laufen(start.figur);
-        start.figur = obenLinks();
+        belegen(kind.data());
+        laufen(kind[0]);
+        kind[0] = obenLinks();
     }
-    verschluesseln(start, puffer);
-    eintragen(puffer);
-    const int h = schaetzen(lager.kisten);
+    eintragen(kind);
+    const auto& abstand = entfernungen.tabelle({});
+    const int m = schaetzen(kind.data(), abstand);
     Loesung loesung;
-    if (h >= unendlich) {
+    if (m >= unendlich) {
         loesung.ergebnis = Ergebnis::unloesbar;
         return loesung;
     }
+    knoten[0].m = static_cast<std::uint16_t>(m);
+    const auto startKey = form.start(lager);
+    const int h = bewerten(lager.figur, startKey.data(), m, abstand);
     knoten[0].h = static_cast<std::uint16_t>(h);
     einreihen(0);
     int schranke = h;
@@ -455,19 +482,17 @@ Loesung Suche::suchen() {
         k.geschlossen = true;
         if (!optionen.schnell)
             schranke = std::max<int>(schranke, static_cast<int>(e.rang1));
-        if (k.h == 0) {
+        if (k.m == 0) {
             loesung.ergebnis = Ergebnis::geloest;
             loesung.optimal = !optionen.schnell;
             loesung.zuege = zuegeNach(e.knoten);
             break;
         }
-        if (++runden % 256 == 0 && anhalten(schranke, loesung.grund)) {
-            loesung.ergebnis = Ergebnis::unbekannt;
+        if (++runden % 256 == 0 && anhalten(schranke, loesung.grund))
             break;
-        }
         ausbauen(e.knoten);
     }
-    if (offen.empty() && loesung.ergebnis == Ergebnis::unbekannt && loesung.grund.empty())
+    if (loesung.ergebnis == Ergebnis::unbekannt && loesung.grund.empty())
         loesung.ergebnis = Ergebnis::unloesbar;
     loesung.zustaende = knoten.size();
     loesung.spitzenSpeicher = std::max(spitze, speicher());
@@ -477,6 +502,12 @@ Loesung Suche::suchen() {
 }
 
 } // namespace
+
+int zugTaste(char zug) {
+    const auto* ende = std::end(tasten);
+    const auto* fund = std::find(std::begin(tasten), ende, zug);
+    return fund == ende ? 0 : tasteLinks + static_cast<int>(fund - std::begin(tasten));
+}
 
 Loesung loesen(const Brett& brett, const Loeseroptionen& optionen, Fortschritt* fortschritt) {
     const auto gelesen = lagerLesen(brett);

@@ -63,5 +63,8 @@ struct Loesung {
     int schritte() const { return static_cast<int>(zuege.size()); }
 };
 
+// The cursor key code of one letter of `Loesung::zuege`; 0 for any other character.
+int zugTaste(char zug);
+
 // `brett` is a started board as the level start leaves it (or any later position).
 Loesung loesen(const Brett& brett, const Loeseroptionen& optionen, Fortschritt* fortschritt);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <set>
@@ -34,24 +35,11 @@ class Loeser : public Ordnertest {
     Aufzeichnung flaeche;
 };
 
-int tasteFuer(char c) {
-    switch (c) {
-    case 'l':
-        return tasteLinks;
-    case 'o':
-        return tasteOben;
-    case 'r':
-        return tasteRechts;
-    default:
-        return tasteUnten;
-    }
-}
-
 // Plays the keys the way the checker does and polls completion once at the end.
 ::testing::AssertionResult spieltSichDurch(Brett brett, const std::string& zuege) {
     Aufzeichnung flaeche;
     for (std::size_t i = 0; i < zuege.size(); ++i) {
-        if (!tasteVerarbeiten(brett, tasteFuer(zuege[i]), flaeche).geschritten)
+        if (!tasteVerarbeiten(brett, zugTaste(zuege[i]), flaeche).geschritten)
             return ::testing::AssertionFailure()
                    << "Zug " << i << " von " << zuege << " geht nicht";
     }
@@ -131,13 +119,20 @@ class Raumwuerfel {
                     bild[y][x] = '=';
             }
         }
-        int frei = breite * hoehe;
+        // Some TNT rooms are split by a wall: boxes on the left, storage places on the
+        // right, so a box can only get through where a wall was blasted.
+        const int trennung = mitTnt && breite >= 4 && zahl(3) == 0 ? 4 + zahl(breite - 2) : 0;
+        for (int y = 3; trennung && y < 3 + hoehe; ++y)
+            bild[y][trennung] = '#';
+        // A few tries at a free cell left or right of the split; a full room takes no more.
         const auto setzen = [&](char c) {
-            for (; frei > 0;) {
-                char& feld = bild[3 + zahl(hoehe)][3 + zahl(breite)];
+            const bool rechts = c == '.' && trennung;
+            const int von = rechts ? trennung + 1 : 3;
+            const int bis = trennung && !rechts && c != '#' ? trennung : 3 + breite;
+            for (int versuch = 0; versuch < 50; ++versuch) {
+                char& feld = bild[3 + zahl(hoehe)][von + zahl(bis - von)];
                 if (feld == ' ') {
                     feld = c;
-                    --frei;
                     return;
                 }
             }
@@ -202,6 +197,89 @@ TEST_F(Loeser, findetGenauSoVieleSchritteWieDieBreitensucheUeberAlleStellungen) 
     EXPECT_GE(geloest, 90);
     EXPECT_GE(verglichen - geloest, 30);
     EXPECT_GE(mitTnt, 120);
+}
+
+TEST_F(Loeser, einBrettOhneRasterWirdNichtDurchsucht) {
+    struct Fall {
+        std::vector<std::string> zeilen;
+        std::string grund;
+    };
+    const std::vector<Fall> faelle{
+        {{"fT", "30", "0", "kiste", "50", "0", "stell", "75", "0"}, "Die Figur steht nicht"},
+        {{"fT", "0", "0", "kiste", "30", "0", "stell", "75", "0"}, "nicht im Raster"},
+        {{"fT", "0", "0", "kiste", "50", "0", "mauer", "50", "0", "stell", "75", "0"},
+         "Auf dem Feld (48, 0) liegen mehrere Objekte"},
+        {{"fT", "50", "0", "kiste", "50", "0", "stell", "75", "0"}, "Die Figur steht auf"},
+        {{"fT", "-50", "0", "kiste", "50", "0", "stell", "75", "0"}, "nicht geschlossen"},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.grund);
+        auto brett = neuesBrett();
+        levelSchreiben("roh.lev", fall.zeilen);
+        ASSERT_TRUE(starten(*brett, "roh.lev", flaeche).ok);
+        const Loesung l = loesen(*brett, {}, nullptr);
+        EXPECT_EQ(l.ergebnis, Ergebnis::unbekannt);
+        EXPECT_NE(l.grund.find(fall.grund), std::string::npos) << l.grund;
+    }
+}
+
+TEST_F(Loeser, zaehlerEntscheidenWieImSpiel) {
+    // Nothing to place never counts as solved; all placed is solved without a step.
+    EXPECT_EQ(loesenAus({"@ ."}).ergebnis, Ergebnis::unloesbar);
+    const Loesung fertig = loesenAus({"@*"});
+    EXPECT_EQ(fertig.ergebnis, Ergebnis::geloest);
+    EXPECT_EQ(fertig.zuege, "");
+    // A box walled in beyond the figure's reach can never be placed.
+    EXPECT_EQ(loesenAus({"@$.  ===", "     =$=", "   . ==="}).ergebnis, Ergebnis::unloesbar);
+    // ... but one already placed there counts.
+    EXPECT_EQ(loesenAus({"@$.  ===", "     =*=", "     ==="}).zuege, "r");
+}
+
+TEST_F(Loeser, einGesperrtesBrettNimmtKeineZuegeAn) {
+    auto brett = bildStarten({"@$."});
+    brett->brettGesperrt = true;
+    const Loesung l = loesen(*brett, {}, nullptr);
+    EXPECT_EQ(l.ergebnis, Ergebnis::unbekannt);
+    EXPECT_FALSE(l.grund.empty());
+}
+
+class Mitschrift : public Fortschritt {
+  public:
+    void melden(const Suchstand& stand) override { staende.push_back(stand); }
+    std::vector<Suchstand> staende;
+};
+
+// Enough room and boxes that the search runs for thousands of positions.
+const std::vector<std::string> weitesLager{"==========", "=   .    =", "= $  $ . =", "=  . $   =",
+                                           "= $    . =", "=   @    =", "=========="};
+
+TEST_F(Loeser, grenzenUndAbbruchEndenDieSucheMitUnbekannt) {
+    const auto brett = bildStarten(weitesLager);
+    Mitschrift mitschrift;
+    Loeseroptionen grenze;
+    grenze.zustandsGrenze = 500;
+    const Loesung begrenzt = loesen(*brett, grenze, &mitschrift);
+    EXPECT_EQ(begrenzt.ergebnis, Ergebnis::unbekannt);
+    EXPECT_NE(begrenzt.grund.find("Grenze"), std::string::npos);
+    EXPECT_LT(begrenzt.zustaende, 2000u);
+    ASSERT_FALSE(mitschrift.staende.empty());
+    EXPECT_EQ(mitschrift.staende.back().zustaende, begrenzt.zustaende);
+    EXPECT_GT(mitschrift.staende.back().schranke, 0);
+
+    std::atomic<bool> abbrechen{true};
+    Loeseroptionen abbruch;
+    abbruch.abbrechen = &abbrechen;
+    const Loesung abgebrochen = loesen(*brett, abbruch, nullptr);
+    EXPECT_EQ(abgebrochen.ergebnis, Ergebnis::unbekannt);
+    EXPECT_NE(abgebrochen.grund.find("abgebrochen"), std::string::npos);
+
+    Loeseroptionen speicher;
+    speicher.speicherGrenze = 1;
+    EXPECT_NE(loesen(*brett, speicher, nullptr).grund.find("Speicher"), std::string::npos);
+
+    const Loesung frei = loesen(*brett, {}, nullptr);
+    EXPECT_EQ(frei.ergebnis, Ergebnis::geloest);
+    EXPECT_TRUE(spieltSichDurch(*brett, frei.zuege));
 }
 
 } // namespace

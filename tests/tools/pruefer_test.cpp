@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -94,6 +95,8 @@ TEST_F(Pruefer, aufruffehlerEndenMitStatus2OhneAusgabe) {
         {ordnerArgument(), "a.lev", "lrq"},
         {ordnerArgument(), "a.lev", "S4"},
         {ordnerArgument(), "a.lev", "r", "A"},
+        {"--loesen", ordnerArgument(), "a.lev", "r"},
+        {"--schnell", ordnerArgument(), "a.lev"},
     };
     for (const auto& argumente : faelle) {
         SCOPED_TRACE(testing::PrintToString(argumente));
@@ -116,6 +119,53 @@ TEST_F(Pruefer, einDefektesLevelMeldetZuerstDenFehler) {
             << lauf.zeilen[0];
         EXPECT_EQ(lauf.zeilen[1], "autor " + std::string(name == "kaputt.lev" ? "A" : ""));
         EXPECT_EQ(lauf.zeilen[2], "spieler -2000 -2000");
+    }
+}
+
+// The level every --loesen case starts from: two boxes, five steps at the fewest.
+const std::vector<std::string> zweiKisten{"=====", "=@$.=", "= $ =", "=  .=", "====="};
+
+TEST_F(Pruefer, loesenEndetMitDemStatusDerAntwort) {
+    levelSchreiben("zwei.lev", levelAusBild(zweiKisten));
+    levelSchreiben("zu.lev", levelAusBild({"@.$="}));
+    levelSchreiben("doppelt.lev", {"fT", "0", "0", "kiste", "25", "0", "mauer", "25", "0"});
+    struct Fall {
+        std::string level;
+        int status;
+        std::string zeilenAnfang; // of the first line
+    };
+    const std::vector<Fall> faelle{
+        {"zwei.lev", 0, "loesung "},
+        {"zu.lev", 3, "unloesbar"},
+        {"doppelt.lev", 4, "unbekannt Auf dem Feld (24, 0) liegen mehrere Objekte übereinander."},
+        {"fehlt.lev", 4, "unbekannt Die Leveldatei „fehlt.lev“ konnte nicht geöffnet werden."},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.level);
+        const auto lauf = laufen({"--loesen", ordnerArgument(), fall.level});
+        EXPECT_EQ(lauf.status, fall.status);
+        ASSERT_FALSE(lauf.zeilen.empty());
+        EXPECT_EQ(lauf.zeilen[0].rfind(fall.zeilenAnfang, 0), 0u) << lauf.zeilen[0];
+    }
+}
+
+// The letters of both modes play through the checker to a solved board.
+TEST_F(Pruefer, dieLoesungSpieltSichImPrueferDurch) {
+    levelSchreiben("zwei.lev", levelAusBild(zweiKisten));
+    for (const bool schnell : {false, true}) {
+        std::vector<std::string> argumente{"--loesen", ordnerArgument(), "zwei.lev"};
+        if (schnell)
+            argumente.insert(argumente.begin(), "--schnell");
+        const auto lauf = laufen(argumente);
+        ASSERT_EQ(lauf.status, 0);
+        ASSERT_GE(lauf.zeilen.size(), 2u);
+        const std::string zuege = lauf.zeilen[0].substr(std::string("loesung ").size());
+        if (!schnell) {
+            EXPECT_EQ(lauf.zeilen[1], "schritte 5");
+        }
+        const auto gespielt = laufen({ordnerArgument(), "zwei.lev", zuege + "T"});
+        EXPECT_NE(std::find(gespielt.zeilen.begin(), gespielt.zeilen.end(), "geschafft 1"),
+                  gespielt.zeilen.end());
     }
 }
 

@@ -1,0 +1,67 @@
+#include "entfernungen.h"
+
+#include <algorithm>
+
+Entfernungen::Entfernungen(const Lager& lager) : lager(lager) {
+    const std::size_t n = lager.fest.size();
+    for (std::size_t z = 0; z < n; ++z) {
+        if (lager.stellplatz[z] && !lager.fest[z])
+            zielZellen.push_back(static_cast<Zelle>(z));
+    }
+    // With every blastable wall counted as open, no budget is needed.
+    const auto offen = berechnen(std::vector<bool>(n, false), 0);
+    totZellen.assign(n, true);
+    for (std::size_t j = 0; j < zielZellen.size(); ++j) {
+        for (std::size_t z = 0; z < n; ++z)
+            totZellen[z] = totZellen[z] && offen[j * n + z] >= unendlich;
+    }
+}
+
+const std::vector<int>& Entfernungen::tabelle(const std::vector<Zelle>& gesprengt) {
+    auto it = tabellen.find(gesprengt);
+    if (it != tabellen.end())
+        return it->second;
+    std::vector<bool> wand(lager.fest.size(), false);
+    for (const Zelle m : lager.mauern)
+        wand[m] = true;
+    for (const Zelle m : gesprengt)
+        wand[m] = false;
+    const int tntUebrig = static_cast<int>(lager.tntKisten.size() - gesprengt.size());
+    auto neu = berechnen(wand, tntUebrig);
+    gespeichert += neu.size() * sizeof(int) + gesprengt.size() * sizeof(Zelle) + 64;
+    return tabellen.emplace(gesprengt, std::move(neu)).first->second;
+}
+
+// Breadth-first backwards from each storage place over (cell, walls crossed): the box
+// is pulled from t back to c when c and the figure's cell behind it are not permanent;
+// entering a standing wall uses one of `frei` crossings.
+std::vector<int> Entfernungen::berechnen(const std::vector<bool>& wand, int frei) const {
+    const std::size_t n = lager.fest.size();
+    const std::size_t stufen = static_cast<std::size_t>(frei) + 1;
+    std::vector<int> abstand(zielZellen.size() * n, unendlich);
+    std::vector<int> schritte(stufen * n);
+    std::vector<std::size_t> schlange;
+    for (std::size_t j = 0; j < zielZellen.size(); ++j) {
+        std::fill(schritte.begin(), schritte.end(), unendlich);
+        schlange.assign(1, zielZellen[j]);
+        schritte[zielZellen[j]] = 0;
+        for (std::size_t k = 0; k < schlange.size(); ++k) {
+            const std::size_t stufe = schlange[k] / n;
+            const int t = static_cast<int>(schlange[k] % n);
+            const int d = schritte[schlange[k]];
+            abstand[j * n + t] = std::min(abstand[j * n + t], d);
+            for (int r = 0; r < 4; ++r) {
+                const int v = lager.versatz(r);
+                const int c = t - v;
+                if (lager.fest[c] || lager.fest[c - v])
+                    continue;
+                const std::size_t neueStufe = stufe + (wand[c] ? 1 : 0);
+                if (neueStufe >= stufen || schritte[neueStufe * n + c] != unendlich)
+                    continue;
+                schritte[neueStufe * n + c] = d + 1;
+                schlange.push_back(neueStufe * n + c);
+            }
+        }
+    }
+    return abstand;
+}
