@@ -1,4 +1,4 @@
-# The two commands of the README. Both install what is missing, configure and build.
+# The commands of the README. All but uninstall install what is missing, configure and build.
 BUILD := build
 SAN := build-san
 FUZZ := build-fuzz
@@ -8,7 +8,10 @@ JOBS := $(shell nproc)
 FUZZ_SEKUNDEN ?= 600
 FUZZER := levelstart_fuzz lesezeichen_fuzz konfiguration_fuzz rekord_fuzz spiel_fuzz
 
-.PHONY: run test deps build clean fuzz fuzz-build
+# The player's own program folder; menu entries and icons go below XDG_DATA_HOME.
+PREFIX ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/lagerix2000
+
+.PHONY: run test deps build clean fuzz fuzz-build install uninstall
 
 deps:
 	./scripts/install-deps
@@ -40,6 +43,12 @@ fuzz: fuzz-build
 		./$(FUZZ)/fuzz/$$f -max_total_time=$(FUZZ_SEKUNDEN) -timeout=10 -print_final_stats=1 \
 			-dict=fuzz/woerter.dict -artifact_prefix=$(FUZZ)/fuzz/ $(FUZZ)/fuzz/neu/$$f fuzz/korpus/$$f || exit 1; \
 	done
+
+install: build
+	./scripts/installation installieren $(BUILD) "$(PREFIX)"
+
+uninstall:
+	./scripts/installation entfernen "$(PREFIX)"
 
 # The build folder is the game's program folder: the player's records, bookmarks,
 # settings and own levels live there, so only what the compiler made is removed.

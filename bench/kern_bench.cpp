@@ -1,11 +1,14 @@
 // Timings of the core on a full 23 by 18 level: a key press, a level start, setting
-// and recalling a bookmark.
+// and recalling a bookmark, a step with its history and a step back; and the mouse's
+// longest push path on an open board.
 
 #include "game/brett.h"
 #include "game/lesezeichen.h"
 #include "game/levelstart.h"
+#include "game/weg.h"
 #include "game/zeichenflaeche.h"
 #include "game/zug.h"
+#include "game/zugverlauf.h"
 
 #include "messordner.h"
 
@@ -98,5 +101,53 @@ void lesezeichenAbrufenMessen(benchmark::State& state) {
     }
 }
 BENCHMARK(lesezeichenAbrufenMessen)->Name("lesezeichenAbrufen")->Unit(benchmark::kMicrosecond);
+
+// A key press as the window makes it: through the history, which remembers the step.
+void schrittMitVerlauf(benchmark::State& state) {
+    OhneBild flaeche;
+    auto brett = gestartetesBrett(flaeche);
+    Zugverlauf verlauf;
+    int taste = tasteRechts;
+    for (auto _ : state) {
+        if (!verlauf.ziehen(*brett, taste, flaeche).geschritten) {
+            taste = taste == tasteRechts ? tasteLinks : tasteRechts;
+            verlauf.ziehen(*brett, taste, flaeche);
+        }
+    }
+}
+BENCHMARK(schrittMitVerlauf);
+
+// One step taken back and taken again, with the drawing of the changed cells.
+void schrittZurueckUndVor(benchmark::State& state) {
+    OhneBild flaeche;
+    auto brett = gestartetesBrett(flaeche);
+    Zugverlauf verlauf;
+    verlauf.ziehen(*brett, tasteRechts, flaeche);
+    for (auto _ : state) {
+        verlauf.zurueck(*brett, flaeche);
+        verlauf.vor(*brett, flaeche);
+    }
+}
+BENCHMARK(schrittZurueckUndVor);
+
+// The box dragged from one corner of an empty board to the other: the search visits
+// every pair of box and figure cells.
+void schiebewegQuerUeberDasBrett(benchmark::State& state) {
+    OhneBild flaeche;
+    auto brett = gestartetesBrett(flaeche);
+    for (int i = brett->randAnzahl + 1; i < Brett::feldAnzahl; ++i)
+        brett->felder[i] = Feldobjekt{Brett::geparkt, 0, {}, 0};
+    brett->anhaengen("box", 24, 24);
+    brett->spielerX = 0;
+    brett->spielerY = 0;
+    const Zelle ziel{Brett::spalten - 2, Brett::zeilen - 2};
+    for (auto _ : state) {
+        const auto weg = schiebeWeg(*brett, {1, 1}, ziel);
+        if (!weg)
+            state.SkipWithError("kein Weg");
+        benchmark::DoNotOptimize(weg);
+    }
+}
+BENCHMARK(schiebewegQuerUeberDasBrett)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "game/brett.h"
 #include "game/kachelsatz.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -36,4 +37,16 @@ void Brettbild::leeren() {
 void Brettbild::paintEvent(QPaintEvent* event) {
     QPainter maler(this);
     maler.drawImage(event->rect(), inhalt, event->rect());
+}
+
+void Brettbild::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT gedrueckt(event->position().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+void Brettbild::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT losgelassen(event->position().toPoint());
+    QWidget::mouseReleaseEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
 
 // The board picture `Picture2`: a persistent image of 552 by 432 pixels that tiles are
@@ -19,8 +20,15 @@ class Brettbild : public QWidget {
     void leeren();
     const QImage& bild() const { return inhalt; }
 
+  Q_SIGNALS:
+    // The left button went down or up at a point of the picture, in board pixels.
+    void gedrueckt(QPoint punkt);
+    void losgelassen(QPoint punkt);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     QImage inhalt;

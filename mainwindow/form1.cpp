@@ -18,6 +18,7 @@
 #include "mainwindow/gewinnanimation.h"
 #include "mainwindow/lesezeichenmenue.h"
 #include "mainwindow/levelliste.h"
+#include "mainwindow/spielsteuerung.h"
 #include "options/form4.h"
 #include "records/form5.h"
 #include "records/rekordschreiber.h"
@@ -128,6 +129,7 @@ void Form1::steuerelementeAnlegen() {
                              QRect(Brett::geparkt, 0, kachelGroesse, kachelGroesse + 1));
     explosionsBildZeigen(0);
     zaehlerAnlegen();
+    steuerungAnlegen();
 
     levelliste = new Levelliste(*bildBrett, ordner);
     connect(levelliste, &Levelliste::okGeklickt, this, &Form1::Command2_Click);
@@ -161,6 +163,33 @@ void Form1::zaehlerAnlegen() {
     Label6 = zaehler(u"Label6"_s, u"0"_s, twips(3390, 7020, 420, 300));
     zaehler(u"Label9"_s, u"Level gestaltet von:"_s, twips(6120, 6960, 2280, 225));
     Autor = zaehler(u"Autor"_s, QString(), twips(6120, 7170, 2280, 225));
+}
+
+// Beyond the arrow keys: steps back and again, and the mouse on the board. A failed
+// drag says so over the board's bottom edge for a moment.
+void Form1::steuerungAnlegen() {
+    steuerung = new Spielsteuerung(
+        *spiel, *flaeche, [this] { return timer4->isActive(); }, this);
+    connect(steuerung, &Spielsteuerung::gesprengt, this, &Form1::explosionStarten);
+    connect(bildBrett, &Brettbild::gedrueckt, &steuerung->maus, &Maus::gedrueckt);
+    connect(bildBrett, &Brettbild::losgelassen, &steuerung->maus, &Maus::losgelassen);
+    connect(&steuerung->maus, &Maus::keinWeg, this, &Form1::keinWegZeigen);
+
+    status = anlegen<QLabel>(bildBrett, u"Status"_s, QRect(0, bildBrett->height() - 20, 120, 20));
+    status->setText(u"Kein Weg"_s);
+    status->setAlignment(Qt::AlignCenter);
+    status->setAutoFillBackground(true);
+    status->hide();
+    statusTimer = new QTimer(this);
+    statusTimer->setSingleShot(true);
+    statusTimer->setInterval(1500);
+    connect(statusTimer, &QTimer::timeout, status, &QWidget::hide);
+    connect(bildBrett, &Brettbild::gedrueckt, status, &QWidget::hide);
+}
+
+void Form1::keinWegZeigen() {
+    status->show();
+    statusTimer->start();
 }
 
 void Form1::Form_Load() {
@@ -269,6 +298,7 @@ void Form1::levelStartenMit(Startart startart) {
                      *flaeche, startart);
     if (!ergebnis.gestartet)
         return;
+    steuerung->neuesBrett();
     levelliste->notizZeigen(false);
     // A long name is cut at the label's end; its tooltip shows it whole.
     const QString autor = zuQt(ergebnis.autor);
@@ -304,6 +334,7 @@ void Form1::lesezeichenAbrufen(int nummer) {
     std::string fehler;
     ::lesezeichenAbrufen(*spiel, dateiImOrdner(ordner.toStdString(), lesezeichenDatei(nummer)),
                          &fehler);
+    steuerung->neuesBrett();
     bildBrett->leeren();
     levellisteAusblenden();
     if (!fehler.empty())
@@ -351,8 +382,7 @@ void Form1::Command6_Click() {
 // --- keys ---
 
 void Form1::Picture2_KeyDown(int keyCode, int) {
-    if (const auto sprengung = tasteVerarbeiten(*spiel, keyCode, *flaeche).sprengung)
-        explosionStarten(*sprengung);
+    steuerung->schritt(keyCode);
 }
 
 void Form1::Form_KeyDown(int keyCode, int) {
@@ -364,13 +394,16 @@ void Form1::Form_KeyDown(int keyCode, int) {
 bool Form1::eventFilter(QObject* objekt, QEvent* ereignis) {
     const auto* element = qobject_cast<QWidget*>(objekt);
     if (ereignis->type() == QEvent::KeyPress && element && element->window() == this &&
-        tasteGedrueckt(objekt, static_cast<QKeyEvent*>(ereignis)->key()))
+        tasteGedrueckt(objekt, *static_cast<QKeyEvent*>(ereignis)))
         return true;
     return QWidget::eventFilter(objekt, ereignis);
 }
 
 // True when the key was used here and goes no further.
-bool Form1::tasteGedrueckt(QObject* objekt, int taste) {
+bool Form1::tasteGedrueckt(QObject* objekt, const QKeyEvent& ereignis) {
+    // Any key ends a walk of the mouse after its current step, then does its own work.
+    steuerung->tasteGedrueckt();
+    const int taste = ereignis.key();
     if (taste == Qt::Key_F1) {
         hilfeZeigen();
         return true;
@@ -385,8 +418,20 @@ bool Form1::tasteGedrueckt(QObject* objekt, int taste) {
     }
     // The cursor keys play the game from wherever the focus is, except in the list,
     // where they choose a level; they never move the focus between buttons.
+    if (levelliste->istListe(objekt))
+        return false;
+    switch (verlaufstaste(taste, ereignis.modifiers())) {
+    case Verlaufstaste::zurueck:
+        steuerung->zurueck();
+        return true;
+    case Verlaufstaste::vor:
+        steuerung->vor();
+        return true;
+    case Verlaufstaste::keine:
+        break;
+    }
     const int code = pfeiltaste(taste);
-    if (code == 0 || levelliste->istListe(objekt))
+    if (code == 0)
         return false;
     if (objekt == bildBrett)
         Picture2_KeyDown(code, 0);
@@ -461,6 +506,7 @@ void Form1::Timer4_Timer() {
     if (schritt.ende) {
         Image1->move(Brett::geparkt, Image1->y());
         timer4->stop();
+        steuerung->explosionVorbei();
     }
 }
 

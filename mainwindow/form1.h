@@ -20,6 +20,8 @@ class Form4;
 class Form5;
 class Lesezeichenmenue;
 class Levelliste;
+class Spielsteuerung;
+class QKeyEvent;
 class QLabel;
 class QTimer;
 
@@ -82,12 +84,14 @@ class Form1 : public QWidget, public Hauptfenster {
     void steuerelementeAnlegen();
     void zaehlerAnlegen();
     QTimer* timerAnlegen(const QString& name, int intervall, void (Form1::*handler)());
-    bool tasteGedrueckt(QObject* objekt, int taste);
+    bool tasteGedrueckt(QObject* objekt, const QKeyEvent& taste);
     void levelStartenMit(Startart startart);
     void gewinnAnkuendigen();
     void explosionStarten(Sprengung sprengung);
     void explosionsBildZeigen(int bild);
     void meldungZeigen(const QString& text);
+    void steuerungAnlegen();
+    void keinWegZeigen();
     template <typename Fenster> void fensterZeigen(QPointer<Fenster>& fenster);
 
     QString ordner;
@@ -106,6 +110,9 @@ class Form1 : public QWidget, public Hauptfenster {
     QLabel* Label3 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Autor = nullptr;
+    QLabel* status = nullptr; // "Kein Weg" over the board, for a moment
+    QTimer* statusTimer = nullptr;
+    Spielsteuerung* steuerung = nullptr; // arrow keys, steps back and again, the mouse
 
     // Each secondary window exists at most once; it deletes itself when closed.
     QPointer<Form2> hilfe;

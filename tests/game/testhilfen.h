@@ -152,3 +152,16 @@ inline ::testing::AssertionResult gleichesBrett(const Brett& ist, const Brett& s
         return ::testing::AssertionFailure() << "Figur, Zähler oder Schalter weichen ab";
     return ::testing::AssertionSuccess();
 }
+
+// A level drawn as a picture (see levelAusBild), started on a fresh board.
+class Bildtest : public Ordnertest {
+  protected:
+    void bildStarten(const std::vector<std::string>& bild) {
+        brett = neuesBrett();
+        levelSchreiben("bild.lev", levelAusBild(bild));
+        ASSERT_TRUE(starten(*brett, "bild.lev", flaeche).ok);
+    }
+
+    std::unique_ptr<Brett> brett = neuesBrett();
+    Aufzeichnung flaeche;
+};

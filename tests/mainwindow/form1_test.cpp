@@ -736,6 +736,128 @@ class Form1Test : public QObject {
         QCOMPARE(name.fragen.front().titel, u"Neuer Rekord!"_s);
         QCOMPARE(ordner->inhalt(u"a-eins.sco"_s), QByteArray("1\r\nJ\xf6rg\r\n"));
     }
+
+    // Steps back and again: the keys reach them from the board, the counters and the
+    // picture follow, and the picture shows the board as it was.
+    void undoAndRedoKeysTakeStepsBackAndAgain() {
+        starten();
+        levelWaehlen(u"b-sprengen.lev"_s);
+        auto* bild = teil<QWidget>(u"Picture2"_s);
+        const QImage amStart = brett();
+        QTest::keyClick(bild, Qt::Key_Down);
+        QTest::keyClick(bild, Qt::Key_Down);
+        QTest::keyClick(bild, Qt::Key_Backspace);
+        QCOMPARE(schritte(), 1);
+        QTest::keyClick(bild, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(schritte(), 0);
+        QCOMPARE(brett(), amStart);
+        QTest::keyClick(bild, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(bild, Qt::Key_Backspace, Qt::ShiftModifier);
+        QCOMPARE(schritte(), 2);
+        QCOMPARE(zelle(1, 3), kachel(blatt(), "smile"));
+        QCOMPARE(zelle(1, 1), kachel(blatt(), "blank"));
+    }
+
+    void aStepBackWaitsForTheExplosionAndBringsWallAndTntBack() {
+        starten();
+        levelWaehlen(u"b-sprengen.lev"_s);
+        auto* bild = teil<QWidget>(u"Picture2"_s);
+        QTest::keyClick(bild, Qt::Key_Right);
+        QVERIFY(timer(u"Timer4"_s)->isActive());
+        QTest::keyClick(bild, Qt::Key_Backspace);
+        QCOMPARE(schritte(), 1);
+        QTRY_VERIFY(!timer(u"Timer4"_s)->isActive());
+        QCOMPARE(schritte(), 0);
+        QCOMPARE(zelle(3, 1), kachel(blatt(), "mauer"));
+        QCOMPARE(zelle(2, 1), kachel(blatt(), "tnt"));
+        QCOMPARE(zelle(1, 1), kachel(blatt(), "smile"));
+    }
+
+    void aRestartOrARecallBeginsANewHistory_data() {
+        QTest::addColumn<QString>("wie");
+        QTest::newRow("Neustart") << "neustart";
+        QTest::newRow("Lesezeichen") << "lesezeichen";
+        QTest::newRow("neues Level") << "level";
+    }
+    void aRestartOrARecallBeginsANewHistory() {
+        QFETCH(QString, wie);
+        Form1& f = starten();
+        levelWaehlen(u"b-sprengen.lev"_s);
+        aktion(u"lesezeichen1setzen"_s);
+        auto* bild = teil<QWidget>(u"Picture2"_s);
+        QTest::keyClick(bild, Qt::Key_Down);
+        QTest::keyClick(bild, Qt::Key_Down);
+        QTest::keyClick(bild, Qt::Key_Backspace);
+        if (wie == "neustart"_L1)
+            f.Command4_Click();
+        else if (wie == "lesezeichen"_L1)
+            aktion(u"lesezeichen1abrufen"_s); // keeps the step count
+        else
+            levelWaehlen(u"b-sprengen.lev"_s);
+        const int danach = schritte();
+        const QImage bildDanach = brett();
+        for (const auto umschalter : {Qt::ShiftModifier, Qt::NoModifier}) {
+            QTest::keyClick(bild, Qt::Key_Backspace, umschalter);
+            QCOMPARE(schritte(), danach);
+            QCOMPARE(brett(), bildDanach);
+        }
+    }
+
+    // The step count of a record is the one on the board when it was solved.
+    void stepsTakenBackDoNotCountForTheRecord() {
+        ordner->anlegen(u"lagerix.cfg"_s, "animation_aus\r\n");
+        Form1& f = starten();
+        Dialogzeuge name(QMessageBox::Ok, u"Jörg"_s);
+        levelWaehlen(u"a-eins.lev"_s);
+        auto* bild = teil<QWidget>(u"Picture2"_s);
+        for (auto taste :
+             {Qt::Key_Down, Qt::Key_Up, Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Right})
+            QTest::keyClick(bild, taste);
+        f.Timer3_Timer();
+        QCOMPARE(ordner->inhalt(u"a-eins.sco"_s), QByteArray("1\r\nJ\xf6rg\r\n"));
+    }
+
+    void theMouseWalksPushesAndDragsBoxes() {
+        starten();
+        levelWaehlen(u"b-sprengen.lev"_s);
+        auto* bild = teil<QWidget>(u"Picture2"_s);
+        const auto mitte = [](int spalte, int zeile) {
+            return QPoint(24 * spalte + 12, 24 * zeile + 12);
+        };
+        // A click next to the figure on the TNT box pushes it against the wall.
+        QTest::mouseClick(bild, Qt::LeftButton, {}, mitte(2, 1));
+        QVERIFY(timer(u"Timer4"_s)->isActive());
+        QCOMPARE(schritte(), 1);
+        // A walk of four steps over the blasted wall's cell, drawn like arrow-key steps.
+        QTest::mouseClick(bild, Qt::LeftButton, {}, mitte(6, 1));
+        QTRY_COMPARE(zelle(6, 1), kachel(blatt(), "smile"));
+        QCOMPARE(schritte(), 5);
+        QCOMPARE(zelle(3, 1), kachel(blatt(), "blank"));
+        // The box at (8, 8) dragged onto a wall: "Kein Weg"; onto the storage place
+        // at (9, 9) it goes, one push right and one down.
+        auto* status = teil<QLabel>(u"Status"_s);
+        QTest::mousePress(bild, Qt::LeftButton, {}, mitte(8, 8));
+        QTest::mouseRelease(bild, Qt::LeftButton, {}, mitte(3, 3));
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->text(), u"Kein Weg"_s);
+        QCOMPARE(schritte(), 5);
+        QTest::mousePress(bild, Qt::LeftButton, {}, mitte(8, 8));
+        QTest::mouseRelease(bild, Qt::LeftButton, {}, mitte(9, 9));
+        QTRY_COMPARE(zelle(9, 9), kachel(blatt(), "box2"));
+    }
+
+    void aKeyStopsAWalkAndThenDoesItsOwnWork() {
+        starten();
+        levelWaehlen(u"b-sprengen.lev"_s);
+        auto* bild = teil<QWidget>(u"Picture2"_s);
+        QTest::mouseClick(bild, Qt::LeftButton, {}, QPoint(24 + 12, 24 * 15 + 12));
+        QTRY_VERIFY(schritte() >= 2);
+        QTest::keyClick(bild, Qt::Key_Right);
+        const int danach = schritte();
+        QTest::qWait(150);
+        QCOMPARE(schritte(), danach);
+        QCOMPARE(zelle(2, danach), kachel(blatt(), "smile"));
+    }
 };
 
 QTEST_MAIN(Form1Test)

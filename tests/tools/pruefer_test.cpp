@@ -59,6 +59,33 @@ TEST_F(Pruefer, lesezeichenUndNeustartWirkenWieImSpiel) {
     EXPECT_EQ(neu.zeilen[3], "schritte 0");
 }
 
+TEST_F(Pruefer, schritteZurueckUndWiederVorWieImSpiel) {
+    levelSchreiben("a.lev", levelAusBild({" @T# ."}, "fA"));
+    struct Fall {
+        const char* befehle;
+        const char* spieler;
+        const char* schritte;
+    };
+    // A blast taken back, taken again; a new step, a restart and a recall forget what
+    // could be taken again.
+    const Fall faelle[] = {
+        {"r z", "spieler 24 0", "schritte 0"},         {"r z y", "spieler 48 0", "schritte 1"},
+        {"r z r", "spieler 48 0", "schritte 1"},       {"rr zz yy", "spieler 72 0", "schritte 2"},
+        {"rr zz u y", "spieler 24 24", "schritte 1"},  {"r N y", "spieler 24 0", "schritte 0"},
+        {"S1 r z A1 y", "spieler 24 0", "schritte 0"}, {"z", "spieler 24 0", "schritte 0"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.befehle);
+        const auto lauf = laufen({ordnerArgument(), "a.lev", f.befehle});
+        ASSERT_EQ(lauf.status, 0);
+        EXPECT_EQ(lauf.zeilen[1], f.spieler);
+        EXPECT_EQ(lauf.zeilen[3], f.schritte);
+    }
+    const auto zurueck = laufen({ordnerArgument(), "a.lev", "r z"});
+    const auto nie = laufen({ordnerArgument(), "a.lev", ""});
+    EXPECT_EQ(zurueck.zeilen, nie.zeilen); // wall and TNT crate stand again
+}
+
 TEST_F(Pruefer, aufruffehlerEndenMitStatus2OhneAusgabe) {
     levelSchreiben("a.lev", levelAusBild({"@"}));
     const std::vector<std::vector<std::string>> faelle{

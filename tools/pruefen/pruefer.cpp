@@ -9,6 +9,7 @@
 #include "game/zahlen.h"
 #include "game/zeichenflaeche.h"
 #include "game/zug.h"
+#include "game/zugverlauf.h"
 
 #include <array>
 #include <cmath>
@@ -26,6 +27,7 @@ constexpr const char* aufruf =
     "  BEFEHLE     l r o u: Pfeiltasten links, rechts, oben, unten; x: eine andere Taste\n"
     "              N: Level neu starten; S1 S2 S3: Lesezeichen setzen;\n"
     "              A1 A2 A3: Lesezeichen abrufen; T: einmal auf gelöstes Level prüfen\n"
+    "              z: einen Schritt zurück; y: den Schritt wieder vor\n"
     "              Leerzeichen werden übergangen.\n"
     "  --bild      zeigt das Spielfeld zusätzlich als Text\n"
     "  --loesen    sucht die Lösung mit den wenigsten Schritten: gibt „loesung ZÜGE“ und\n"
@@ -50,7 +52,7 @@ std::optional<std::vector<Befehl>> befehleLesen(const std::string& text) {
             if (i + 1 >= text.size() || text[i + 1] < '1' || text[i + 1] > '3')
                 return std::nullopt;
             befehle.push_back({c, text[++i] - '0'});
-        } else if (std::string_view("lrouxNT").find(c) != std::string_view::npos) {
+        } else if (std::string_view("lrouxNTzy").find(c) != std::string_view::npos) {
             befehle.push_back({c, 0});
         } else {
             return std::nullopt;
@@ -150,13 +152,20 @@ class Lauf {
             lesezeichenAbrufen(*brett, ordner + lesezeichenDatei(b.nummer), &meldung);
             if (!meldung.empty())
                 fehlerMelden(meldung);
+            verlauf.leeren();
             break;
         }
         case 'T':
             abschlussPruefen(*brett);
             break;
+        case 'z':
+            verlauf.zurueck(*brett, flaeche);
+            break;
+        case 'y':
+            verlauf.vor(*brett, flaeche);
+            break;
         default:
-            tasteVerarbeiten(*brett, tastencode(b.art), flaeche);
+            verlauf.ziehen(*brett, tastencode(b.art), flaeche);
         }
     }
 
@@ -196,6 +205,7 @@ class Lauf {
   private:
     void starten(Startart art) {
         const auto ergebnis = levelStarten(*brett, ordner, levelDatei, flaeche, art);
+        verlauf.leeren();
         if (ergebnis.gestartet)
             autor = ergebnis.autor;
         if (!ergebnis.fehler.empty())
@@ -209,6 +219,7 @@ class Lauf {
     Einstellungen einstellungen;
     std::unique_ptr<Brett> brett = std::make_unique<Brett>();
     OhneBild flaeche;
+    Zugverlauf verlauf;
     std::string autor;
     std::vector<std::string> fehler;
 };

@@ -1,0 +1,56 @@
+#include "mainwindow/spielsteuerung.h"
+
+#include <utility>
+
+Verlaufstaste verlaufstaste(int taste, Qt::KeyboardModifiers umschalter) {
+    umschalter &= ~Qt::KeypadModifier;
+    if ((taste == Qt::Key_Backspace && umschalter == Qt::NoModifier) ||
+        (taste == Qt::Key_Z && umschalter == Qt::ControlModifier))
+        return Verlaufstaste::zurueck;
+    if ((taste == Qt::Key_Backspace && umschalter == Qt::ShiftModifier) ||
+        (taste == Qt::Key_Y && umschalter == Qt::ControlModifier))
+        return Verlaufstaste::vor;
+    return Verlaufstaste::keine;
+}
+
+Spielsteuerung::Spielsteuerung(Brett& brett, Zeichenflaeche& flaeche,
+                               std::function<bool()> explosionLaeuft, QObject* parent)
+    : QObject(parent), maus(brett, [this](int keyCode) { return schritt(keyCode); }), brett(brett),
+      flaeche(flaeche), explosionLaeuft(std::move(explosionLaeuft)) {}
+
+bool Spielsteuerung::schritt(int keyCode) {
+    // A step taken while steps back wait means the player thought better of them.
+    wartendeSchritteZurueck = 0;
+    const Zugergebnis ergebnis = verlauf.ziehen(brett, keyCode, flaeche);
+    melden(ergebnis);
+    return ergebnis.geschritten;
+}
+
+void Spielsteuerung::zurueck() {
+    maus.anhalten();
+    if (explosionLaeuft())
+        ++wartendeSchritteZurueck;
+    else
+        verlauf.zurueck(brett, flaeche);
+}
+
+void Spielsteuerung::vor() {
+    maus.anhalten();
+    melden(verlauf.vor(brett, flaeche));
+}
+
+void Spielsteuerung::explosionVorbei() {
+    for (; wartendeSchritteZurueck > 0; --wartendeSchritteZurueck)
+        verlauf.zurueck(brett, flaeche);
+}
+
+void Spielsteuerung::neuesBrett() {
+    maus.anhalten();
+    verlauf.leeren();
+    wartendeSchritteZurueck = 0;
+}
+
+void Spielsteuerung::melden(const Zugergebnis& ergebnis) {
+    if (ergebnis.sprengung)
+        Q_EMIT gesprengt(*ergebnis.sprengung);
+}

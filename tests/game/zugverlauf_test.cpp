@@ -1,0 +1,169 @@
+#include "tests/game/testhilfen.h"
+
+#include "game/brett.h"
+#include "game/zeichnen.h"
+#include "game/zug.h"
+#include "game/zugverlauf.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+namespace {
+
+class ZugverlaufTest : public Bildtest {
+  protected:
+    // A new level begins a new history, as in the window.
+    void levelBeginnen(const std::vector<std::string>& bild) {
+        bildStarten(bild);
+        verlauf.leeren();
+    }
+
+    // What the board picture shows in every cell after all that was drawn since the
+    // last clear; a cell never drawn is black, which the floor tile is as well.
+    std::map<std::pair<int, int>, std::string> bildschirm() const {
+        std::map<std::pair<int, int>, std::string> zellen;
+        for (std::size_t i = flaeche.bilderBeimLeeren; i < flaeche.bilder.size(); ++i) {
+            const auto& z = flaeche.bilder[i];
+            zellen[{z.x, z.y}] = z.bild;
+        }
+        std::erase_if(zellen, [](const auto& z) { return z.second == "blank"; });
+        return zellen;
+    }
+
+    // What a full redraw of the board as it stands would show.
+    std::map<std::pair<int, int>, std::string> sollBild() const {
+        std::map<std::pair<int, int>, std::string> zellen;
+        for (int r = 0; r < Brett::zeilen; ++r) {
+            for (int c = 0; c < Brett::spalten; ++c) {
+                const auto kachel = kachelFuerArt(brett->suchen(c * 24, r * 24).art);
+                if (!kachel.empty())
+                    zellen[{c * 24, r * 24}] = kachel;
+            }
+        }
+        zellen[{static_cast<int>(brett->spielerX), static_cast<int>(brett->spielerY)}] =
+            brett->aufStellplatz == -1 ? "smilestell" : "smile";
+        return zellen;
+    }
+
+    Zugverlauf verlauf;
+};
+
+// Random warehouses behind a wall: more boxes than storage places, so that no state
+// on the way is a solved one and every step can be taken back.
+std::vector<std::string> zufallsLevel(std::mt19937& zufall) {
+    const std::string arten = "      ####$$$...TTT*t";
+    std::vector<std::string> bild(9, std::string(12, '#'));
+    for (int r = 1; r < 8; ++r) {
+        for (int c = 1; c < 11; ++c)
+            bild[r][c] = arten[zufall() % arten.size()];
+    }
+    int kisten = 0;
+    int plaetze = 0;
+    for (const auto& zeile : bild) {
+        kisten += static_cast<int>(std::count(zeile.begin(), zeile.end(), '$') +
+                                   std::count(zeile.begin(), zeile.end(), '*'));
+        plaetze += static_cast<int>(std::count(zeile.begin(), zeile.end(), '.') +
+                                    std::count(zeile.begin(), zeile.end(), '*') +
+                                    std::count(zeile.begin(), zeile.end(), 't'));
+    }
+    for (int r = 1; r < 8 && kisten <= plaetze; ++r) {
+        for (int c = 1; c < 11 && kisten <= plaetze; ++c) {
+            if (bild[r][c] == '.') {
+                bild[r][c] = '$';
+                ++kisten;
+                --plaetze;
+            }
+        }
+    }
+    bild[1 + zufall() % 7][1 + zufall() % 10] = '@';
+    return bild;
+}
+
+TEST_F(ZugverlaufTest, allesZurueckGibtDenLevelstartUndAllesVorDasEnde) {
+    std::mt19937 zufall(2026);
+    const int tasten[] = {tasteLinks, tasteOben, tasteRechts, tasteUnten};
+    for (int runde = 0; runde < 40; ++runde) {
+        const auto bild = zufallsLevel(zufall);
+        SCOPED_TRACE(runde);
+        levelBeginnen(bild);
+        ASSERT_LT(brett->kistenAbgestellt, brett->kistenGesamt);
+        const auto start = std::make_unique<Brett>(*brett);
+        int gegangen = 0;
+        for (int i = 0; i < 100; ++i)
+            gegangen += verlauf.ziehen(*brett, tasten[zufall() % 4], flaeche).geschritten;
+        const auto ende = std::make_unique<Brett>(*brett);
+
+        int zurueck = 0;
+        while (verlauf.zurueck(*brett, flaeche))
+            ++zurueck;
+        EXPECT_EQ(zurueck, gegangen);
+        ASSERT_TRUE(gleichesBrett(*brett, *start));
+        ASSERT_EQ(bildschirm(), sollBild());
+
+        while (verlauf.vor(*brett, flaeche).geschritten) {
+        }
+        ASSERT_TRUE(gleichesBrett(*brett, *ende));
+        ASSERT_EQ(bildschirm(), sollBild());
+    }
+}
+
+TEST_F(ZugverlaufTest, einSchrittZurueckStelltMauerUndTntKisteWiederHer) {
+    levelBeginnen({"@T#", "   "});
+    const auto vorher = std::make_unique<Brett>(*brett);
+    ASSERT_TRUE(verlauf.ziehen(*brett, tasteRechts, flaeche).sprengung);
+    ASSERT_EQ(brett->suchen(48, 0).art, "");
+    flaeche.bilder.clear();
+
+    ASSERT_TRUE(verlauf.zurueck(*brett, flaeche));
+    EXPECT_TRUE(gleichesBrett(*brett, *vorher));
+    // Only the cells of the step are drawn again, the figure last.
+    EXPECT_EQ(flaeche.bilder,
+              (std::vector<Zeichnung>{{"tnt", 24, 0}, {"mauer", 48, 0}, {"smile", 0, 0}}));
+}
+
+TEST_F(ZugverlaufTest, einNeuerSchrittVerwirftDieSchritteZumWiederholen) {
+    levelBeginnen({"@  ", "   "});
+    verlauf.ziehen(*brett, tasteRechts, flaeche);
+    verlauf.ziehen(*brett, tasteRechts, flaeche);
+    verlauf.zurueck(*brett, flaeche);
+    ASSERT_TRUE(verlauf.kannVor());
+    // A blocked key is no step and keeps what can be taken again.
+    EXPECT_FALSE(verlauf.ziehen(*brett, tasteOben, flaeche).geschritten);
+    EXPECT_TRUE(verlauf.kannVor());
+    ASSERT_TRUE(verlauf.ziehen(*brett, tasteUnten, flaeche).geschritten);
+    EXPECT_FALSE(verlauf.kannVor());
+    EXPECT_FALSE(verlauf.vor(*brett, flaeche).geschritten);
+    EXPECT_EQ(brett->schritte, 2);
+    EXPECT_EQ(brett->spielerY, 24);
+}
+
+TEST_F(ZugverlaufTest, keinSchrittZurueckAufGesperrtemBrettOderInEinGeloestesLevel) {
+    struct Fall {
+        const char* name;
+        std::vector<std::string> bild;
+        std::vector<int> tasten;
+        bool sperren;
+    };
+    const std::vector<Fall> faelle{
+        {"gesperrt", {"@  "}, {tasteRechts}, true},
+        // The box stood on its place before this step: taking it back would solve the level.
+        {"geloest davor", {"@$.  "}, {tasteRechts, tasteRechts}, false},
+        {"leer", {"@  "}, {}, false},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        levelBeginnen(f.bild);
+        for (int t : f.tasten)
+            verlauf.ziehen(*brett, t, flaeche);
+        brett->brettGesperrt = f.sperren;
+        const auto vorher = std::make_unique<Brett>(*brett);
+        flaeche.bilder.clear();
+        EXPECT_FALSE(verlauf.zurueck(*brett, flaeche));
+        EXPECT_TRUE(gleichesBrett(*brett, *vorher));
+        EXPECT_TRUE(flaeche.bilder.empty());
+    }
+}
+
+} // namespace

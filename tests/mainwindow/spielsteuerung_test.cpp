@@ -1,0 +1,196 @@
+// Steps back and again, and the mouse, on a board without a window.
+#include "game/brett.h"
+#include "game/zeichenflaeche.h"
+#include "mainwindow/spielsteuerung.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// A board from a picture of its top rows: '#' wall, '$' box, '.' storage place,
+// 'T' TNT box, '@' figure. One box more than places, so it is never solved.
+std::unique_ptr<Brett> brettAus(const std::vector<std::string>& bild) {
+    auto brett = std::make_unique<Brett>();
+    brett->randAnlegen();
+    brett->levelDatei = "probe.lev";
+    brett->kistenGesamt = 1;
+    const char* arten[] = {"mauer", "box", "stell", "tnt"};
+    for (int r = 0; r < static_cast<int>(bild.size()); ++r) {
+        for (int c = 0; c < static_cast<int>(bild[r].size()); ++c) {
+            const auto x = static_cast<std::int16_t>(24 * c);
+            const auto y = static_cast<std::int16_t>(24 * r);
+            const auto stelle = std::string_view("#$.T").find(bild[r][c]);
+            if (bild[r][c] == '@') {
+                brett->spielerX = x;
+                brett->spielerY = y;
+            } else if (stelle != std::string_view::npos) {
+                brett->anhaengen(arten[stelle], x, y);
+                brett->kistenGesamt =
+                    static_cast<std::int16_t>(brett->kistenGesamt + (bild[r][c] == '$'));
+            }
+        }
+    }
+    return brett;
+}
+
+// The middle of cell (spalte, zeile), in board pixels.
+QPoint mitte(int spalte, int zeile) {
+    return {24 * spalte + 12, 24 * zeile + 12};
+}
+
+} // namespace
+
+class SpielsteuerungTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Brett> brett;
+    OhneBild flaeche;
+    bool explosionLaeuft = false;
+    std::unique_ptr<Spielsteuerung> steuerung;
+
+    Spielsteuerung& mit(const std::vector<std::string>& bild) {
+        brett = brettAus(bild);
+        explosionLaeuft = false;
+        steuerung =
+            std::make_unique<Spielsteuerung>(*brett, flaeche, [this] { return explosionLaeuft; });
+        return *steuerung;
+    }
+
+    void klicken(QPoint punkt) {
+        steuerung->maus.gedrueckt(punkt);
+        steuerung->maus.losgelassen(punkt);
+    }
+
+  private Q_SLOTS:
+    void dieTastenFuerZurueckUndVor() {
+        struct Fall {
+            int taste;
+            Qt::KeyboardModifiers umschalter;
+            Verlaufstaste erwartet;
+        };
+        const Fall faelle[] = {
+            {Qt::Key_Backspace, Qt::NoModifier, Verlaufstaste::zurueck},
+            {Qt::Key_Z, Qt::ControlModifier, Verlaufstaste::zurueck},
+            {Qt::Key_Y, Qt::ControlModifier, Verlaufstaste::vor},
+            {Qt::Key_Backspace, Qt::ShiftModifier, Verlaufstaste::vor},
+            {Qt::Key_Z, Qt::NoModifier, Verlaufstaste::keine},
+            {Qt::Key_Y, Qt::NoModifier, Verlaufstaste::keine},
+            {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, Verlaufstaste::keine},
+            {Qt::Key_Backspace, Qt::AltModifier, Verlaufstaste::keine},
+            {Qt::Key_Left, Qt::ControlModifier, Verlaufstaste::keine},
+        };
+        for (const auto& f : faelle)
+            QCOMPARE(verlaufstaste(f.taste, f.umschalter), f.erwartet);
+    }
+
+    void einSchrittZurueckWartetBisDieExplosionVorbeiIst() {
+        auto& s = mit({"@T# "});
+        QSignalSpy sprengungen(&s, &Spielsteuerung::gesprengt);
+        QVERIFY(s.schritt(tasteRechts));
+        QCOMPARE(sprengungen.size(), 1);
+        explosionLaeuft = true;
+        s.zurueck();
+        QCOMPARE(brett->schritte, 1);
+        explosionLaeuft = false;
+        s.explosionVorbei();
+        QCOMPARE(brett->schritte, 0);
+        QCOMPARE(brett->suchen(48, 0).art, std::string("mauer"));
+
+        // Taken again, the wall is blasted again.
+        s.vor();
+        QCOMPARE(sprengungen.size(), 2);
+        QCOMPARE(brett->schritte, 1);
+    }
+
+    void einSchrittWaehrendDesWartensVerwirftDenSchrittZurueck() {
+        auto& s = mit({"@T#  "});
+        s.schritt(tasteRechts);
+        explosionLaeuft = true;
+        s.zurueck();
+        s.schritt(tasteRechts);
+        explosionLaeuft = false;
+        s.explosionVorbei();
+        QCOMPARE(brett->schritte, 2);
+    }
+
+    void einNeuesBrettBeginntOhneVerlauf() {
+        auto& s = mit({"@   "});
+        s.schritt(tasteRechts);
+        s.neuesBrett();
+        s.zurueck();
+        QCOMPARE(brett->schritte, 1);
+    }
+
+    void einKlickGehtImTaktBisZumZiel() {
+        mit({"@    "});
+        QElapsedTimer uhr;
+        uhr.start();
+        klicken(mitte(4, 0));
+        // The first step follows at once, the others at the pace of the walk.
+        QCOMPARE(brett->schritte, 1);
+        QVERIFY(steuerung->maus.laeuft());
+        QTRY_COMPARE(brett->schritte, 4);
+        QVERIFY(uhr.elapsed() >= 3 * Maus::taktMs - 5);
+        QCOMPARE(brett->spielerX, 96.0);
+        QVERIFY(!steuerung->maus.laeuft());
+    }
+
+    void klickOderTasteHaltenDenGangNachDemLaufendenSchrittAn() {
+        for (const bool perTaste : {false, true}) {
+            mit({"@          "});
+            klicken(mitte(10, 0));
+            QTRY_VERIFY(brett->schritte >= 2);
+            if (perTaste)
+                steuerung->tasteGedrueckt();
+            else
+                klicken(mitte(0, 5)); // stops only; does not start a walk there
+            const double x = brett->spielerX;
+            QTest::qWait(4 * Maus::taktMs);
+            QCOMPARE(brett->spielerX, x);
+            QVERIFY(x < 240);
+            QCOMPARE(brett->spielerY, 0.0);
+        }
+    }
+
+    void eineGezogeneKisteWirdHingeschobenOderEsGibtKeinenWeg() {
+        struct Fall {
+            const char* name;
+            std::vector<std::string> bild;
+            QPoint von;
+            QPoint nach;
+            int schritte;
+            bool keinWeg;
+        };
+        const Fall faelle[] = {
+            {"auf den Stellplatz", {"@$ .", "    "}, mitte(1, 0), mitte(3, 0), 2, false},
+            {"an die Wand", {"@$#.", "    "}, mitte(1, 0), mitte(3, 0), 0, true},
+            {"vom Boden gezogen", {"@ $ "}, mitte(1, 0), mitte(3, 0), 0, false},
+            {"neben das Brett", {"@$ "}, mitte(1, 0), QPoint(-5, 5), 0, true},
+        };
+        for (const auto& f : faelle) {
+            auto& s = mit(f.bild);
+            QSignalSpy keinWeg(&s.maus, &Maus::keinWeg);
+            s.maus.gedrueckt(f.von);
+            s.maus.losgelassen(f.nach);
+            QTRY_VERIFY2(!s.maus.laeuft(), f.name);
+            QVERIFY2(brett->schritte == f.schritte, f.name);
+            QVERIFY2(keinWeg.size() == (f.keinWeg ? 1 : 0), f.name);
+        }
+        QCOMPARE(brett->suchen(72, 0).art, std::string());
+    }
+
+    void aufGesperrtemBrettTutDieMausNichts() {
+        mit({"@   "});
+        brett->brettGesperrt = true;
+        klicken(mitte(3, 0));
+        QVERIFY(!steuerung->maus.laeuft());
+        QCOMPARE(brett->schritte, 0);
+    }
+};
+
+QTEST_MAIN(SpielsteuerungTest)
+#include "spielsteuerung_test.moc"
