@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared by the fuzz harnesses: a folder of their own, a drawing surface that draws
-// nothing, and the checks that stop a run when an invariant breaks.
+// Shared by the fuzz harnesses: a folder of their own and the checks that stop a run
+// when an invariant breaks. They draw on the core's `OhneBild`.
 
 #include "game/brett.h"
 #include "game/zeichenflaeche.h"
@@ -13,12 +13,6 @@
 #include <fstream>
 #include <string>
 #include <string_view>
-
-class OhneBild : public Zeichenflaeche {
-  public:
-    void copypic(const std::string&, int, int) override {}
-    void explosionStarten(int, int) override {}
-};
 
 // A broken invariant is a finding: libFuzzer keeps the input that led to it.
 #define FUZZ_PRUEFEN(bedingung)                                                                    \
