@@ -225,6 +225,30 @@ TEST(Gehen, dieFigurHaeltAn16BitGrenzeWieEineKiste) {
     }
 }
 
+TEST(Schieben, eineKisteBleibtVorDer16BitGrenzeStehen) {
+    const struct {
+        std::int16_t kisteX;
+        int taste;
+        bool geht;
+    } faelle[] = {
+        {32736, tasteRechts, true},
+        {32760, tasteRechts, false},
+        {-32760, tasteLinks, false},
+        {-32736, tasteLinks, true},
+    };
+    for (const auto& fall : faelle) {
+        auto brett = neuesBrett();
+        brett->levelDatei = "x.lev";
+        ASSERT_TRUE(brett->anhaengen("box", fall.kisteX, 48));
+        brett->spielerX = fall.kisteX + (fall.taste == tasteRechts ? -24 : 24);
+        brett->spielerY = 48;
+        Aufzeichnung flaeche;
+        EXPECT_EQ(tasteVerarbeiten(*brett, fall.taste, flaeche).geschritten, fall.geht)
+            << fall.kisteX;
+        EXPECT_EQ(brett->felder[brett->belegt].x == fall.kisteX, !fall.geht) << fall.kisteX;
+    }
+}
+
 TEST_F(Feindseliger, einAbgebrochenesSchreibenHinterlaesstNurBeimStartEntfernteReste) {
     schreiben("l1.bok", "alt\r\n");
     // The child dies of SIGXFSZ in the middle of its write, as if the power failed.
