@@ -205,7 +205,7 @@ TEST(Utf8, ueberlangeUndUngueltigeFolgenWerdenZuFragezeichen) {
 
 // Neither the figure nor a box may step beyond the 16-bit edge: a bookmark or the table
 // could not hold the position. `kisteX` 0 means a plain walk.
-TEST(Zug, figurUndKisteHaltenAn16BitGrenze) {
+TEST(Grenze, figurUndKisteHaltenAn16BitGrenze) {
     const struct {
         double figurX;
         std::int16_t kisteX;
