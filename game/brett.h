@@ -53,9 +53,6 @@ class Brett {
     // Appends an entry after `belegt`; false when the table is full.
     bool anhaengen(std::string art, std::int16_t x, std::int16_t y, std::int16_t partner = 0);
 
-    // Takes an entry out of play for good.
-    void parken(int index) { felder[index].x = geparkt; }
-
     // Puts every free entry far off the board, so that no lookup can match it.
     void freieAbseitsStellen();
 

@@ -57,8 +57,8 @@ Ziel nachgeschlagen(const Brett& brett, double x, double y) {
 
 class Zug {
   public:
-    Zug(Brett& brett, Zeichenflaeche& flaeche, Ziel a, Ziel b)
-        : brett(brett), flaeche(flaeche), a(std::move(a)), b(std::move(b)) {}
+    Zug(Brett& brett, Zeichenflaeche& flaeche, Ziel a, Ziel b, std::vector<Feldaenderung>* vorher)
+        : brett(brett), flaeche(flaeche), a(std::move(a)), b(std::move(b)), vorher(vorher) {}
 
     Zugergebnis ausfuehren() {
         if (a.art.empty())
@@ -111,15 +111,15 @@ class Zug {
             zeichnen(kachelB, b);
         }
 
-        auto& bewegt = brett.felder[kiste];
+        auto& bewegt = aendern(kiste);
         if (vomStellplatz)
-            brett.felder[a.index].art = "stell";
+            aendern(a.index).art = "stell";
         if (sprengen) {
-            brett.parken(kiste);
-            brett.parken(b.index);
+            bewegt.x = Brett::geparkt;
+            aendern(b.index).x = Brett::geparkt;
         } else {
             if (aufStell) {
-                brett.felder[b.index].art = s.paar;
+                aendern(b.index).art = s.paar;
                 bewegt.art = s.paar;
             } else {
                 bewegt.art = s.einzeln;
@@ -139,7 +139,15 @@ class Zug {
     void paarVerbinden(int eins, int zwei) {
         const int oben = std::max(eins, zwei);
         const int unten = std::min(eins, zwei);
-        brett.felder[oben].partner = static_cast<std::int16_t>(unten);
+        aendern(oben).partner = static_cast<std::int16_t>(unten);
+    }
+
+    // The entry at `index`, to be changed; its old value is noted first.
+    Feldobjekt& aendern(int index) {
+        const auto gleich = [index](const Feldaenderung& f) { return f.index == index; };
+        if (vorher && std::none_of(vorher->begin(), vorher->end(), gleich))
+            vorher->push_back({index, brett.felder[index]});
+        return brett.felder[index];
     }
 
     void beginnen(int aenderung) {
@@ -163,11 +171,13 @@ class Zug {
     Zeichenflaeche& flaeche;
     Ziel a; // the cell ahead
     Ziel b; // the cell beyond
+    std::vector<Feldaenderung>* vorher;
 };
 
 } // namespace
 
-Zugergebnis tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
+Zugergebnis tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche,
+                             std::vector<Feldaenderung>* vorher) {
     if (brett.brettGesperrt || brett.levelDatei.empty())
         return {};
     const auto r = richtung(keyCode);
@@ -175,6 +185,7 @@ Zugergebnis tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche)
         return {};
     return Zug(brett, flaeche,
                nachgeschlagen(brett, brett.spielerX + r->dx, brett.spielerY + r->dy),
-               nachgeschlagen(brett, brett.spielerX + 2 * r->dx, brett.spielerY + 2 * r->dy))
+               nachgeschlagen(brett, brett.spielerX + 2 * r->dx, brett.spielerY + 2 * r->dy),
+               vorher)
         .ausfuehren();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <optional>
+#include "game/brett.h"
 
-class Brett;
+#include <optional>
+#include <vector>
+
 class Zeichenflaeche;
 
 // Key codes of the cursor keys, as the window system reports them.
@@ -27,6 +29,14 @@ struct Zugergebnis {
     std::optional<Sprengung> sprengung;
 };
 
+// A table entry as it was before a key press changed it.
+struct Feldaenderung {
+    int index = 0;
+    Feldobjekt vorher;
+};
+
 // One key press: moves the figure, pushes a box or blasts a wall, if the rule allows it,
-// and draws the cells that changed.
-Zugergebnis tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche);
+// and draws the cells that changed. With `vorher`, every entry the press changes is
+// added there once, with its old value, so a history need not copy the whole table.
+Zugergebnis tasteVerarbeiten(Brett& brett, int keyCode, Zeichenflaeche& flaeche,
+                             std::vector<Feldaenderung>* vorher = nullptr);

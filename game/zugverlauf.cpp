@@ -33,7 +33,6 @@ Zugergebnis Zugverlauf::ziehen(Brett& brett, int keyCode, Zeichenflaeche& flaech
 }
 
 Zugergebnis Zugverlauf::schrittMerken(Brett& brett, int keyCode, Zeichenflaeche& flaeche) {
-    vorher = brett.felder;
     Schritt schritt{keyCode,
                     brett.spielerX,
                     brett.spielerY,
@@ -41,14 +40,9 @@ Zugergebnis Zugverlauf::schrittMerken(Brett& brett, int keyCode, Zeichenflaeche&
                     brett.schritte,
                     brett.kistenAbgestellt,
                     {}};
-    const Zugergebnis ergebnis = tasteVerarbeiten(brett, keyCode, flaeche);
-    if (!ergebnis.geschritten)
-        return ergebnis;
-    for (int i = 0; i < Brett::feldAnzahl; ++i) {
-        if (!(brett.felder[i] == vorher[i]))
-            schritt.eintraege.push_back({i, vorher[i]});
-    }
-    zurueckSchritte.push_back(std::move(schritt));
+    const Zugergebnis ergebnis = tasteVerarbeiten(brett, keyCode, flaeche, &schritt.eintraege);
+    if (ergebnis.geschritten)
+        zurueckSchritte.push_back(std::move(schritt));
     return ergebnis;
 }
 

@@ -3,7 +3,6 @@
 #include "game/brett.h"
 #include "game/zug.h"
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -33,10 +32,6 @@ class Zugverlauf {
     bool kannVor() const { return !vorTasten.empty(); }
 
   private:
-    struct Eintrag {
-        int index = 0;
-        Feldobjekt vorher;
-    };
     struct Schritt {
         int keyCode = 0;
         double spielerX = 0;
@@ -44,13 +39,11 @@ class Zugverlauf {
         std::int16_t aufStellplatz = 0;
         int schritte = 0;
         std::int16_t kistenAbgestellt = 0;
-        std::vector<Eintrag> eintraege; // the entries the step changed, as they were
+        std::vector<Feldaenderung> eintraege; // the entries the step changed, as they were
     };
 
     Zugergebnis schrittMerken(Brett& brett, int keyCode, Zeichenflaeche& flaeche);
 
     std::vector<Schritt> zurueckSchritte;
     std::vector<int> vorTasten;
-    // The table before the step under way, kept to find what the step changed.
-    std::array<Feldobjekt, Brett::feldAnzahl> vorher{};
 };
