@@ -5,11 +5,12 @@
 #include "game/kachelsatz.h"
 #include "game/lesezeichen.h"
 #include "game/textdatei.h"
-#include "game/zeichenflaeche.h"
 #include "game/zeichnen.h"
 #include "help/form2.h"
 #include "kit/brettbild.h"
+#include "kit/brettflaeche.h"
 #include "kit/entwurf.h"
+#include "kit/explosionsbild.h"
 #include "kit/klickfeld.h"
 #include "kit/knopf.h"
 #include "kit/meldung.h"
@@ -45,24 +46,9 @@ QString zuQt(const std::string& text) {
 
 } // namespace
 
-// The game core draws through this onto the board picture.
-class Form1::Flaeche : public Zeichenflaeche {
-  public:
-    explicit Flaeche(Form1& fenster) : fenster(fenster) {}
-
-    void copypic(const std::string& bild, int positionx, int positiony) override {
-        fenster.blatt.kachelZeichnen(*fenster.bildBrett, bild, positionx, positiony);
-    }
-
-    void leeren() override { fenster.bildBrett->leeren(); }
-
-  private:
-    Form1& fenster;
-};
-
 Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
     : QWidget(parent), ordner(ordner), aussenwelt(std::move(aussenwelt)),
-      spiel(std::make_unique<Brett>()), flaeche(std::make_unique<Flaeche>(*this)) {
+      spiel(std::make_unique<Brett>()) {
     setWindowTitle(meldung::programmTitel);
     setWindowIcon(QPixmap::fromImage(programmBild(u"lagerix.png"_s)));
     setFixedSize(twips(0, 0, 8490, 7395).size());
@@ -75,7 +61,6 @@ Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
     timer2 = timerAnlegen(u"Timer2"_s, 0, &Form1::Timer2_Timer);
     timer2->setSingleShot(true);
     timer3 = timerAnlegen(u"Timer3"_s, 100, &Form1::Timer3_Timer);
-    timer4 = timerAnlegen(u"Timer4"_s, explosionsTaktMs, &Form1::Timer4_Timer);
 
     Form_Load();
     timer1->start();
@@ -125,9 +110,9 @@ void Form1::steuerelementeAnlegen() {
     bildBrett = new Brettbild(this);
     bildBrett->setObjectName(u"Picture2"_s);
     bildBrett->move(8, 32);
-    Image1 = anlegen<QLabel>(bildBrett, u"Image1"_s,
-                             QRect(Brett::geparkt, 0, kachelGroesse, kachelGroesse + 1));
-    explosionsBildZeigen(0);
+    flaeche = std::make_unique<Brettflaeche>(*bildBrett, blatt);
+    Image1 = new Explosionsbild(*flaeche, *spiel, einstellungenWerte,
+                                [this] { aussenwelt.klangAbspielen(ordner + u"explsion.wav"_s); });
     zaehlerAnlegen();
     steuerungAnlegen();
 
@@ -169,8 +154,9 @@ void Form1::zaehlerAnlegen() {
 // drag says so over the board's bottom edge for a moment.
 void Form1::steuerungAnlegen() {
     steuerung = new Spielsteuerung(
-        *spiel, *flaeche, [this] { return timer4->isActive(); }, this);
-    connect(steuerung, &Spielsteuerung::gesprengt, this, &Form1::explosionStarten);
+        *spiel, *flaeche, [this] { return Image1->laeuft(); }, this);
+    connect(steuerung, &Spielsteuerung::gesprengt, Image1, &Explosionsbild::starten);
+    connect(Image1, &Explosionsbild::vorbei, steuerung, &Spielsteuerung::explosionVorbei);
     connect(bildBrett, &Brettbild::gedrueckt, &steuerung->maus, &Maus::gedrueckt);
     connect(bildBrett, &Brettbild::losgelassen, &steuerung->maus, &Maus::losgelassen);
     connect(&steuerung->maus, &Maus::keinWeg, this, &Form1::keinWegZeigen);
@@ -493,33 +479,4 @@ void Form1::gewinnAnkuendigen() {
         bildBrett->repaint();
         QThread::msleep(Gewinnanimation::pauseMs);
     }).abspielen(gewinnBild);
-}
-
-// --- the explosion ---
-
-void Form1::Timer4_Timer() {
-    const Explosionsschritt schritt = explosion.tick(*spiel, *flaeche, einstellungenWerte.soundAn);
-    if (schritt.soundStarten)
-        aussenwelt.klangAbspielen(ordner + u"explsion.wav"_s);
-    if (schritt.bild != 0)
-        explosionsBildZeigen(schritt.bild);
-    if (schritt.ende) {
-        Image1->move(Brett::geparkt, Image1->y());
-        timer4->stop();
-        steuerung->explosionVorbei();
-    }
-}
-
-// A blast while the animation runs only moves the picture; the count goes on.
-void Form1::explosionStarten(Sprengung sprengung) {
-    Image1->move(sprengung.x, sprengung.y);
-    Image1->show();
-    if (!timer4->isActive()) {
-        explosionsBildZeigen(0);
-        timer4->start();
-    }
-}
-
-void Form1::explosionsBildZeigen(int bild) {
-    Image1->setPixmap(blatt.explosionsBild(bild));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "game/brett.h"
-#include "game/explosion.h"
 #include "game/konfiguration.h"
 #include "game/levelstart.h"
 #include "game/zug.h"
@@ -14,6 +13,8 @@
 #include <memory>
 
 class Brettbild;
+class Brettflaeche;
+class Explosionsbild;
 class Form2;
 class Form3;
 class Form4;
@@ -63,23 +64,17 @@ class Form1 : public QWidget, public Hauptfenster {
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
-    void Timer4_Timer();
 
     void levellisteEinblenden();
     void levellisteAusblenden();
     void lesezeichenSetzen(int nummer);
     void lesezeichenAbrufen(int nummer);
 
-    // How long each explosion frame is seen.
-    static constexpr int explosionsTaktMs = 40;
-
   protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   private:
-    class Flaeche;
-
     void Form_Load();
     void steuerelementeAnlegen();
     void zaehlerAnlegen();
@@ -87,8 +82,6 @@ class Form1 : public QWidget, public Hauptfenster {
     bool tasteGedrueckt(QObject* objekt, const QKeyEvent& taste);
     void levelStartenMit(Startart startart);
     void gewinnAnkuendigen();
-    void explosionStarten(Sprengung sprengung);
-    void explosionsBildZeigen(int bild);
     void meldungZeigen(const QString& text);
     void steuerungAnlegen();
     void keinWegZeigen();
@@ -98,12 +91,11 @@ class Form1 : public QWidget, public Hauptfenster {
     Aussenwelt aussenwelt;
     Einstellungen einstellungenWerte;
     std::unique_ptr<Brett> spiel;
-    Explosion explosion;
     Kachelblatt blatt; // `grafiksetpic`
-    std::unique_ptr<Flaeche> flaeche;
+    std::unique_ptr<Brettflaeche> flaeche;
 
     Brettbild* bildBrett = nullptr;
-    QLabel* Image1 = nullptr;
+    Explosionsbild* Image1 = nullptr;
     Levelliste* levelliste = nullptr;
     Lesezeichenmenue* lesezeichenMenue = nullptr;
     QLabel* Label1 = nullptr;
@@ -123,5 +115,4 @@ class Form1 : public QWidget, public Hauptfenster {
     QTimer* timer1 = nullptr;
     QTimer* timer2 = nullptr;
     QTimer* timer3 = nullptr;
-    QTimer* timer4 = nullptr;
 };
