@@ -22,8 +22,7 @@ class Form5;
 class Lesezeichenmenue;
 class Levelliste;
 class Spielsteuerung;
-class QKeyEvent;
-class QLabel;
+class Zaehler;
 class QTimer;
 
 // The main window: the board, the level list panel, the counters and the buttons.
@@ -60,7 +59,6 @@ class Form1 : public QWidget, public Hauptfenster {
     void hilfeZeigen();
     void File2_DblClick();
     void Picture2_KeyDown(int keyCode, int shift);
-    void Form_KeyDown(int keyCode, int shift);
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
@@ -72,19 +70,14 @@ class Form1 : public QWidget, public Hauptfenster {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   private:
     void Form_Load();
     void steuerelementeAnlegen();
-    void zaehlerAnlegen();
     QTimer* timerAnlegen(const QString& name, int intervall, void (Form1::*handler)());
-    bool tasteGedrueckt(QObject* objekt, const QKeyEvent& taste);
     void levelStartenMit(Startart startart);
-    void gewinnAnkuendigen();
     void meldungZeigen(const QString& text);
     void steuerungAnlegen();
-    void keinWegZeigen();
     template <typename Fenster> void fensterZeigen(QPointer<Fenster>& fenster);
 
     QString ordner;
@@ -98,12 +91,7 @@ class Form1 : public QWidget, public Hauptfenster {
     Explosionsbild* Image1 = nullptr;
     Levelliste* levelliste = nullptr;
     Lesezeichenmenue* lesezeichenMenue = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Autor = nullptr;
-    QLabel* status = nullptr; // "Kein Weg" over the board, for a moment
-    QTimer* statusTimer = nullptr;
+    std::unique_ptr<Zaehler> zaehler;
     Spielsteuerung* steuerung = nullptr; // arrow keys, steps back and again, the mouse
 
     // Each secondary window exists at most once; it deletes itself when closed.
