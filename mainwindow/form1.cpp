@@ -15,6 +15,7 @@
 #include "kit/knopf.h"
 #include "kit/meldung.h"
 #include "kit/programmbild.h"
+#include "mainwindow/aussenstarts.h"
 #include "mainwindow/gewinnanimation.h"
 #include "mainwindow/hinweis.h"
 #include "mainwindow/lesezeichenmenue.h"
@@ -28,7 +29,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -48,7 +48,7 @@ QString zuQt(const std::string& text) {
 
 Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
     : QWidget(parent), ordner(ordner), aussenwelt(std::move(aussenwelt)),
-      spiel(std::make_unique<Brett>()) {
+      aussenstarts(*this, this->ordner, this->aussenwelt), spiel(std::make_unique<Brett>()) {
     setWindowTitle(meldung::programmTitel);
     setWindowIcon(QPixmap::fromImage(programmBild(u"lagerix.png"_s)));
     setFixedSize(twips(0, 0, 8490, 7395).size());
@@ -193,17 +193,7 @@ void Form1::aktivieren() {
 }
 
 void Form1::seiteOeffnen(const QString& seite) {
-    // The viewer is found through the home page, so without it no page opens.
-    for (const QString& noetig : {u"vestrum.htm"_s, seite}) {
-        if (!QFile::exists(ordner + noetig)) {
-            meldungZeigen(u"Die Seite kann nicht geöffnet werden: Die Datei „%1“ fehlt im "
-                          u"Programmordner."_s.arg(noetig));
-            return;
-        }
-    }
-    if (!aussenwelt.dateiAnzeigen(ordner + seite))
-        meldungZeigen(
-            u"Es wurde kein Programm gefunden, das die Seite „%1“ anzeigen kann."_s.arg(seite));
+    aussenstarts.seiteOeffnen(seite);
 }
 
 // --- the level list panel ---
@@ -323,11 +313,7 @@ void Form1::Image3_Click() {
 }
 
 void Form1::Command6_Click() {
-    const QString editor = ordner + u"lagerix-editor"_s;
-    if (!QFile::exists(editor))
-        meldungZeigen(u"Der Level Editor ist nicht installiert."_s);
-    else if (!aussenwelt.programmStarten(editor))
-        meldungZeigen(u"Der Level Editor konnte nicht gestartet werden."_s);
+    aussenstarts.editorStarten();
 }
 
 // --- keys ---

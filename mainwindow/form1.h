@@ -7,6 +7,7 @@
 #include "kit/aussenwelt.h"
 #include "kit/hauptfenster.h"
 #include "kit/kachelblatt.h"
+#include "mainwindow/aussenstarts.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -82,6 +83,7 @@ class Form1 : public QWidget, public Hauptfenster {
 
     QString ordner;
     Aussenwelt aussenwelt;
+    Aussenstarts aussenstarts;
     Einstellungen einstellungenWerte;
     std::unique_ptr<Brett> spiel;
     Kachelblatt blatt; // `grafiksetpic`
