@@ -3,7 +3,6 @@
 #include "game/brett.h"
 #include "game/konfiguration.h"
 #include "game/levelstart.h"
-#include "game/zug.h"
 #include "kit/aussenwelt.h"
 #include "kit/hauptfenster.h"
 #include "kit/kachelblatt.h"
