@@ -629,10 +629,9 @@ void Editorfenster::testen() {
     const auto datei = zumStartenAblegen(ablage, QStringLiteral("getestet"));
     if (!datei)
         return;
-    std::function<void()> knall;
-    if (einstellungen.soundAn)
-        knall = [this] { aussenwelt.klangAbspielen(ordner + QStringLiteral("explsion.wav")); };
-    spiel = std::make_unique<Testspiel>(*bild, blatt, std::move(knall));
+    spiel = std::make_unique<Testspiel>(*bild, blatt, einstellungen, [this] {
+        aussenwelt.klangAbspielen(ordner + QStringLiteral("explsion.wav"));
+    });
     connect(spiel.get(), &Testspiel::gezogen, this, &Editorfenster::anzeigen);
     connect(spiel.get(), &Testspiel::geschafft, this, [this] {
         anzeigen();

@@ -3,43 +3,26 @@
 #include "game/abschluss.h"
 #include "game/levelstart.h"
 #include "game/loeser/loeser.h"
-#include "game/zeichenflaeche.h"
 #include "game/zeichnen.h"
 #include "game/zug.h"
-#include "kit/brettbild.h"
-#include "kit/kachelblatt.h"
+#include "kit/brettflaeche.h"
+#include "kit/explosionsbild.h"
 
-#include <QLabel>
-
-class Testspiel::Flaeche : public Zeichenflaeche {
-  public:
-    explicit Flaeche(Testspiel& spiel) : spiel(spiel) {}
-
-    void copypic(const std::string& kachel, int x, int y) override {
-        spiel.blatt.kachelZeichnen(spiel.bild, kachel, x, y);
-    }
-    void leeren() override { spiel.bild.leeren(); }
-
-  private:
-    Testspiel& spiel;
-};
-
-Testspiel::Testspiel(Brettbild& bild, const Kachelblatt& blatt, std::function<void()> knall)
-    : bild(bild), blatt(blatt), knall(std::move(knall)), spiel(std::make_unique<Brett>()),
-      flaeche(std::make_unique<Flaeche>(*this)), explosionsBild(new QLabel(&bild)) {
+Testspiel::Testspiel(Brettbild& bild, const Kachelblatt& blatt, const Einstellungen& einstellungen,
+                     std::function<void()> knall)
+    : spiel(std::make_unique<Brett>()), flaeche(std::make_unique<Brettflaeche>(bild, blatt)),
+      explosion(new Explosionsbild(*flaeche, *spiel, einstellungen, std::move(knall))) {
     spiel->randAnlegen();
-    explosionsBild->setObjectName(QStringLiteral("explosionsBild"));
-    explosionsBild->hide();
-    takt.setInterval(explosionsTaktMs);
-    connect(&takt, &QTimer::timeout, this, &Testspiel::explosionsTick);
+    connect(explosion, &Explosionsbild::vorbei, this, &Testspiel::abschlussMelden);
 }
 
+// The picture lies on the editor's board, which outlives the test play.
 Testspiel::~Testspiel() {
-    delete explosionsBild;
+    delete explosion;
 }
 
 std::string Testspiel::starten(const std::string& pfad) {
-    explosionBeenden();
+    explosion->beenden();
     vorher.clear();
     const Levelstart start = levelStarten(*spiel, "", pfad, *flaeche, Startart::neu);
     if (start.ok)
@@ -55,12 +38,12 @@ void Testspiel::taste(int keyCode) {
     if (!ergebnis.geschritten)
         return;
     if (ergebnis.sprengung)
-        explosionStarten(*ergebnis.sprengung);
+        explosion->starten(*ergebnis.sprengung);
     vorher.push_back(std::move(davor));
     if (vorher.size() > gedaechtnis)
         vorher.erase(vorher.begin());
     Q_EMIT gezogen();
-    if (!takt.isActive())
+    if (!explosion->laeuft())
         abschlussMelden();
 }
 
@@ -68,20 +51,10 @@ void Testspiel::zug(char richtung) {
     taste(zugTaste(richtung));
 }
 
-// A blast while the animation runs only moves the picture; the count goes on.
-void Testspiel::explosionStarten(Sprengung sprengung) {
-    explosionsBild->move(sprengung.x, sprengung.y);
-    explosionsBild->show();
-    if (!takt.isActive()) {
-        explosionsBild->setPixmap(blatt.explosionsBild(0));
-        takt.start();
-    }
-}
-
 bool Testspiel::zurueck() {
     if (vorher.empty())
         return false;
-    explosionBeenden();
+    explosion->beenden();
     *spiel = std::move(vorher.back());
     vorher.pop_back();
     neuZeichnen();
@@ -89,26 +62,8 @@ bool Testspiel::zurueck() {
     return true;
 }
 
-void Testspiel::explosionsTick() {
-    const Explosionsschritt schritt = explosion.tick(*spiel, *flaeche, static_cast<bool>(knall));
-    if (schritt.soundStarten)
-        knall();
-    if (schritt.bild != 0)
-        explosionsBild->setPixmap(blatt.explosionsBild(schritt.bild));
-    if (schritt.ende) {
-        explosionBeenden();
-        abschlussMelden();
-    }
-}
-
-void Testspiel::explosionBeenden() {
-    takt.stop();
-    explosion.explosionsZaehler = 0;
-    explosionsBild->hide();
-}
-
 void Testspiel::neuZeichnen() {
-    bild.leeren();
+    flaeche->leeren();
     brettZeichnen(*spiel, *flaeche, Rand::zeichnen);
 }
 

@@ -5,32 +5,33 @@
 #include "game/kachelsatz.h"
 #include "game/lesezeichen.h"
 #include "game/textdatei.h"
-#include "game/zeichenflaeche.h"
 #include "game/zeichnen.h"
 #include "help/form2.h"
 #include "kit/brettbild.h"
+#include "kit/brettflaeche.h"
 #include "kit/entwurf.h"
+#include "kit/explosionsbild.h"
 #include "kit/klickfeld.h"
 #include "kit/knopf.h"
 #include "kit/meldung.h"
-#include "kit/pfeiltasten.h"
 #include "kit/programmbild.h"
+#include "mainwindow/aussenstarts.h"
 #include "mainwindow/gewinnanimation.h"
+#include "mainwindow/hinweis.h"
 #include "mainwindow/lesezeichenmenue.h"
 #include "mainwindow/levelliste.h"
 #include "mainwindow/spielsteuerung.h"
+#include "mainwindow/tastenweiche.h"
+#include "mainwindow/zaehler.h"
 #include "options/form4.h"
 #include "records/form5.h"
 #include "records/rekordschreiber.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QThread>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -45,24 +46,9 @@ QString zuQt(const std::string& text) {
 
 } // namespace
 
-// The game core draws through this onto the board picture.
-class Form1::Flaeche : public Zeichenflaeche {
-  public:
-    explicit Flaeche(Form1& fenster) : fenster(fenster) {}
-
-    void copypic(const std::string& bild, int positionx, int positiony) override {
-        fenster.blatt.kachelZeichnen(*fenster.bildBrett, bild, positionx, positiony);
-    }
-
-    void leeren() override { fenster.bildBrett->leeren(); }
-
-  private:
-    Form1& fenster;
-};
-
 Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
     : QWidget(parent), ordner(ordner), aussenwelt(std::move(aussenwelt)),
-      spiel(std::make_unique<Brett>()), flaeche(std::make_unique<Flaeche>(*this)) {
+      aussenstarts(*this, this->ordner, this->aussenwelt), spiel(std::make_unique<Brett>()) {
     setWindowTitle(meldung::programmTitel);
     setWindowIcon(QPixmap::fromImage(programmBild(u"lagerix.png"_s)));
     setFixedSize(twips(0, 0, 8490, 7395).size());
@@ -75,7 +61,6 @@ Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
     timer2 = timerAnlegen(u"Timer2"_s, 0, &Form1::Timer2_Timer);
     timer2->setSingleShot(true);
     timer3 = timerAnlegen(u"Timer3"_s, 100, &Form1::Timer3_Timer);
-    timer4 = timerAnlegen(u"Timer4"_s, explosionsTaktMs, &Form1::Timer4_Timer);
 
     Form_Load();
     timer1->start();
@@ -125,10 +110,10 @@ void Form1::steuerelementeAnlegen() {
     bildBrett = new Brettbild(this);
     bildBrett->setObjectName(u"Picture2"_s);
     bildBrett->move(8, 32);
-    Image1 = anlegen<QLabel>(bildBrett, u"Image1"_s,
-                             QRect(Brett::geparkt, 0, kachelGroesse, kachelGroesse + 1));
-    explosionsBildZeigen(0);
-    zaehlerAnlegen();
+    flaeche = std::make_unique<Brettflaeche>(*bildBrett, blatt);
+    Image1 = new Explosionsbild(*flaeche, *spiel, einstellungenWerte,
+                                [this] { aussenwelt.klangAbspielen(ordner + u"explsion.wav"_s); });
+    zaehler = std::make_unique<Zaehler>(*this);
     steuerungAnlegen();
 
     levelliste = new Levelliste(*bildBrett, ordner);
@@ -141,55 +126,24 @@ void Form1::steuerelementeAnlegen() {
     connect(lesezeichenMenue, &Lesezeichenmenue::setzen, this, &Form1::lesezeichenSetzen);
     connect(lesezeichenMenue, &Lesezeichenmenue::abrufen, this, &Form1::lesezeichenAbrufen);
 
-    for (auto* kind : findChildren<QWidget*>())
-        kind->installEventFilter(this);
-    installEventFilter(this);
-}
-
-// The counters below the board, left to right, and the level's author.
-void Form1::zaehlerAnlegen() {
-    const auto zaehler = [this](const QString& name, const QString& text, QRect lage) {
-        auto* label = anlegen<QLabel>(this, name, lage);
-        label->setText(text);
-        label->setAutoFillBackground(true);
-        return label;
-    };
-    Label1 = zaehler(u"Label1"_s, u"0"_s, twips(120, 7020, 330, 300));
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    zaehler(u"Label2"_s, u"von"_s, twips(510, 7020, 330, 300));
-    Label3 = zaehler(u"Label3"_s, u"0"_s, twips(870, 7020, 330, 300));
-    zaehler(u"Label4"_s, u"Kisten abgestellt"_s, twips(1230, 7020, 1440, 300));
-    zaehler(u"Label5"_s, u"Schritte:"_s, twips(2700, 7020, 690, 300));
-    Label6 = zaehler(u"Label6"_s, u"0"_s, twips(3390, 7020, 420, 300));
-    zaehler(u"Label9"_s, u"Level gestaltet von:"_s, twips(6120, 6960, 2280, 225));
-    Autor = zaehler(u"Autor"_s, QString(), twips(6120, 7170, 2280, 225));
+    auto* tasten = new Tastenweiche(*this, *steuerung, *levelliste);
+    connect(tasten, &Tastenweiche::hilfe, this, &Form1::hilfeZeigen);
+    connect(tasten, &Tastenweiche::ok, this, &Form1::Command2_Click);
+    connect(tasten, &Tastenweiche::schritt, this,
+            [this](int keyCode) { Picture2_KeyDown(keyCode, 0); });
 }
 
 // Beyond the arrow keys: steps back and again, and the mouse on the board. A failed
 // drag says so over the board's bottom edge for a moment.
 void Form1::steuerungAnlegen() {
     steuerung = new Spielsteuerung(
-        *spiel, *flaeche, [this] { return timer4->isActive(); }, this);
-    connect(steuerung, &Spielsteuerung::gesprengt, this, &Form1::explosionStarten);
+        *spiel, *flaeche, [this] { return Image1->laeuft(); }, this);
+    connect(steuerung, &Spielsteuerung::gesprengt, Image1, &Explosionsbild::starten);
+    connect(Image1, &Explosionsbild::vorbei, steuerung, &Spielsteuerung::explosionVorbei);
     connect(bildBrett, &Brettbild::gedrueckt, &steuerung->maus, &Maus::gedrueckt);
     connect(bildBrett, &Brettbild::losgelassen, &steuerung->maus, &Maus::losgelassen);
-    connect(&steuerung->maus, &Maus::keinWeg, this, &Form1::keinWegZeigen);
-
-    status = anlegen<QLabel>(bildBrett, u"Status"_s, QRect(0, bildBrett->height() - 20, 120, 20));
-    status->setText(u"Kein Weg"_s);
-    status->setAlignment(Qt::AlignCenter);
-    status->setAutoFillBackground(true);
-    status->hide();
-    statusTimer = new QTimer(this);
-    statusTimer->setSingleShot(true);
-    statusTimer->setInterval(1500);
-    connect(statusTimer, &QTimer::timeout, status, &QWidget::hide);
-    connect(bildBrett, &Brettbild::gedrueckt, status, &QWidget::hide);
-}
-
-void Form1::keinWegZeigen() {
-    status->show();
-    statusTimer->start();
+    connect(&steuerung->maus, &Maus::keinWeg, new Hinweis(*bildBrett, u"Kein Weg"_s),
+            &Hinweis::zeigen);
 }
 
 void Form1::Form_Load() {
@@ -239,17 +193,7 @@ void Form1::aktivieren() {
 }
 
 void Form1::seiteOeffnen(const QString& seite) {
-    // The viewer is found through the home page, so without it no page opens.
-    for (const QString& noetig : {u"vestrum.htm"_s, seite}) {
-        if (!QFile::exists(ordner + noetig)) {
-            meldungZeigen(u"Die Seite kann nicht geöffnet werden: Die Datei „%1“ fehlt im "
-                          u"Programmordner."_s.arg(noetig));
-            return;
-        }
-    }
-    if (!aussenwelt.dateiAnzeigen(ordner + seite))
-        meldungZeigen(
-            u"Es wurde kein Programm gefunden, das die Seite „%1“ anzeigen kann."_s.arg(seite));
+    aussenstarts.seiteOeffnen(seite);
 }
 
 // --- the level list panel ---
@@ -300,10 +244,7 @@ void Form1::levelStartenMit(Startart startart) {
         return;
     steuerung->neuesBrett();
     levelliste->notizZeigen(false);
-    // A long name is cut at the label's end; its tooltip shows it whole.
-    const QString autor = zuQt(ergebnis.autor);
-    Autor->setText(Autor->fontMetrics().elidedText(autor, Qt::ElideRight, Autor->width()));
-    Autor->setToolTip(autor);
+    zaehler->autorZeigen(zuQt(ergebnis.autor));
     brettFokussieren();
     if (!ergebnis.ok) {
         // The player picks another level; the panel stays where the choice is made.
@@ -372,72 +313,14 @@ void Form1::Image3_Click() {
 }
 
 void Form1::Command6_Click() {
-    const QString editor = ordner + u"lagerix-editor"_s;
-    if (!QFile::exists(editor))
-        meldungZeigen(u"Der Level Editor ist nicht installiert."_s);
-    else if (!aussenwelt.programmStarten(editor))
-        meldungZeigen(u"Der Level Editor konnte nicht gestartet werden."_s);
+    aussenstarts.editorStarten();
 }
 
 // --- keys ---
 
+// The cursor keys reach the game from the board and from every other control alike.
 void Form1::Picture2_KeyDown(int keyCode, int) {
     steuerung->schritt(keyCode);
-}
-
-void Form1::Form_KeyDown(int keyCode, int) {
-    Picture2_KeyDown(keyCode, 0);
-}
-
-// Every key press of the window's own controls passes here. The pop-up menu and the
-// dialogs are windows of their own: their keys belong to them.
-bool Form1::eventFilter(QObject* objekt, QEvent* ereignis) {
-    const auto* element = qobject_cast<QWidget*>(objekt);
-    if (ereignis->type() == QEvent::KeyPress && element && element->window() == this &&
-        tasteGedrueckt(objekt, *static_cast<QKeyEvent*>(ereignis)))
-        return true;
-    return QWidget::eventFilter(objekt, ereignis);
-}
-
-// True when the key was used here and goes no further.
-bool Form1::tasteGedrueckt(QObject* objekt, const QKeyEvent& ereignis) {
-    // Any key ends a walk of the mouse after its current step, then does its own work.
-    steuerung->tasteGedrueckt();
-    const int taste = ereignis.key();
-    if (taste == Qt::Key_F1) {
-        hilfeZeigen();
-        return true;
-    }
-    if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
-        // ENTER presses the focused button, else "Ok" while the list is open.
-        if (auto* knopf = qobject_cast<QPushButton*>(objekt))
-            knopf->click();
-        else if (levelliste->offen())
-            Command2_Click();
-        return true;
-    }
-    // The cursor keys play the game from wherever the focus is, except in the list,
-    // where they choose a level; they never move the focus between buttons.
-    if (levelliste->istListe(objekt))
-        return false;
-    switch (verlaufstaste(taste, ereignis.modifiers())) {
-    case Verlaufstaste::zurueck:
-        steuerung->zurueck();
-        return true;
-    case Verlaufstaste::vor:
-        steuerung->vor();
-        return true;
-    case Verlaufstaste::keine:
-        break;
-    }
-    const int code = pfeiltaste(taste);
-    if (code == 0)
-        return false;
-    if (objekt == bildBrett)
-        Picture2_KeyDown(code, 0);
-    else
-        Form_KeyDown(code, 0);
-    return true;
 }
 
 // --- drawing ---
@@ -462,12 +345,10 @@ void Form1::Timer2_Timer() {
 // --- completion ---
 
 void Form1::Timer3_Timer() {
-    Label1->setText(QString::number(spiel->kistenAbgestellt));
-    Label3->setText(QString::number(spiel->kistenGesamt));
-    Label6->setText(QString::number(spiel->schritte));
+    zaehler->zeigen(*spiel);
     if (!abschlussPruefen(*spiel))
         return;
-    gewinnAnkuendigen();
+    gewinnAnkuendigen(*this, *bildBrett, einstellungenWerte.animationAn);
     // Records are the fewest steps from the level's start; a recalled bookmark skipped
     // steps that the counter never saw.
     if (spiel->lesezeichenGenutzt)
@@ -479,47 +360,4 @@ void Form1::Timer3_Timer() {
     bildBrett->leeren();
     levellisteEinblenden();
     levelliste->naechsteWaehlen();
-}
-
-void Form1::gewinnAnkuendigen() {
-    if (!einstellungenWerte.animationAn) {
-        meldung::zeigen(this, QMessageBox::Information, meldung::programmTitel,
-                        u"Sie haben das Level geschafft !"_s);
-        return;
-    }
-    static const QImage gewinnBild =
-        programmBild(u"gewonnen.png"_s).convertToFormat(QImage::Format_RGB32);
-    Gewinnanimation(*bildBrett, [this] {
-        bildBrett->repaint();
-        QThread::msleep(Gewinnanimation::pauseMs);
-    }).abspielen(gewinnBild);
-}
-
-// --- the explosion ---
-
-void Form1::Timer4_Timer() {
-    const Explosionsschritt schritt = explosion.tick(*spiel, *flaeche, einstellungenWerte.soundAn);
-    if (schritt.soundStarten)
-        aussenwelt.klangAbspielen(ordner + u"explsion.wav"_s);
-    if (schritt.bild != 0)
-        explosionsBildZeigen(schritt.bild);
-    if (schritt.ende) {
-        Image1->move(Brett::geparkt, Image1->y());
-        timer4->stop();
-        steuerung->explosionVorbei();
-    }
-}
-
-// A blast while the animation runs only moves the picture; the count goes on.
-void Form1::explosionStarten(Sprengung sprengung) {
-    Image1->move(sprengung.x, sprengung.y);
-    Image1->show();
-    if (!timer4->isActive()) {
-        explosionsBildZeigen(0);
-        timer4->start();
-    }
-}
-
-void Form1::explosionsBildZeigen(int bild) {
-    Image1->setPixmap(blatt.explosionsBild(bild));
 }

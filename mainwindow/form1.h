@@ -1,19 +1,20 @@
 #pragma once
 
 #include "game/brett.h"
-#include "game/explosion.h"
 #include "game/konfiguration.h"
 #include "game/levelstart.h"
-#include "game/zug.h"
 #include "kit/aussenwelt.h"
 #include "kit/hauptfenster.h"
 #include "kit/kachelblatt.h"
+#include "mainwindow/aussenstarts.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <memory>
 
 class Brettbild;
+class Brettflaeche;
+class Explosionsbild;
 class Form2;
 class Form3;
 class Form4;
@@ -21,8 +22,7 @@ class Form5;
 class Lesezeichenmenue;
 class Levelliste;
 class Spielsteuerung;
-class QKeyEvent;
-class QLabel;
+class Zaehler;
 class QTimer;
 
 // The main window: the board, the level list panel, the counters and the buttons.
@@ -59,59 +59,40 @@ class Form1 : public QWidget, public Hauptfenster {
     void hilfeZeigen();
     void File2_DblClick();
     void Picture2_KeyDown(int keyCode, int shift);
-    void Form_KeyDown(int keyCode, int shift);
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
-    void Timer4_Timer();
 
     void levellisteEinblenden();
     void levellisteAusblenden();
     void lesezeichenSetzen(int nummer);
     void lesezeichenAbrufen(int nummer);
 
-    // How long each explosion frame is seen.
-    static constexpr int explosionsTaktMs = 40;
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   private:
-    class Flaeche;
-
     void Form_Load();
     void steuerelementeAnlegen();
-    void zaehlerAnlegen();
     QTimer* timerAnlegen(const QString& name, int intervall, void (Form1::*handler)());
-    bool tasteGedrueckt(QObject* objekt, const QKeyEvent& taste);
     void levelStartenMit(Startart startart);
-    void gewinnAnkuendigen();
-    void explosionStarten(Sprengung sprengung);
-    void explosionsBildZeigen(int bild);
     void meldungZeigen(const QString& text);
     void steuerungAnlegen();
-    void keinWegZeigen();
     template <typename Fenster> void fensterZeigen(QPointer<Fenster>& fenster);
 
     QString ordner;
     Aussenwelt aussenwelt;
+    Aussenstarts aussenstarts;
     Einstellungen einstellungenWerte;
     std::unique_ptr<Brett> spiel;
-    Explosion explosion;
     Kachelblatt blatt; // `grafiksetpic`
-    std::unique_ptr<Flaeche> flaeche;
+    std::unique_ptr<Brettflaeche> flaeche;
 
     Brettbild* bildBrett = nullptr;
-    QLabel* Image1 = nullptr;
+    Explosionsbild* Image1 = nullptr;
     Levelliste* levelliste = nullptr;
     Lesezeichenmenue* lesezeichenMenue = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Autor = nullptr;
-    QLabel* status = nullptr; // "Kein Weg" over the board, for a moment
-    QTimer* statusTimer = nullptr;
+    std::unique_ptr<Zaehler> zaehler;
     Spielsteuerung* steuerung = nullptr; // arrow keys, steps back and again, the mouse
 
     // Each secondary window exists at most once; it deletes itself when closed.
@@ -123,5 +104,4 @@ class Form1 : public QWidget, public Hauptfenster {
     QTimer* timer1 = nullptr;
     QTimer* timer2 = nullptr;
     QTimer* timer3 = nullptr;
-    QTimer* timer4 = nullptr;
 };

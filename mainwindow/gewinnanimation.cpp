@@ -1,8 +1,13 @@
 #include "mainwindow/gewinnanimation.h"
 
 #include "kit/brettbild.h"
+#include "kit/meldung.h"
+#include "kit/programmbild.h"
 
 #include <QRandomGenerator>
+#include <QThread>
+
+using namespace Qt::StringLiterals;
 
 Gewinnanimation::Gewinnanimation(Brettbild& ziel, std::function<void()> zeigen)
     : ziel(ziel), zeigen(std::move(zeigen)) {}
@@ -27,4 +32,18 @@ void Gewinnanimation::aufloesen(const QImage& quelle) {
         }
         zeigen();
     }
+}
+
+void gewinnAnkuendigen(QWidget& fenster, Brettbild& bild, bool animationAn) {
+    if (!animationAn) {
+        meldung::zeigen(&fenster, QMessageBox::Information, meldung::programmTitel,
+                        u"Sie haben das Level geschafft !"_s);
+        return;
+    }
+    static const QImage gewinnBild =
+        programmBild(u"gewonnen.png"_s).convertToFormat(QImage::Format_RGB32);
+    Gewinnanimation(bild, [&bild] {
+        bild.repaint();
+        QThread::msleep(Gewinnanimation::pauseMs);
+    }).abspielen(gewinnBild);
 }

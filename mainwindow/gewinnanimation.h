@@ -4,6 +4,7 @@
 #include <functional>
 
 class Brettbild;
+class QWidget;
 
 // The win picture dissolves in over the board in random strips of 35 by 2 pixels,
 // stands complete, and dissolves out into black the same way. Each dissolve copies
@@ -26,3 +27,7 @@ class Gewinnanimation {
     Brettbild& ziel;
     std::function<void()> zeigen;
 };
+
+// A solved level is announced by the win animation over the board `bild` when the settings
+// have it on, else by a message box over `fenster`.
+void gewinnAnkuendigen(QWidget& fenster, Brettbild& bild, bool animationAn);

@@ -1,6 +1,7 @@
 // The main window driven like a player drives it, on the offscreen platform.
 #include "game/kachelsatz.h"
 #include "kit/brettbild.h"
+#include "kit/explosionsbild.h"
 #include "kit/meldung.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/gewinnanimation.h"
@@ -391,7 +392,7 @@ class Form1Test : public QObject {
         Form1& f = starten();
         levelWaehlen(u"b-sprengen.lev"_s);
         auto* timer4 = timer(u"Timer4"_s);
-        auto* bild = teil<QLabel>(u"Image1"_s);
+        auto* bild = teil<Explosionsbild>(u"Image1"_s);
         timer4->stop();
         f.Picture2_KeyDown(39, 0);
         QVERIFY(timer4->isActive());
@@ -405,7 +406,7 @@ class Form1Test : public QObject {
                 f.Picture2_KeyDown(39, 0);
                 QCOMPARE(bild->pos(), QPoint(72, 72));
             }
-            f.Timer4_Timer();
+            bild->tick();
             const QImage gezeigt = bild->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
             if (tick >= 1 && tick <= 8) {
                 const Kachelursprung u = explosionsBildUrsprung(tick);
@@ -428,7 +429,7 @@ class Form1Test : public QObject {
         timer(u"Timer4"_s)->stop();
         f.Picture2_KeyDown(39, 0);
         for (int tick = 0; tick < 10; ++tick)
-            f.Timer4_Timer();
+            teil<Explosionsbild>(u"Image1"_s)->tick();
         QVERIFY(aufnahme.klaenge.isEmpty());
     }
 
