@@ -4,7 +4,6 @@
 #include "game/levelstart.h"
 #include "game/loeser/loeser.h"
 #include "game/zeichnen.h"
-#include "game/zug.h"
 #include "kit/brettflaeche.h"
 #include "kit/explosionsbild.h"
 
@@ -23,7 +22,7 @@ Testspiel::~Testspiel() {
 
 std::string Testspiel::starten(const std::string& pfad) {
     explosion->beenden();
-    vorher.clear();
+    verlauf.leeren();
     const Levelstart start = levelStarten(*spiel, "", pfad, *flaeche, Startart::neu);
     if (start.ok)
         neuZeichnen();
@@ -31,17 +30,11 @@ std::string Testspiel::starten(const std::string& pfad) {
 }
 
 void Testspiel::taste(int keyCode) {
-    if (spiel->brettGesperrt)
-        return;
-    Brett davor = *spiel;
-    const Zugergebnis ergebnis = tasteVerarbeiten(*spiel, keyCode, *flaeche);
+    const Zugergebnis ergebnis = verlauf.ziehen(*spiel, keyCode, *flaeche);
     if (!ergebnis.geschritten)
         return;
     if (ergebnis.sprengung)
         explosion->starten(*ergebnis.sprengung);
-    vorher.push_back(std::move(davor));
-    if (vorher.size() > gedaechtnis)
-        vorher.erase(vorher.begin());
     Q_EMIT gezogen();
     if (!explosion->laeuft())
         abschlussMelden();
@@ -52,12 +45,12 @@ void Testspiel::zug(char richtung) {
 }
 
 bool Testspiel::zurueck() {
-    if (vorher.empty())
+    if (!verlauf.kannZurueck())
         return false;
+    // The step back restores the blasted wall at once; the picture of its blast goes too.
     explosion->beenden();
-    *spiel = std::move(vorher.back());
-    vorher.pop_back();
-    neuZeichnen();
+    if (!verlauf.zurueck(*spiel, *flaeche))
+        return false;
     Q_EMIT gezogen();
     return true;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "game/brett.h"
+#include "game/zugverlauf.h"
 
 #include <QObject>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 class Brettbild;
 class Brettflaeche;
@@ -27,15 +27,14 @@ class Testspiel : public QObject {
     // Starts the level file; the game's German message when it cannot.
     std::string starten(const std::string& pfad);
 
-    // An arrow key; the step is remembered so that `zurueck` can take it back.
+    // An arrow key; the step is remembered so that `zurueck` can take it back, as in
+    // the game (never back into a completed level).
     void taste(int keyCode);
     bool zurueck();
     // A step as the solver writes it: 'l', 'r', 'o' or 'u'.
     void zug(char richtung);
 
     const Brett& brett() const { return *spiel; }
-
-    static constexpr std::size_t gedaechtnis = 1000; // steps Backspace can take back
 
   Q_SIGNALS:
     void gezogen(); // counters may have changed
@@ -46,7 +45,7 @@ class Testspiel : public QObject {
     void abschlussMelden();
 
     std::unique_ptr<Brett> spiel;
-    std::vector<Brett> vorher;
+    Zugverlauf verlauf;
     std::unique_ptr<Brettflaeche> flaeche;
     Explosionsbild* explosion;
 };
