@@ -162,31 +162,22 @@ TEST_F(Levelstart, kleinesFeldBekommtEinenZaunDerErstBeimNeuzeichnenErscheint) {
     EXPECT_EQ(flaeche.bilder, (std::vector<Zeichnung>{{"mauer", 48, 48}, {"smile", 24, 24}}));
 }
 
-TEST_F(Levelstart, figurAufEinemStellplatzStehtDortAuchNachDemNeustart) {
-    levelSchreiben("stell.lev", levelAusBild({"  $+"}));
-    ASSERT_TRUE(starten(*brett, "stell.lev", flaeche).ok);
-    EXPECT_EQ(brett->aufStellplatz, -1);
-    EXPECT_EQ(flaeche.bilder.back(), (Zeichnung{"smilestell", 72, 0}));
-
-    ASSERT_TRUE(tasteVerarbeiten(*brett, tasteLinks, flaeche).geschritten); // pushes the box
-    EXPECT_EQ(brett->aufStellplatz, 0);
-    flaeche.bilder.clear();
-    ASSERT_TRUE(levelStarten(*brett, ordnerText(), "stell.lev", flaeche, Startart::neustart).ok);
-    EXPECT_EQ(brett->aufStellplatz, -1);
-    EXPECT_EQ(flaeche.bilder.back(), (Zeichnung{"smilestell", 72, 0}));
-}
-
 TEST_F(Levelstart, neustartGleichtEinemFrischenStartDerZuletztGestartetenDatei) {
-    levelSchreiben("a.lev", levelAusBild({"=@$.*T#  ", "  t===   "}, "eErster"));
+    levelSchreiben("a.lev", levelAusBild({"=+$.*T#  ", "  t===   "}, "eErster"));
     levelSchreiben("b.lev", levelAusBild({"@#"}, "fZweiter"));
     const auto frischErgebnis = starten(*brett, "a.lev", flaeche);
     ASSERT_TRUE(frischErgebnis.ok);
+    // The figure starts on a storage place and is drawn so.
+    EXPECT_EQ(brett->aufStellplatz, -1);
+    EXPECT_EQ(flaeche.bilder.back(), (Zeichnung{"smilestell", 24, 0}));
     const auto frisch = std::make_unique<Brett>(*brett);
     const auto frischGezeichnet = flaeche.bilder;
 
-    // Play, solve, then restart while the list already selects the next level.
-    for (int taste : {tasteRechts, tasteRechts, tasteUnten})
-        tasteVerarbeiten(*brett, taste, flaeche);
+    // Play off the storage place, solve, then restart while the list already selects the
+    // next level.
+    for (int taste : {tasteRechts, tasteUnten, tasteLinks})
+        ASSERT_TRUE(tasteVerarbeiten(*brett, taste, flaeche).geschritten);
+    ASSERT_EQ(brett->aufStellplatz, 0);
     brett->kistenAbgestellt = brett->kistenGesamt;
     ASSERT_TRUE(abschlussPruefen(*brett));
     flaeche.bilder.clear();
