@@ -111,7 +111,7 @@ TEST_F(Textdatei, nurEineKleineGewoehnlicheDateiWirdGelesen) {
 TEST_F(Textdatei, schreibenErsetztDieDateiGanzOderSagtWarumNicht) {
     const std::string langerName(250, 'n');
     schreiben("alt.txt", "alt\r\n");
-    ::chmod(pfad("alt.txt").c_str(), 0600);
+    ::chmod(pfad("alt.txt").c_str(), 0640);
     schreiben("ziel.txt", "alt\r\n");
     std::filesystem::create_symlink("ziel.txt", ordner / "verweis.txt");
     schreiben("nurlesen.txt", "alt\r\n");
@@ -154,7 +154,7 @@ TEST_F(Textdatei, schreibenErsetztDieDateiGanzOderSagtWarumNicht) {
     EXPECT_EQ(lesen("ziel.txt"), "neu\r\n");
     struct stat info {};
     ASSERT_EQ(::stat(pfad("alt.txt").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
 
     // A write that fails halfway leaves the old file as it was, and nothing beside it.
     std::optional<std::string> meldung;
