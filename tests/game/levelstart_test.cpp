@@ -175,6 +175,7 @@ TEST_F(Levelstart, neustartGleichtEinemFrischenStartDerZuletztGestartetenDatei) 
     ASSERT_TRUE(frischErgebnis.ok);
     // The figure starts on a storage place and is drawn so.
     EXPECT_EQ(brett->aufStellplatz, -1);
+    ASSERT_FALSE(flaeche.bilder.empty());
     EXPECT_EQ(flaeche.bilder.back(), (Zeichnung{"smilestell", 24, 0}));
     const auto frisch = std::make_unique<Brett>(*brett);
     const auto frischGezeichnet = flaeche.bilder;
