@@ -8,16 +8,7 @@
 
 namespace {
 
-class Abschluss : public Ordnertest {
-  protected:
-    void bildStarten(const std::vector<std::string>& bild) {
-        levelSchreiben("abschluss.lev", levelAusBild(bild));
-        ASSERT_TRUE(starten(*brett, "abschluss.lev", flaeche).ok);
-    }
-
-    std::unique_ptr<Brett> brett = neuesBrett();
-    Aufzeichnung flaeche;
-};
+using Abschluss = Bildtest;
 
 TEST_F(Abschluss, dieLetzteKisteLoestDasLevelBeimNaechstenAbfragenGenauEinmal) {
     bildStarten({"*@$."});
@@ -33,8 +24,7 @@ TEST_F(Abschluss, dieLetzteKisteLoestDasLevelBeimNaechstenAbfragenGenauEinmal) {
     EXPECT_FALSE(tasteVerarbeiten(*brett, tasteLinks, flaeche).geschritten);
 
     // Starting the level again makes it unsolved and playable.
-    ASSERT_TRUE(
-        levelStarten(*brett, ordnerText(), "abschluss.lev", flaeche, Startart::neustart).ok);
+    ASSERT_TRUE(levelStarten(*brett, ordnerText(), "bild.lev", flaeche, Startart::neustart).ok);
     EXPECT_FALSE(brett->geschafft);
     EXPECT_FALSE(abschlussPruefen(*brett));
     EXPECT_TRUE(tasteVerarbeiten(*brett, tasteRechts, flaeche).geschritten);

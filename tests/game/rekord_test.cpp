@@ -13,7 +13,6 @@ TEST(RekordDatei, liegtNebenDemLevelUndTraegtDessenNamen) {
         std::string level;
         std::string rekord;
     } faelle[] = {
-        {"/spiele/lagerix/x.lev", "/spiele/lagerix/x.sco"},
         {"/spiele/lagerix/Level 1.lev", "/spiele/lagerix/Level 1.sco"},
         {"/spiele/lagerix/GROSS.LEV", "/spiele/lagerix/GROSS.sco"},
         {"/spiele/lagerix/zwei.teile.lev", "/spiele/lagerix/zwei.teile.sco"},
@@ -23,28 +22,48 @@ TEST(RekordDatei, liegtNebenDemLevelUndTraegtDessenNamen) {
         EXPECT_EQ(rekordDatei(fall.level), fall.rekord) << fall.level;
 }
 
-TEST_F(RekordDateien, nurWenigerSchritteAlsDerAlteRekordSindEinNeuer) {
+// A record is never lost to a damaged digit: only a cleanly written step count can be
+// beaten, and a damaged one is reported.
+TEST_F(RekordDateien, nurWenigerSchritteAlsEineSauberGeschriebeneSchrittzahlSindEinRekord) {
     const struct {
         std::string bytes;
         int schritte;
         bool neu;
+        bool gemeldet;
     } faelle[] = {
-        {"57\r\nAnna\r\n", 56, true},
-        {"57\r\nAnna\r\n", 57, false}, // a tie keeps the older record
-        {"57\r\nAnna\r\n", 58, false},
-        {" 57 \r\nAnna\r\n", 57, false},
-        {"0\r\nAnna\r\n", 0, false},
-        {"abc\r\nAnna\r\n", 1, false}, // a damaged record is beaten by nothing
-        {"-5\r\nAnna\r\n", 3, false},
-        {"\r\nAnna\r\n", 10, false},
-        {"", 10, true},
-        {"99999999999999999999999\r\nAnna\r\n", 10, true},
+        {"57\r\nAnna\r\n", 56, true, false},
+        {"57\r\nAnna\r\n", 57, false, false}, // a tie keeps the older record
+        {" 57   \r\nAnna\r\n", 56, true, false},
+        {"57\nAnna\n", 56, true, false},
+        {"0\r\nAnna\r\n", 0, false, false},
+        {"", 1, true, false},
+        {"99999999999999999999999\r\nAnna\r\n", 10, true, false},
+        {"57abc\r\nAnna\r\n", 1, false, true},
+        {"abc\r\nAnna\r\n", 1, false, true},
+        {"-5\r\nAnna\r\n", 3, false, true},
+        {"\r\nAnna\r\n", 10, false, true},
+        {"57\t\r\nAnna\r\n", 1, false, true},
+        {"57\rAnna\r\n", 1, false, true},
+        {"\xEF\xBB\xBF"
+         "57\r\nAnna\r\n",
+         1, false, true},
+        {"5 7\r\nAnna\r\n", 1, false, true},
     };
     for (const auto& fall : faelle) {
-        schreiben("level.sco", fall.bytes);
-        EXPECT_EQ(istNeuerRekord(pfad("level.sco"), fall.schritte), fall.neu)
-            << fall.bytes << " / " << fall.schritte;
+        SCOPED_TRACE(fall.bytes + " / " + std::to_string(fall.schritte));
+        schreiben("x.sco", fall.bytes);
+        std::string meldung;
+        EXPECT_EQ(istNeuerRekord(pfad("x.sco"), fall.schritte, &meldung), fall.neu);
+        EXPECT_EQ(meldung.empty(), !fall.gemeldet) << meldung;
     }
+    // No file is no record; a file that cannot be read is beaten by nothing.
+    std::string meldung;
+    EXPECT_TRUE(istNeuerRekord(pfad("fehlt.sco"), 1, &meldung));
+    EXPECT_EQ(meldung, "");
+    std::filesystem::create_directory(ordner / "ordner.sco");
+    EXPECT_FALSE(istNeuerRekord(pfad("ordner.sco"), 1, &meldung));
+    EXPECT_TRUE(meldung.starts_with("Die Rekorddatei „ordner.sco“ konnte nicht gelesen werden ("))
+        << meldung;
 }
 
 TEST_F(RekordDateien, schreibenErsetztDenAltenRekordDurchZweiZeilenInWindows1252) {
@@ -52,10 +71,7 @@ TEST_F(RekordDateien, schreibenErsetztDenAltenRekordDurchZweiZeilenInWindows1252
     ASSERT_EQ(rekordSchreiben(pfad("level.sco"), 57, "Jörg Müßig"), std::nullopt);
     EXPECT_EQ(lesen("level.sco"), "57\r\nJ\xf6rg M\xfc\xdfig\r\n");
     EXPECT_EQ(rekordLesen(pfad("level.sco")), (Rekord{"57", "Jörg Müßig"}));
-    EXPECT_FALSE(istNeuerRekord(pfad("level.sco"), 57));
-}
-
-TEST_F(RekordDateien, einZeilenumbruchImNamenBleibtInDerZweitenZeile) {
+    // A line break in the name would push it out of its line.
     ASSERT_EQ(rekordSchreiben(pfad("level.sco"), 9, "Anna\r\nBernd\n"), std::nullopt);
     EXPECT_EQ(lesen("level.sco"), "9\r\nAnna  Bernd \r\n");
 }

@@ -156,9 +156,9 @@ inline ::testing::AssertionResult gleichesBrett(const Brett& ist, const Brett& s
 // A level drawn as a picture (see levelAusBild), started on a fresh board.
 class Bildtest : public Ordnertest {
   protected:
-    void bildStarten(const std::vector<std::string>& bild) {
+    void bildStarten(const std::vector<std::string>& bild, const std::string& kopf = "fTester") {
         brett = neuesBrett();
-        levelSchreiben("bild.lev", levelAusBild(bild));
+        levelSchreiben("bild.lev", levelAusBild(bild, kopf));
         ASSERT_TRUE(starten(*brett, "bild.lev", flaeche).ok);
     }
 

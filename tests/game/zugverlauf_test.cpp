@@ -55,25 +55,18 @@ class ZugverlaufTest : public Bildtest {
 std::vector<std::string> zufallsLevel(std::mt19937& zufall) {
     const std::string arten = "      ####$$$...TTT*t";
     std::vector<std::string> bild(9, std::string(12, '#'));
+    int ueberschuss = 0; // boxes less storage places
     for (int r = 1; r < 8; ++r) {
-        for (int c = 1; c < 11; ++c)
+        for (int c = 1; c < 11; ++c) {
             bild[r][c] = arten[zufall() % arten.size()];
+            ueberschuss += (bild[r][c] == '$') - (bild[r][c] == '.') - (bild[r][c] == 't');
+        }
     }
-    int kisten = 0;
-    int plaetze = 0;
-    for (const auto& zeile : bild) {
-        kisten += static_cast<int>(std::count(zeile.begin(), zeile.end(), '$') +
-                                   std::count(zeile.begin(), zeile.end(), '*'));
-        plaetze += static_cast<int>(std::count(zeile.begin(), zeile.end(), '.') +
-                                    std::count(zeile.begin(), zeile.end(), '*') +
-                                    std::count(zeile.begin(), zeile.end(), 't'));
-    }
-    for (int r = 1; r < 8 && kisten <= plaetze; ++r) {
-        for (int c = 1; c < 11 && kisten <= plaetze; ++c) {
-            if (bild[r][c] == '.') {
-                bild[r][c] = '$';
-                ++kisten;
-                --plaetze;
+    for (auto& zeile : bild) {
+        for (char& feld : zeile) {
+            if (feld == '.' && ueberschuss <= 0) {
+                feld = '$';
+                ueberschuss += 2;
             }
         }
     }

@@ -62,17 +62,6 @@ bool nurCrLf(const std::string& inhalt) {
     return !inhalt.empty() && inhalt.back() == '\n';
 }
 
-// Every key of a stored solution is a step, so the count it reaches is the table's.
-TEST(Level, jedeGespeicherteLoesungSchafftIhrLevelInDerBestenSchrittzahl) {
-    for (const auto& l : alleLevel()) {
-        SCOPED_TRACE(l.levelDatei);
-        const auto lauf = laufen({LAGERIX_ASSETS, l.levelDatei, l.loesung + "T"});
-        EXPECT_EQ(lauf.status, 0) << lauf.fehler;
-        EXPECT_EQ(wert(lauf, "geschafft"), "1");
-        EXPECT_EQ(wert(lauf, "schritte"), std::to_string(l.schritte));
-    }
-}
-
 // A level both proved and unproved, or neither, breaks the equality below.
 TEST(Level, jedeMitgelieferteLeveldateiStehtInDerTabelleInSpielreihenfolge) {
     std::vector<std::string> dateien;
@@ -92,25 +81,29 @@ TEST(Level, jedeMitgelieferteLeveldateiStehtInDerTabelleInSpielreihenfolge) {
     EXPECT_EQ(eingetragen.front(), "01-erste-schritte.lev"); // the first level a new player sees
 }
 
-TEST(Level, startbildUndDateiformatStimmen) {
+// Every key of a stored solution is a step, so the count it reaches is the table's. The
+// start picture: one figure, not on a storage place, a small board inside its fence.
+TEST(Level, jedesLevelStartetSauberUndSeineLoesungSchafftEsInDerBestenSchrittzahl) {
     for (const auto& l : alleLevel()) {
         SCOPED_TRACE(l.levelDatei);
+        const auto gespielt = laufen({LAGERIX_ASSETS, l.levelDatei, l.loesung + "T"});
+        EXPECT_EQ(gespielt.status, 0) << gespielt.fehler;
+        EXPECT_EQ(wert(gespielt, "geschafft"), "1");
+        EXPECT_EQ(wert(gespielt, "schritte"), std::to_string(l.schritte));
+
         const std::string inhalt = dateiInhalt(l.levelDatei);
         ASSERT_FALSE(inhalt.empty());
         EXPECT_TRUE(nurCrLf(inhalt));
-
         const auto lauf = laufen({"--bild", LAGERIX_ASSETS, l.levelDatei});
         ASSERT_EQ(lauf.status, 0) << lauf.fehler;
         ASSERT_GE(lauf.zeilen.size(), 18u);
-        const std::vector<std::string> bild(lauf.zeilen.end() - 18, lauf.zeilen.end());
         int figuren = 0;
-        for (std::size_t zeile = 0; zeile < bild.size(); ++zeile) {
-            for (std::size_t spalte = 0; spalte < bild[zeile].size(); ++spalte) {
-                const char c = bild[zeile][spalte];
-                // The figure never starts on a storage place: it would be drawn as '+'.
-                EXPECT_NE(c, '+');
+        for (std::size_t zeile = 0; zeile < 18; ++zeile) {
+            const std::string& bild = lauf.zeilen[lauf.zeilen.size() - 18 + zeile];
+            for (std::size_t spalte = 0; spalte < bild.size(); ++spalte) {
+                const char c = bild[spalte];
+                EXPECT_NE(c, '+'); // the figure is drawn so on a storage place
                 figuren += c == '@';
-                // A small board keeps everything inside its fence at column 12 and row 12.
                 if (inhalt.front() == 'e' && (zeile >= 12 || spalte >= 12)) {
                     EXPECT_TRUE(c == ' ' || c == '=') << "Feld " << spalte << ',' << zeile;
                 }

@@ -124,7 +124,7 @@ TEST(Pruefung, namesEveryProblemAndBlocksOnlyTheFigureAndTheLimit) {
     EXPECT_TRUE(probleme[0].sperrt);
 }
 
-TEST(Verlauf, takesBackTwoHundredStepsAndRedoesThem) {
+TEST(Verlauf, takesBackEveryStepAndRedoesThem) {
     Levelmodell m;
     Verlauf verlauf;
     for (int i = 0; i < 300; ++i) {

@@ -14,7 +14,7 @@ TEST_F(Sammlung, writesEveryLevelThatFitsAndSaysWhyTheOthersWereSkipped) {
         textLevelsLesen("#@$.#\n\n" + std::string(24, '#') + "\n\n#$.#\n\n#@*#\n\n#+$#\n");
     const Importbericht bericht = sammlungImportieren(levels, ordnerText(), "meine");
     EXPECT_EQ(bericht.geschrieben, (std::vector<std::string>{"meine-01.lev", "meine-04.lev"}));
-    EXPECT_EQ(
+    ASSERT_EQ(
         bericht.uebersprungen,
         (std::vector<std::string>{
             "Level 2: Das Level ist 24 × 1 Felder groß; auf das Spielfeld passen höchstens "
