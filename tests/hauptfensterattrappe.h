@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -58,18 +59,6 @@ class HauptfensterAttrappe final : public Hauptfenster, public Programmordner {
         aufrufe << QStringLiteral("seiteOeffnen ") + seite;
     }
 
-    qsizetype fokusAnsBrett() const { return aufrufe.count(QStringLiteral("brettFokussieren")); }
-    qsizetype neuZeichnenAngefordert() const {
-        return aufrufe.count(QStringLiteral("neuZeichnen"));
-    }
-    QStringList geladeneSets() const {
-        QStringList sets;
-        for (const QString& aufruf : aufrufe)
-            if (aufruf.startsWith(QStringLiteral("grafiksetLaden ")))
-                sets << aufruf.mid(15);
-        return sets;
-    }
-
     Einstellungen werte;
     bool ladenGelingt = true;
     QStringList aufrufe; // what the window asked of the main window, in order
@@ -83,12 +72,30 @@ template <typename T> T* steuerelement(const QWidget* fenster, const QString& na
     return gefunden;
 }
 
+// The texts of a list's rows, in order.
+inline QStringList eintraege(const QListWidget* liste) {
+    QStringList texte;
+    for (int i = 0; i < liste->count(); ++i)
+        texte << liste->item(i)->text();
+    return texte;
+}
+
 // What a window test holds: the fake main window and the window under test.
 template <typename Fenster> class Fensterprobe {
   protected:
     void oeffnen() {
         fenster = new Fenster(*haupt);
         fenster->show();
+    }
+    void neu() {
+        delete fenster;
+        haupt = std::make_unique<HauptfensterAttrappe>();
+        QVERIFY(haupt->ordner.isValid());
+    }
+    // A closed window deletes itself later; this is later.
+    bool geloescht() const {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return fenster.isNull();
     }
     template <typename T> T* element(const QString& name) const {
         return steuerelement<T>(fenster, name);
@@ -99,8 +106,6 @@ template <typename Fenster> class Fensterprobe {
 };
 
 struct Meldung {
-    QMessageBox::Icon symbol;
-    QString titel;
     QString text;
     QMessageBox::StandardButtons knoepfe;
 };
@@ -117,15 +122,22 @@ class Dialogzeuge {
     explicit Dialogzeuge(QMessageBox::StandardButton antwort = QMessageBox::Ok,
                          std::optional<QString> eingabe = std::nullopt)
         : ersatz(
-              [this, antwort](QWidget*, QMessageBox::Icon symbol, const QString& titel,
-                              const QString& text, QMessageBox::StandardButtons knoepfe) {
-                  meldungen.push_back({symbol, titel, text, knoepfe});
+              [this, antwort](QWidget*, QMessageBox::Icon, const QString&, const QString& text,
+                              QMessageBox::StandardButtons knoepfe) {
+                  meldungen.push_back({text, knoepfe});
                   return antwort;
               },
               [this, eingabe](QWidget*, const QString& titel, const QString& frage) {
                   fragen.push_back({titel, frage});
                   return eingabe;
               }) {}
+
+    QStringList texte() const {
+        QStringList alle;
+        for (const Meldung& m : meldungen)
+            alle << m.text;
+        return alle;
+    }
 
     std::vector<Meldung> meldungen;
     std::vector<Frage> fragen;

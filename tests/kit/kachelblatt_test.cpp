@@ -5,80 +5,101 @@
 
 #include "tests/hauptfensterattrappe.h"
 
-#include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Qt writes no GIF; the reader goes by the content, not by the name.
+void blattAnlegen(const QString& pfad, QSize groesse, QColor farbe = Qt::red) {
+    QImage bild(groesse, QImage::Format_RGB32);
+    bild.fill(farbe);
+    QVERIFY(bild.save(pfad, "PNG"));
+}
+
+} // namespace
+
 class KachelblattTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    // A sheet smaller than 96 by 120 would leave tiles half drawn: it is refused and the
-    // sheet in use stays. A larger one is used from its top left corner.
-    void onlyASheetOfFullSizeIsLoaded_data() {
-        QTest::addColumn<QSize>("groesse");
-        QTest::addColumn<bool>("geladen");
-        QTest::newRow("genau") << QSize(96, 120) << true;
-        QTest::newRow("groesser") << QSize(100, 130) << true;
-        QTest::newRow("zu schmal") << QSize(95, 120) << false;
-        QTest::newRow("zu niedrig") << QSize(96, 119) << false;
-    }
-    void onlyASheetOfFullSizeIsLoaded() {
-        QFETCH(QSize, groesse);
-        QFETCH(bool, geladen);
-        Programmordner ordner;
-        QImage bild(groesse, QImage::Format_RGB32);
-        bild.fill(Qt::blue);
-        QVERIFY(bild.save(ordner.pfad() + u"set.gif"_s, "PNG"));
-        Kachelblatt blatt;
-        const QImage vorher = blatt.bild();
-        QCOMPARE(blatt.laden(ordner.pfad(), u"set.gif"_s), geladen);
-        QCOMPARE(blatt.bild(), geladen ? bild : vorher);
-    }
-
-    void aMissingOrDamagedFileChangesNothing() {
-        Programmordner ordner;
-        ordner.anlegen(u"kaputt.gif"_s, "GIF89a");
-        Kachelblatt blatt;
-        const QImage vorher = blatt.bild();
-        QVERIFY(!blatt.laden(ordner.pfad(), u"fehlt.gif"_s));
-        QVERIFY(!blatt.laden(ordner.pfad(), u"kaputt.gif"_s));
-        QCOMPARE(blatt.bild(), vorher);
-    }
-
-    void nurGewoehnlicheDateienDesProgrammordnersWerdenGeladen() {
-        QTemporaryDir aussen;
-        QVERIFY(aussen.isValid());
-        const QString ordner = aussen.path() + u"/spiel/"_s;
+    // A sheet smaller than 96 by 120 would leave tiles half drawn; a larger one is used
+    // from its top left corner. A fifo would make the reader wait for ever. What is
+    // refused leaves the sheet in use.
+    void onlyFullSheetsOfTheProgramFolderAreLoaded() {
+        Programmordner aussen;
+        const QString ordner = aussen.pfad() + u"spiel/"_s;
         QVERIFY(QDir().mkpath(ordner + u"sets"_s));
-        // Qt writes no GIF; the reader goes by the content, not by the name.
-        QImage blatt(Kachelblatt::breite, Kachelblatt::hoehe, QImage::Format_RGB32);
-        blatt.fill(Qt::red);
-        for (const QString& pfad :
-             {ordner + u"sets/winter.gif"_s, ordner + u"da.gif"_s, aussen.path() + u"/x.gif"_s})
-            QVERIFY(blatt.save(pfad, "PNG"));
+        blattAnlegen(ordner + u"genau.gif"_s, {96, 120});
+        blattAnlegen(ordner + u"groesser.gif"_s, {100, 130});
+        blattAnlegen(ordner + u"schmal.gif"_s, {95, 120});
+        blattAnlegen(ordner + u"niedrig.gif"_s, {96, 119});
+        blattAnlegen(ordner + u"sets/winter.gif"_s, {96, 120});
+        blattAnlegen(aussen.pfad() + u"x.gif"_s, {96, 120});
+        aussen.anlegen(u"spiel/kaputt.gif"_s, "GIF89a");
         QCOMPARE(::mkfifo(QFile::encodeName(ordner + u"fifo.gif"_s).constData(), 0644), 0);
 
         const struct {
             QString name;
             bool geladen;
         } faelle[] = {
-            {u"da.gif"_s, true},
+            {u"genau.gif"_s, true},
+            {u"groesser.gif"_s, true},
             {u"sets\\winter.gif"_s, true},
+            {u"schmal.gif"_s, false},
+            {u"niedrig.gif"_s, false},
+            {u"kaputt.gif"_s, false},
+            {u"fehlt.gif"_s, false},
+            {u"fifo.gif"_s, false},
             {u"..\\x.gif"_s, false},
             {u"sets\\..\\..\\x.gif"_s, false},
-            {aussen.path() + u"/x.gif"_s, false},
-            {u"fifo.gif"_s, false},
+            {aussen.pfad() + u"x.gif"_s, false},
         };
         for (const auto& fall : faelle) {
-            Kachelblatt kacheln;
-            QCOMPARE(kacheln.laden(ordner, fall.name), fall.geladen);
-            QCOMPARE(kacheln.bild().pixel(0, 0) == QColor(Qt::red).rgb(), fall.geladen);
+            Kachelblatt blatt;
+            const QImage vorher = blatt.bild();
+            QVERIFY2(blatt.laden(ordner, fall.name) == fall.geladen, qPrintable(fall.name));
+            QVERIFY2((blatt.bild().pixel(0, 0) == qRgb(255, 0, 0)) == fall.geladen,
+                     qPrintable(fall.name));
+            if (!fall.geladen)
+                QCOMPARE(blatt.bild(), vorher);
+        }
+    }
+
+    // Start-up takes the set of the configuration, else the standard set, else the sheet
+    // built into the program, and says which it took instead.
+    void startUpFallsBackToTheStandardSetThenToTheBuiltInSheet() {
+        Programmordner ordner;
+        blattAnlegen(ordner.pfad() + u"eigen.gif"_s, {96, 120});
+        blattAnlegen(ordner.pfad() + u"standardset.gif"_s, {96, 120}, Qt::blue);
+        const QImage eingebaut = Kachelblatt().bild();
+        const struct {
+            QString name;
+            bool standardDa;
+            QRgb farbe;
+            QString meldung;
+        } faelle[] = {
+            {u"eigen.gif"_s, true, qRgb(255, 0, 0), QString()},
+            {u"fehlt.gif"_s, true, qRgb(0, 0, 255),
+             u"Das Grafikset „fehlt.gif“ konnte nicht geladen werden. Es wird das "
+             u"Standard-Grafikset „standardset.gif“ verwendet."_s},
+            {u"fehlt.gif"_s, false, eingebaut.pixel(0, 0),
+             u"Das Grafikset „fehlt.gif“ konnte nicht geladen werden. Es wird das eingebaute "
+             u"Grafikset verwendet."_s},
+            {u"standardset.gif"_s, false, eingebaut.pixel(0, 0),
+             u"Das Grafikset „standardset.gif“ konnte nicht geladen werden. Es wird das "
+             u"eingebaute Grafikset verwendet."_s},
+        };
+        for (const auto& fall : faelle) {
+            if (!fall.standardDa)
+                QFile::remove(ordner.pfad() + u"standardset.gif"_s);
+            Kachelblatt blatt;
+            QCOMPARE(blatt.mitErsatzLaden(ordner.pfad(), fall.name), fall.meldung);
+            QCOMPARE(blatt.bild().pixel(0, 0), fall.farbe);
         }
     }
 };
