@@ -5,6 +5,7 @@
 // message boxes the windows show.
 
 #include "game/konfiguration.h"
+#include "game/levelbild.h"
 #include "kit/hauptfenster.h"
 #include "kit/meldung.h"
 
@@ -20,6 +21,15 @@
 #include <memory>
 #include <optional>
 #include <vector>
+
+// A level file from a picture of the board (see levelAusBild), with CR LF line ends.
+inline QByteArray levelDatei(const std::vector<std::string>& bild,
+                             const std::string& kopf = "fTester") {
+    QByteArray text;
+    for (const std::string& zeile : levelAusBild(bild, kopf))
+        text += QByteArray::fromStdString(zeile) + "\r\n";
+    return text;
+}
 
 // A temporary program folder, removed with the test.
 class Programmordner {
