@@ -43,7 +43,6 @@ class AssetsTest : public QObject {
         QTest::addColumn<QString>("datei");
         QTest::newRow("standardset") << assets + u"/standardset.gif"_s;
         QTest::newRow("nachtset") << assets + u"/nachtset.gif"_s;
-        QTest::newRow("eingebaut") << u":/bilder/eingebaut.png"_s;
     }
 
     void grafiksetZeigtJedeKachelUnterscheidbar() {

@@ -83,8 +83,6 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
             << true << false << false << true << "animation_an\r\nsound_aus\r\n"_ba;
         QTest::newRow("Sound an, Animation aus")
             << false << true << true << false << "animation_aus\r\nsound_an\r\n"_ba;
-        QTest::newRow("beide wieder an")
-            << false << false << true << true << "animation_an\r\nsound_an\r\n"_ba;
     }
     void okSchreibtDieDreiZeilenUndUebernimmtDieKaestchen() {
         QFETCH(bool, soundVorher);
