@@ -141,6 +141,7 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
         QTest::addColumn<bool>("geloescht");
         QTest::newRow("Ja") << int(QMessageBox::Yes) << true;
         QTest::newRow("Nein") << int(QMessageBox::No) << false;
+        QTest::newRow("Kasten geschlossen") << int(QMessageBox::NoButton) << false;
     }
     void alleLoeschenFragtVorher() {
         QFETCH(int, antwort);
