@@ -10,17 +10,7 @@
 
 namespace {
 
-class Weg : public Bildtest {
-  protected:
-    // Plays the keys through the move rule; false if one of them is blocked.
-    bool gehen(const std::vector<int>& tasten) {
-        for (int t : tasten) {
-            if (!tasteVerarbeiten(*brett, t, flaeche).geschritten)
-                return false;
-        }
-        return true;
-    }
-};
+using Weg = Bildtest;
 
 constexpr int L = tasteLinks;
 constexpr int R = tasteRechts;
@@ -82,7 +72,6 @@ TEST_F(Weg, dieKisteWirdAufDemKuerzestenWegGeschobenOhneAnderesZuBewegen) {
         int schritte; // -1: no way
     };
     const std::vector<Fall> faelle{
-        {"geradeaus", {"@$  "}, {1, 0}, {3, 0}, 2},
         {"auf den Stellplatz", {"@$ ."}, {1, 0}, {3, 0}, 2},
         {"vom Stellplatz", {"@* "}, {1, 0}, {2, 0}, 1},
         {"hinter die Kiste gehen", {"   ", " $ ", "@  "}, {1, 1}, {3, 1}, 3},
@@ -100,7 +89,6 @@ TEST_F(Weg, dieKisteWirdAufDemKuerzestenWegGeschobenOhneAnderesZuBewegen) {
         {"eine andere Kiste im Weg", {"@$$ "}, {1, 0}, {3, 0}, -1},
         {"keine Sprengung", {"@T# "}, {1, 0}, {3, 0}, -1},
         {"Ziel ist eine Mauer", {"@$ #"}, {1, 0}, {3, 0}, -1},
-        {"Ziel ist eine Kiste", {"@$ $"}, {1, 0}, {3, 0}, -1},
         {"keine Kiste", {"@ "}, {1, 0}, {1, 1}, -1},
         {"die Figur kommt nicht hin", {" $ ", "###", " @ "}, {1, 0}, {2, 0}, -1},
     };
@@ -115,7 +103,8 @@ TEST_F(Weg, dieKisteWirdAufDemKuerzestenWegGeschobenOhneAnderesZuBewegen) {
         }
         ASSERT_TRUE(weg.has_value());
         EXPECT_EQ(static_cast<int>(weg->size()), f.schritte) << ::testing::PrintToString(*weg);
-        EXPECT_TRUE(gehen(*weg));
+        for (int taste : *weg)
+            EXPECT_TRUE(tasteVerarbeiten(*brett, taste, flaeche).geschritten);
         erwartet.erase({f.kiste.spalte, f.kiste.zeile});
         erwartet.insert({f.ziel.spalte, f.ziel.zeile});
         EXPECT_EQ(kistenOrte(*brett), erwartet);
