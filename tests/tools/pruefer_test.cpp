@@ -9,11 +9,9 @@
 
 namespace {
 
-class Pruefer : public Ordnertest {
-  protected:
-    // The program folder without its trailing separator, as a level author types it.
-    std::string ordnerArgument() const { return ordner.string(); }
-};
+// The checker takes the program folder without its trailing separator, as a level author
+// types it.
+using Pruefer = Ordnertest;
 
 TEST_F(Pruefer, gibtDenZustandNachDenBefehlenAus) {
     schreiben("lagerix.cfg", "animation_aus\r\nsound_aus\r\nnachtset.gif\r\n");
@@ -22,7 +20,7 @@ TEST_F(Pruefer, gibtDenZustandNachDenBefehlenAus) {
                     "fer",
                     "25", "0", "kiste", "50", "0", "stell", "75", "0", "mauer", "0", "25"});
     // Push the box onto its place, poll once, then try to walk on the solved board.
-    auto lauf = laufen({"--bild", ordnerArgument(), "klein.lev", "r T", "l"});
+    auto lauf = laufen({"--bild", ordner.string(), "klein.lev", "r T", "l"});
     EXPECT_EQ(lauf.status, 0);
     EXPECT_EQ(lauf.fehler, "");
 
@@ -52,13 +50,13 @@ TEST_F(Pruefer, befehleWirkenWieImSpiel) {
         const char* spieler;
         const char* schritte;
     } faelle[] = {
-        {"S2 r r A2 r", "48 0", "3"}, {"rr N", "24 0", "0"},  {"r z", "24 0", "0"},
-        {"r z y", "48 0", "1"},       {"r N y", "24 0", "0"}, {"S1 r z A1 y", "24 0", "0"},
+        {"S2 r r A2 r", "48 0", "3"}, {"rr N", "24 0", "0"},    {"r z", "24 0", "0"},
+        {"r z y", "48 0", "1"},       {"r z N y", "24 0", "0"}, {"S1 r z A1 y", "24 0", "0"},
         {"ulro", "24 0", "4"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.befehle);
-        const auto lauf = laufen({ordnerArgument(), "a.lev", f.befehle});
+        const auto lauf = laufen({ordner.string(), "a.lev", f.befehle});
         EXPECT_EQ(lauf.status, 0);
         EXPECT_EQ(wert(lauf, "spieler"), f.spieler);
         EXPECT_EQ(wert(lauf, "schritte"), f.schritte);
@@ -69,12 +67,12 @@ TEST_F(Pruefer, aufruffehlerEndenMitStatus2OhneAusgabe) {
     levelSchreiben("a.lev", levelAusBild({"@"}));
     const std::vector<std::vector<std::string>> faelle{
         {},
-        {ordnerArgument()},
-        {ordnerArgument(), "a.lev", "lrq"},
-        {ordnerArgument(), "a.lev", "S4"},
-        {ordnerArgument(), "a.lev", "r", "A"},
-        {"--loesen", ordnerArgument(), "a.lev", "r"},
-        {"--schnell", ordnerArgument(), "a.lev"},
+        {ordner.string()},
+        {ordner.string(), "a.lev", "lrq"},
+        {ordner.string(), "a.lev", "S4"},
+        {ordner.string(), "a.lev", "r", "A"},
+        {"--loesen", ordner.string(), "a.lev", "r"},
+        {"--schnell", ordner.string(), "a.lev"},
     };
     for (const auto& argumente : faelle) {
         SCOPED_TRACE(testing::PrintToString(argumente));
@@ -89,7 +87,7 @@ TEST_F(Pruefer, aufruffehlerEndenMitStatus2OhneAusgabe) {
 
 TEST_F(Pruefer, einDefektesLevelMeldetZuerstDenFehler) {
     levelSchreiben("kaputt.lev", {"fA", "0", "0", "mauer", "0"});
-    const auto lauf = laufen({ordnerArgument(), "kaputt.lev", "r"});
+    const auto lauf = laufen({ordner.string(), "kaputt.lev", "r"});
     EXPECT_EQ(lauf.status, 1);
     ASSERT_GE(lauf.zeilen.size(), 3u);
     EXPECT_TRUE(lauf.zeilen[0].starts_with("fehler Die Leveldatei „kaputt.lev“")) << lauf.zeilen[0];
@@ -120,7 +118,7 @@ TEST_F(Pruefer, loesenEndetMitDemStatusDerAntwort) {
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.level + (fall.schnell ? " schnell" : ""));
-        std::vector<std::string> argumente{"--loesen", ordnerArgument(), fall.level};
+        std::vector<std::string> argumente{"--loesen", ordner.string(), fall.level};
         if (fall.schnell)
             argumente.insert(argumente.begin() + 1, "--schnell");
         const auto lauf = laufen(argumente);
