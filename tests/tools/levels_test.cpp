@@ -15,11 +15,6 @@
 
 namespace {
 
-// The table of fewest steps that ships with the levels, each with its solution.
-Bestwerte tabelle() {
-    return bestwerteLesen(std::string(LAGERIX_ASSETS) + '/' + bestwerteDatei);
-}
-
 // Levels the solver has not proved yet: too many crates, or TNT that can open the whole
 // board. Each keeps a known solution here until its proof moves it into the table.
 const std::vector<std::pair<std::string, std::string>> ohneBeweis = {
@@ -40,7 +35,9 @@ const std::vector<std::pair<std::string, std::string>> ohneBeweis = {
 
 // Every shipped level in playing order, with the solution the tests play and its steps.
 std::vector<Bestwert> alleLevel() {
-    std::vector<Bestwert> level = tabelle().eintraege;
+    // The table of fewest steps that ships with the levels, each with its solution.
+    std::vector<Bestwert> level =
+        bestwerteLesen(std::string(LAGERIX_ASSETS) + '/' + bestwerteDatei).eintraege;
     for (const auto& [datei, loesung] : ohneBeweis)
         level.push_back({datei, static_cast<int>(loesung.size()), loesung});
     std::sort(level.begin(), level.end(),
@@ -70,7 +67,7 @@ TEST(Level, jedeMitgelieferteLeveldateiStehtInDerTabelleInSpielreihenfolge) {
             dateien.push_back(eintrag.path().filename().string());
     }
     std::sort(dateien.begin(), dateien.end());
-    const Bestwerte bestwerte = tabelle();
+    const Bestwerte bestwerte = bestwerteLesen(std::string(LAGERIX_ASSETS) + '/' + bestwerteDatei);
     EXPECT_EQ(bestwerte.fehlerhafteZeilen, std::vector<int>{});
     EXPECT_TRUE(nurCrLf(dateiInhalt(bestwerteDatei)));
     std::vector<std::string> eingetragen;

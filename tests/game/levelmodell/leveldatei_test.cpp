@@ -116,15 +116,10 @@ TEST_F(Leveldatei, aSmallBoardKeepsItsSizeAndLosesTheGamesFence) {
               (std::vector<std::string>{"e", "25", "25", "stell", "50", "25"}));
 }
 
-TEST_F(Leveldatei, aFailedSaveKeepsTheOldFileAndSaysSo) {
-    schreiben("alt.lev", "alt");
-    Levelmodell modell;
-    modell.figurSetzen({1, 1});
-    const Schreibgrenze grenze(3);
-    const auto meldung = levelSpeichern(modell, pfad("alt.lev"));
+TEST_F(Leveldatei, aFailedSaveSaysWhy) {
+    const auto meldung = levelSpeichern(Levelmodell{}, pfad("fehlt/neu.lev"));
     ASSERT_TRUE(meldung);
-    EXPECT_NE(meldung->find("Die bisherige Datei bleibt erhalten."), std::string::npos);
-    EXPECT_EQ(lesen("alt.lev"), "alt");
+    EXPECT_TRUE(meldung->ends_with("(der Ordner existiert nicht).")) << *meldung;
 }
 
 } // namespace

@@ -97,6 +97,7 @@ TEST(Levelmodell, countsEntriesAsTheGamesTableNeedsThem) {
 TEST(Pruefung, namesEveryProblemAndBlocksOnlyTheFigureAndTheLimit) {
     Levelmodell voll = ausBild(std::vector<std::string>(18, std::string(23, '*')));
     voll.randAussen.resize(100);
+    voll.figurSetzen({0, 0});
     const struct {
         Levelmodell modell;
         std::vector<std::string> texte;
@@ -105,10 +106,10 @@ TEST(Pruefung, namesEveryProblemAndBlocksOnlyTheFigureAndTheLimit) {
         {ausBild({"#@$.#"}), {}, false},
         {ausBild({"#@.#"}), {"Das Level hat keine Kiste."}, false},
         {ausBild({"#@$$.T#"}), {"Es gibt weniger Stellplätze (1) als Kisten (2)."}, false},
-        {ausBild({"#$t"}), {"Die Figur fehlt."}, true},
-        {voll,
-         {"Die Figur fehlt.", "Das Level braucht 928 Einträge, das Spiel fasst höchstens 911."},
+        {ausBild({"#$$t"}),
+         {"Die Figur fehlt.", "Es gibt weniger Stellplätze (1) als Kisten (2)."},
          true},
+        {voll, {"Das Level braucht 927 Einträge, das Spiel fasst höchstens 911."}, true},
     };
     for (const auto& f : faelle) {
         const auto probleme = levelPruefen(f.modell);
@@ -118,10 +119,6 @@ TEST(Pruefung, namesEveryProblemAndBlocksOnlyTheFigureAndTheLimit) {
         EXPECT_EQ(texte, f.texte);
         EXPECT_EQ(speichernGesperrt(probleme), f.gesperrt);
     }
-    voll.figurSetzen({0, 0});
-    const auto probleme = levelPruefen(voll);
-    ASSERT_EQ(probleme.size(), 1u);
-    EXPECT_TRUE(probleme[0].sperrt);
 }
 
 TEST(Verlauf, takesBackEveryStepAndRedoesThem) {
@@ -160,7 +157,6 @@ TEST(Werkzeug, aStrokeNamesOnlyTheCellsWhosePictureChanged) {
     EXPECT_EQ(werkzeugAnwenden(m, Werkzeug::figur, {5, 5}), (std::vector<Zellort>{{5, 5}, {2, 1}}));
     EXPECT_EQ(werkzeugAnwenden(m, Werkzeug::boden, {1, 1}), (std::vector<Zellort>{{1, 1}}));
     EXPECT_EQ(m.an({1, 1}), Objekt::boden);
-    EXPECT_EQ(werkzeugAnwenden(m, Werkzeug::tntgestellt, {30, 1}), std::vector<Zellort>{});
 }
 
 TEST(Werkzeug, everyToolHasItsOwnKey) {
