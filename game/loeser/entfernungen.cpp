@@ -9,15 +9,16 @@ Entfernungen::Entfernungen(const Lager& lager) : lager(lager) {
             zielZellen.push_back(static_cast<Zelle>(z));
     }
     // With every blastable wall counted as open, no budget is needed.
-    const auto offen = berechnen(std::vector<bool>(n, false), 0);
+    const auto offen = berechnen(std::vector<bool>(n, false), 0).front();
     totZellen.assign(n, true);
     for (std::size_t j = 0; j < zielZellen.size(); ++j) {
         for (std::size_t z = 0; z < n; ++z)
             totZellen[z] = totZellen[z] && offen[j * n + z] >= unendlich;
     }
+    sprengwege = sprengwegeBerechnen();
 }
 
-const std::vector<int>& Entfernungen::tabelle(const std::vector<Zelle>& gesprengt) {
+const Entfernungen::Stufen& Entfernungen::tabelle(const std::vector<Zelle>& gesprengt) {
     auto it = tabellen.find(gesprengt);
     if (it != tabellen.end())
         return it->second;
@@ -28,17 +29,19 @@ const std::vector<int>& Entfernungen::tabelle(const std::vector<Zelle>& gespreng
         wand[m] = false;
     const int tntUebrig = static_cast<int>(lager.tntKisten.size() - gesprengt.size());
     auto neu = berechnen(wand, tntUebrig);
-    gespeichert += neu.size() * sizeof(int) + gesprengt.size() * sizeof(Zelle) + 64;
+    gespeichert += neu.size() * (neu.front().size() * sizeof(int) + 32) +
+                   gesprengt.size() * sizeof(Zelle) + 64;
     return tabellen.emplace(gesprengt, std::move(neu)).first->second;
 }
 
 // Breadth-first backwards from each storage place over (cell, walls crossed): the box
 // is pulled from t back to c when c and the figure's cell behind it are not permanent;
-// entering a standing wall uses one of `frei` crossings.
-std::vector<int> Entfernungen::berechnen(const std::vector<bool>& wand, int frei) const {
+// entering a standing wall uses one of `frei` crossings. The distance for at most j
+// crossings is the shortest over the levels up to j.
+Entfernungen::Stufen Entfernungen::berechnen(const std::vector<bool>& wand, int frei) const {
     const std::size_t n = lager.fest.size();
     const std::size_t stufen = static_cast<std::size_t>(frei) + 1;
-    std::vector<int> abstand(zielZellen.size() * n, unendlich);
+    Stufen abstand(stufen, std::vector<int>(zielZellen.size() * n, unendlich));
     std::vector<int> schritte(stufen * n);
     std::vector<std::size_t> schlange;
     for (std::size_t j = 0; j < zielZellen.size(); ++j) {
@@ -49,7 +52,8 @@ std::vector<int> Entfernungen::berechnen(const std::vector<bool>& wand, int frei
             const std::size_t stufe = schlange[k] / n;
             const int t = static_cast<int>(schlange[k] % n);
             const int d = schritte[schlange[k]];
-            abstand[j * n + t] = std::min(abstand[j * n + t], d);
+            for (std::size_t s = stufe; s < stufen; ++s)
+                abstand[s][j * n + t] = std::min(abstand[s][j * n + t], d);
             for (int r = 0; r < 4; ++r) {
                 const int v = lager.versatz(r);
                 const int c = t - v;
@@ -64,4 +68,39 @@ std::vector<int> Entfernungen::berechnen(const std::vector<bool>& wand, int frei
         }
     }
     return abstand;
+}
+
+// Breadth-first backwards from every blasting push: a TNT box on c with a blastable
+// wall at c + v and the figure able to stand at c − v takes one push. A cell may be a
+// wall itself: once blasted, a TNT box can stand there.
+std::vector<int> Entfernungen::sprengwegeBerechnen() const {
+    const std::size_t n = lager.fest.size();
+    std::vector<bool> wand(n, false);
+    for (const Zelle m : lager.mauern)
+        wand[m] = true;
+    std::vector<int> weg(n, unendlich);
+    std::vector<int> schlange;
+    for (std::size_t c = 0; c < n; ++c) {
+        if (lager.fest[c])
+            continue;
+        for (int r = 0; r < 4 && weg[c] == unendlich; ++r) {
+            const int v = lager.versatz(r);
+            if (wand[c + v] && !lager.fest[c - v]) {
+                weg[c] = 1;
+                schlange.push_back(static_cast<int>(c));
+            }
+        }
+    }
+    for (std::size_t k = 0; k < schlange.size(); ++k) {
+        const int t = schlange[k];
+        for (int r = 0; r < 4; ++r) {
+            const int v = lager.versatz(r);
+            const int c = t - v;
+            if (lager.fest[c] || lager.fest[c - v] || weg[c] != unendlich)
+                continue;
+            weg[c] = weg[t] + 1;
+            schlange.push_back(c);
+        }
+    }
+    return weg;
 }

@@ -3,6 +3,7 @@
 #include "entfernungen.h"
 #include "lager.h"
 #include "laufwege.h"
+#include "rueckweg.h"
 #include "zuordnung.h"
 
 #include "game/zug.h"
@@ -17,12 +18,14 @@
 // blasted walls with the figure's cell right after a push; the walk up to the next push
 // is worked out by a breadth-first search of the figure, so an edge costs the steps of
 // the walk plus one for the push. A* orders the nodes by steps so far plus a lower
-// bound on the pushes still needed: the cheapest assignment of boxes to distinct
+// bound on the steps still needed: the cheapest assignment of boxes to distinct
 // storage places, each at its push distance (see entfernungen.h for why those
-// distances stay short enough while walls can still be blasted). One push moves one box
-// by one cell, and a blast only opens the board further, so the bound drops by at most
-// one per push: it is consistent. Should a node still be reached more cheaply after it
-// was expanded, it is opened again, so the answer stays exact either way.
+// distances stay short enough while walls can still be blasted), plus the pushes of
+// the TNT boxes or the figure's walk back (rueckweg.h), and at least the walk that
+// visits every box (laufwege.h). A step changes each term by one at most, and a blast
+// only opens the board further, so the bound rarely drops faster than the steps taken.
+// Should a node still be reached more cheaply after it was expanded, it is opened
+// again, so the answer stays exact either way.
 //
 // The optimal search keys its table on the figure's exact cell, because the steps still
 // needed depend on where the figure stands; the fast search keys on the top-left cell
@@ -31,6 +34,7 @@
 namespace {
 
 using Zelle = Lager::Zelle;
+using Stufen = Entfernungen::Stufen;
 constexpr int unendlich = Entfernungen::unendlich;
 // In the order of Lager::versatz, which is also the order of the cursor key codes.
 constexpr char tasten[] = {'l', 'o', 'r', 'u'};
@@ -44,8 +48,8 @@ enum Belegung : std::uint8_t { frei, kiste, tnt, mauer, fest, gedacht };
 struct Knoten {
     std::uint32_t eltern = 0;
     std::uint32_t g = 0; // steps from the start
-    std::uint16_t m = 0; // lower bound on the pushes still needed
-    std::uint16_t h = 0; // lower bound on the steps still needed
+    std::uint16_t m = 0; // lower bound from pushes and walking back; 0 when solved
+    std::uint16_t h = 0; // lower bound on the steps still needed, m or more
     Zelle von = 0;       // the pushed object's cell before the push
     std::uint8_t richtung = 0;
     bool geschlossen = false;
@@ -246,7 +250,8 @@ class Suche {
         return false;
     }
 
-    int schaetzen(const Zelle* k, const std::vector<int>& abstand) {
+    // Pushes of the boxes at the fewest on one table: the cheapest assignment.
+    int zuordnen(const Zelle* k, const std::vector<int>& abstand) {
         const auto spalten = static_cast<int>(entfernungen.ziele().size());
         const std::size_t n = lager.fest.size();
         kosten.resize(form.kisten * spalten);
@@ -257,9 +262,46 @@ class Suche {
         return billigsteZuordnung(kosten, static_cast<int>(form.kisten), spalten, unendlich);
     }
 
+    // The steps still needed at the fewest, counting pushes and the walk back; zero
+    // exactly when every box stands on a storage place. A solution that blasts j more
+    // walls pushes the boxes at least the assignment on the table for j blasts, and it
+    // pushes j different TNT boxes (each blasts once and is gone) at least their
+    // blasting distances, so at least the j smallest of those. Box pushes are steps of
+    // their own; on top of them come at least the TNT pushes or the walk back of
+    // rueckweg.h, whichever is more. The least over all j bounds every solution. With
+    // no TNT box left only j = 0 remains.
+    int schaetzen(Zelle figur, const Zelle* k, const Stufen& stufen) {
+        const int ohneSprengung = zuordnen(k, stufen.front());
+        if (ohneSprengung == 0)
+            return 0;
+        const int zurueck =
+            rueckweg.schranke(figur, k + form.kistenAnfang(), static_cast<int>(form.kisten));
+        int beste = ohneSprengung + zurueck;
+        const std::size_t hoechstens = stufen.size() - 1;
+        if (hoechstens == 0)
+            return beste;
+        tntWege.clear();
+        for (std::size_t i = form.tntAnfang(); i < form.tntEnde(k); ++i)
+            tntWege.push_back(entfernungen.sprengweg()[k[i]]);
+        std::sort(tntWege.begin(), tntWege.end());
+        // No table with more blasts gives a smaller assignment than the last one.
+        const int wenigstens = zuordnen(k, stufen.back());
+        int tntSchuebe = 0;
+        for (std::size_t j = 1; j <= hoechstens; ++j) {
+            tntSchuebe = std::min(unendlich, tntSchuebe + tntWege[j - 1]);
+            const int extra = std::max(tntSchuebe, zurueck);
+            if (wenigstens + extra >= beste)
+                break;
+            const int zuordnung = j == hoechstens ? wenigstens : zuordnen(k, stufen[j]);
+            beste = std::min(beste, zuordnung + extra);
+        }
+        return beste;
+    }
+
     // The steps still needed at the fewest: the pushes of the matching, or the walk
     // that visits every box off its storage place, whichever is more.
-    int bewerten(Zelle figur, const Zelle* k, int pushes, const std::vector<int>& abstand) {
+    int bewerten(Zelle figur, const Zelle* k, int pushes, const Stufen& stufen) {
+        const std::vector<int>& abstand = stufen.back();
         offeneKisten.clear();
         int rest = unendlich;
         const std::size_t n = lager.fest.size();
@@ -273,9 +315,8 @@ class Suche {
         return std::max(pushes, laufwege.schranke(figur, offeneKisten, rest));
     }
 
-    // `m` is the parent's push bound when no box moved and no wall went, or -1.
-    void folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g, int m,
-                     const std::vector<int>& abstand) {
+    void folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g,
+                     const Stufen& stufen) {
         const Zelle figur = kind[0];
         if (optionen.schnell) {
             belegen(kind.data());
@@ -286,13 +327,12 @@ class Suche {
         if (!neu && (knoten[id].m == verloren || knoten[id].g <= g))
             return;
         if (neu) {
-            if (m < 0)
-                m = schaetzen(kind.data(), abstand);
+            const int m = schaetzen(figur, kind.data(), stufen);
             knoten[id].m = static_cast<std::uint16_t>(std::min(m, int{verloren}));
             if (m >= verloren)
                 return;
             knoten[id].h = static_cast<std::uint16_t>(
-                std::min(bewerten(figur, kind.data(), m, abstand), verloren - 1));
+                std::min(bewerten(figur, kind.data(), m, stufen), verloren - 1));
         }
         Knoten& k = knoten[id];
         k.eltern = eltern;
@@ -314,8 +354,7 @@ class Suche {
     void ausbauen(std::uint32_t id) {
         eltern.assign(schluesselVon(id), schluesselVon(id) + form.laenge);
         const std::uint32_t g = knoten[id].g;
-        const int m = knoten[id].m;
-        const std::vector<int>& abstand = entfernungen.tabelle(form.gesprengt(eltern.data()));
+        const Stufen& stufen = entfernungen.tabelle(form.gesprengt(eltern.data()));
         belegen(eltern.data());
         laufen(eltern[0]);
         schritte = weg;
@@ -336,14 +375,13 @@ class Suche {
                     if (belegung[t] != frei || entfernungen.tot()[t] || klemmtNach(c, t))
                         continue;
                     Schluessel::verschieben(kind, i, t, form.kistenAnfang(), form.kistenEnde());
-                    folgeknoten(id, c, r, gNeu, -1, abstand);
+                    folgeknoten(id, c, r, gNeu, stufen);
                 } else if (belegung[t] == frei) {
                     Schluessel::verschieben(kind, i, t, form.tntAnfang(), tntEnde);
-                    folgeknoten(id, c, r, gNeu, m, abstand);
+                    folgeknoten(id, c, r, gNeu, stufen);
                 } else if (belegung[t] == mauer) {
                     form.sprengen(kind, i, t);
-                    folgeknoten(id, c, r, gNeu, -1,
-                                entfernungen.tabelle(form.gesprengt(kind.data())));
+                    folgeknoten(id, c, r, gNeu, entfernungen.tabelle(form.gesprengt(kind.data())));
                 } else {
                     continue;
                 }
@@ -433,6 +471,7 @@ class Suche {
     Fortschritt* fortschritt;
     Entfernungen entfernungen;
     Laufwege laufwege{lager};
+    Rueckweg rueckweg{lager};
     Schluessel form;
     std::vector<Zelle> schluessel; // all keys, one after the other
     std::vector<Knoten> knoten;
@@ -446,6 +485,7 @@ class Suche {
     std::vector<Zelle> schlange;
     std::vector<Zelle> eltern, kind;
     std::vector<int> kosten;
+    std::vector<int> tntWege;
     std::vector<Zelle> offeneKisten;
     std::size_t spitze = 0;
     std::chrono::steady_clock::time_point beginn, letzteMeldung;
@@ -459,8 +499,8 @@ Loesung Suche::suchen() {
         kind[0] = obenLinks();
     }
     eintragen(kind);
-    const auto& abstand = entfernungen.tabelle({});
-    const int m = schaetzen(kind.data(), abstand);
+    const auto& stufen = entfernungen.tabelle({});
+    const int m = schaetzen(lager.figur, kind.data(), stufen);
     Loesung loesung;
     if (m >= unendlich) {
         loesung.ergebnis = Ergebnis::unloesbar;
@@ -468,8 +508,10 @@ Loesung Suche::suchen() {
     }
     knoten[0].m = static_cast<std::uint16_t>(m);
     const auto startKey = form.start(lager);
-    const int h = bewerten(lager.figur, startKey.data(), m, abstand);
+    const int h = bewerten(lager.figur, startKey.data(), m, stufen);
     knoten[0].h = static_cast<std::uint16_t>(h);
+    if (fortschritt)
+        fortschritt->melden({knoten.size(), h, speicher()});
     einreihen(0);
     int schranke = h;
     std::uint64_t runden = 0;
@@ -488,7 +530,9 @@ Loesung Suche::suchen() {
             loesung.zuege = zuegeNach(e.knoten);
             break;
         }
-        if (++runden % 256 == 0 && anhalten(schranke, loesung.grund))
+        // The clock is read now and then; the count of positions is checked every time.
+        const bool voll = optionen.zustandsGrenze > 0 && knoten.size() >= optionen.zustandsGrenze;
+        if ((++runden % 256 == 0 || voll) && anhalten(schranke, loesung.grund))
             break;
         ausbauen(e.knoten);
     }

@@ -31,7 +31,8 @@ struct Loeseroptionen {
     const std::atomic<bool>* abbrechen = nullptr;
 };
 
-// A report during the search, a few times a second at most.
+// A report during the search: one before the first position is expanded, with the
+// bound on the start, then a few times a second at most.
 struct Suchstand {
     std::uint64_t zustaende = 0; // positions stored so far
     int schranke = 0;            // lower bound on the steps of any solution not yet ruled out

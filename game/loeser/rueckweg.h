@@ -1,0 +1,36 @@
+#pragma once
+
+#include "lager.h"
+
+#include <vector>
+
+// A lower bound on the figure's steps that no push pays for: the walk back.
+//
+// Count the figure's steps to the right R and to the left L. A push moves the figure
+// the same way as the box, so R is at least the boxes' pushes to the right r, L at
+// least their pushes to the left l, and R − L is the figure's own displacement Δx.
+// Hence R + L ≥ max(2r − Δx, 2l + Δx) = (r + l) + |X − Δx|, where X = r − l is the net
+// displacement of all boxes together. The same holds for up and down, so every solution
+// takes at least its box pushes plus |X − Δx| + |Y − Δy|. TNT pushes are steps too, and
+// a TNT box moves at most as far as it is pushed, so the figure's steps are also at
+// least the box pushes plus the TNT pushes: the two extras do not add, the larger counts.
+//
+// X and Y follow from the storage places the boxes end on, Δx and Δy from where the
+// figure ends: next to a storage place, since the last step pushes a box onto one. Both
+// are open, so the bound is the least over every set of places and every end cell.
+class Rueckweg {
+  public:
+    using Zelle = Lager::Zelle;
+
+    explicit Rueckweg(const Lager& lager);
+
+    // The extra steps at the fewest for the figure on `figur` and the boxes `kisten`, at
+    // least one of them still to be pushed.
+    int schranke(Zelle figur, const Zelle* kisten, int anzahl) const;
+
+  private:
+    const Lager& lager;
+    std::vector<Zelle> enden; // cells the figure may stand on after the last push
+    int xMin = 0, xMax = 0;   // the least and most sum of x over the boxes' places
+    int yMin = 0, yMax = 0;
+};
