@@ -268,15 +268,14 @@ class Suche {
     // pushes j different TNT boxes (each blasts once and is gone) at least their
     // blasting distances, so at least the j smallest of those. Box pushes are steps of
     // their own; on top of them come at least the TNT pushes or the walk back of
-    // rueckweg.h, whichever is more. The least over all j bounds every solution. With
-    // no TNT box left only j = 0 remains.
+    // rueckweg.h, whichever is more, rounded up to the parity of the end. The least over
+    // all j bounds every solution. With no TNT box left only j = 0 remains.
     int schaetzen(Zelle figur, const Zelle* k, const Stufen& stufen) {
         const int ohneSprengung = zuordnen(k, stufen.front());
         if (ohneSprengung == 0)
             return 0;
-        const int zurueck =
-            rueckweg.schranke(figur, k + form.kistenAnfang(), static_cast<int>(form.kisten));
-        int beste = ohneSprengung + zurueck;
+        rueckweg.aufstellen(figur, k + form.kistenAnfang(), static_cast<int>(form.kisten));
+        int beste = rueckweg.schranke(ohneSprengung, 0);
         const std::size_t hoechstens = stufen.size() - 1;
         if (hoechstens == 0)
             return beste;
@@ -289,11 +288,10 @@ class Suche {
         int tntSchuebe = 0;
         for (std::size_t j = 1; j <= hoechstens; ++j) {
             tntSchuebe = std::min(unendlich, tntSchuebe + tntWege[j - 1]);
-            const int extra = std::max(tntSchuebe, zurueck);
-            if (wenigstens + extra >= beste)
+            if (rueckweg.schranke(wenigstens, tntSchuebe) >= beste)
                 break;
             const int zuordnung = j == hoechstens ? wenigstens : zuordnen(k, stufen[j]);
-            beste = std::min(beste, zuordnung + extra);
+            beste = std::min(beste, rueckweg.schranke(zuordnung, tntSchuebe));
         }
         return beste;
     }
@@ -528,6 +526,8 @@ Loesung Suche::suchen() {
             loesung.ergebnis = Ergebnis::geloest;
             loesung.optimal = !optionen.schnell;
             loesung.zuege = zuegeNach(e.knoten);
+            for (std::uint32_t id = e.knoten; id != 0; id = knoten[id].eltern)
+                ++loesung.schuebe;
             break;
         }
         // The clock is read now and then; the count of positions is checked every time.

@@ -56,6 +56,7 @@ struct Loesung {
     Ergebnis ergebnis = Ergebnis::unbekannt;
     // Cursor keys as the checker takes them: l r o u (left, right, up, down), one a step.
     std::string zuege;
+    int schuebe = 0;      // the steps of `zuege` that push a box or a TNT box
     bool optimal = false; // no shorter solution exists
     std::string grund;    // for `unbekannt`: a German sentence
     std::uint64_t zustaende = 0;

@@ -36,7 +36,7 @@ Rueckweg::Rueckweg(const Lager& lager) : lager(lager) {
     yMax = std::accumulate(ys.end() - kisten, ys.end(), 0);
 }
 
-int Rueckweg::schranke(Zelle figur, const Zelle* kisten, int anzahl) const {
+void Rueckweg::aufstellen(Zelle figur, const Zelle* kisten, int anzahl) {
     // The figure's displacement Δx must lie near X = (places' x) − (boxes' x).
     int kistenX = 0, kistenY = 0;
     for (int i = 0; i < anzahl; ++i) {
@@ -44,13 +44,25 @@ int Rueckweg::schranke(Zelle figur, const Zelle* kisten, int anzahl) const {
         kistenY += lager.y(kisten[i]);
     }
     const int fx = lager.x(figur), fy = lager.y(figur);
+    zurueck.clear();
+    ungerade.clear();
+    for (const Zelle e : enden) {
+        const int dx = lager.x(e) - fx, dy = lager.y(e) - fy;
+        zurueck.push_back(abstand(dx, xMin - kistenX, xMax - kistenX) +
+                          abstand(dy, yMin - kistenY, yMax - kistenY));
+        ungerade.push_back((dx + dy) & 1);
+    }
+}
+
+int Rueckweg::schranke(int schuebe, int tntSchuebe) const {
+    if (zurueck.empty())
+        return schuebe + tntSchuebe;
     int beste = 0;
-    for (std::size_t i = 0; i < enden.size(); ++i) {
-        const int dx = lager.x(enden[i]) - fx, dy = lager.y(enden[i]) - fy;
-        const int extra = abstand(dx, xMin - kistenX, xMax - kistenX) +
-                          abstand(dy, yMin - kistenY, yMax - kistenY);
-        if (i == 0 || extra < beste)
-            beste = extra;
+    for (std::size_t i = 0; i < zurueck.size(); ++i) {
+        int schritte = schuebe + std::max(tntSchuebe, zurueck[i]);
+        schritte += (schritte & 1) ^ ungerade[i];
+        if (i == 0 || schritte < beste)
+            beste = schritte;
     }
     return beste;
 }

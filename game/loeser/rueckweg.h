@@ -18,19 +18,28 @@
 // X and Y follow from the storage places the boxes end on, Δx and Δy from where the
 // figure ends: next to a storage place, since the last step pushes a box onto one. Both
 // are open, so the bound is the least over every set of places and every end cell.
+// Each step changes x + y of the figure by one, so the steps to an end cell are even
+// exactly when that cell's distance from the figure is: the bound rounds up to it.
 class Rueckweg {
   public:
     using Zelle = Lager::Zelle;
 
     explicit Rueckweg(const Lager& lager);
 
-    // The extra steps at the fewest for the figure on `figur` and the boxes `kisten`, at
-    // least one of them still to be pushed.
-    int schranke(Zelle figur, const Zelle* kisten, int anzahl) const;
+    // Takes the figure on `figur` and the boxes `kisten`, at least one of them still to
+    // be pushed, for the bounds that follow.
+    void aufstellen(Zelle figur, const Zelle* kisten, int anzahl);
+
+    // The steps at the fewest for `schuebe` box pushes and `tntSchuebe` TNT pushes, with
+    // the walk back and the parity of the end cell.
+    int schranke(int schuebe, int tntSchuebe) const;
 
   private:
     const Lager& lager;
     std::vector<Zelle> enden; // cells the figure may stand on after the last push
     int xMin = 0, xMax = 0;   // the least and most sum of x over the boxes' places
     int yMin = 0, yMax = 0;
+    // For the position taken: per end cell, the walk back and the parity of its distance.
+    std::vector<int> zurueck;
+    std::vector<int> ungerade;
 };

@@ -231,6 +231,10 @@ TEST_F(Loeser, zaehlerEntscheidenWieImSpiel) {
     const Loesung fertig = loesenAus({"@*"});
     EXPECT_EQ(fertig.ergebnis, Ergebnis::geloest);
     EXPECT_EQ(fertig.zuege, "");
+    // One step of walking, then two pushes.
+    const Loesung gelaufen = loesenAus({"@ $ ."});
+    EXPECT_EQ(gelaufen.zuege, "rrr");
+    EXPECT_EQ(gelaufen.schuebe, 2);
     // A box walled in beyond the figure's reach can never be placed.
     EXPECT_EQ(loesenAus({"@$.  ===", "     =$=", "   . ==="}).ergebnis, Ergebnis::unloesbar);
     // ... but one already placed there counts.
@@ -263,10 +267,13 @@ TEST_F(Loeser, dieSchrankeAmStartRechnetSchuebeRueckwegUndTnt) {
         // Pushes 3 + 2; the boxes move 5 to the right together, the figure ends at most
         // 3 to the right of where it starts, so it walks back 2 at the least.
         {"Rückweg", {"=======", "=@$  .=", "=  $ .=", "======="}, 7},
-        // The box gets through only once the TNT box has blasted the wall: 3 pushes of the
-        // box and 1 of the TNT box; the figure stands right behind the box, so no walk back.
-        {"TNT", {"=========", "=       =", "=  @$#T.=", "=       =", "========="}, 4},
-        // The same with the figure further left: the walk back of 2 covers the TNT push.
+        // The box gets through only once the TNT box has blasted the wall: 4 pushes of the
+        // box and 2 of the TNT box; the figure stands right behind the box, so no walk back.
+        {"TNT", {"==========", "=        =", "=  @$# T.=", "=        =", "=========="}, 6},
+        // The same with the TNT box next to the wall: 3 + 1, but the only end cell lies an
+        // odd number of steps away.
+        {"Parität", {"=========", "=       =", "=  @$#T.=", "=       =", "========="}, 5},
+        // The figure further left: the walk back of 2 covers the TNT push.
         {"das größere Extra", {"=========", "=       =", "=@  $#T.=", "=       =", "========="}, 5},
     };
     for (const auto& fall : faelle) {
