@@ -15,23 +15,68 @@ Entfernungen::Entfernungen(const Lager& lager) : lager(lager) {
         for (std::size_t z = 0; z < n; ++z)
             totZellen[z] = totZellen[z] && offen[j * n + z] >= unendlich;
     }
-    sprengwege = sprengwegeBerechnen();
+    sprengwege = sprengwegeBerechnen(waendeOhne({}));
 }
 
-const Entfernungen::Stufen& Entfernungen::tabelle(const std::vector<Zelle>& gesprengt) {
-    auto it = tabellen.find(gesprengt);
-    if (it != tabellen.end())
-        return it->second;
+std::vector<bool> Entfernungen::waendeOhne(const std::vector<Zelle>& gesprengt) const {
     std::vector<bool> wand(lager.fest.size(), false);
     for (const Zelle m : lager.mauern)
         wand[m] = true;
     for (const Zelle m : gesprengt)
         wand[m] = false;
+    return wand;
+}
+
+const Entfernungen::Tafel& Entfernungen::tabelle(const std::vector<Zelle>& gesprengt) {
+    auto it = tabellen.find(gesprengt);
+    if (it != tabellen.end())
+        return it->second;
     const int tntUebrig = static_cast<int>(lager.tntKisten.size() - gesprengt.size());
-    auto neu = berechnen(wand, tntUebrig);
-    gespeichert += neu.size() * (neu.front().size() * sizeof(int) + 32) +
-                   gesprengt.size() * sizeof(Zelle) + 64;
-    return tabellen.emplace(gesprengt, std::move(neu)).first->second;
+    return eintragen(gesprengt, berechnen(waendeOhne(gesprengt), tntUebrig));
+}
+
+const Entfernungen::Tafel& Entfernungen::eintragen(const std::vector<Zelle>& gesprengt,
+                                                   Stufen stufen) {
+    gespeichert += stufen.size() * (stufen.front().size() * sizeof(int) + 32) +
+                   gesprengt.size() * sizeof(Zelle) + sizeof(Tafel) + 64;
+    Tafel tafel{gesprengt, std::move(stufen), {}, false};
+    return tabellen.emplace(gesprengt, std::move(tafel)).first->second;
+}
+
+// Each standing wall in turn: the distances with it gone and no blast to come, kept only
+// where they beat the table's own somewhere. The last TNT box blasting any other wall
+// leaves every box distance as it is.
+const std::vector<Entfernungen::Tafel::Hilfe>& Entfernungen::hilfen(const Tafel& tafel) {
+    if (tafel.hilfenBekannt)
+        return tafel.hilfen;
+    tafel.hilfenBekannt = true;
+    const std::vector<int>& ohne = tafel.stufen.front();
+    for (const Zelle m : lager.mauern) {
+        if (std::binary_search(tafel.gesprengt.begin(), tafel.gesprengt.end(), m))
+            continue;
+        std::vector<Zelle> mit = tafel.gesprengt;
+        mit.insert(std::upper_bound(mit.begin(), mit.end(), m), m);
+        const auto it = tabellen.find(mit);
+        const Tafel* danach = it != tabellen.end() ? &it->second : nullptr;
+        if (!danach) {
+            Stufen neu = berechnen(waendeOhne(mit), 0);
+            if (neu.front() == ohne)
+                continue;
+            danach = &eintragen(mit, std::move(neu));
+        }
+        const std::vector<int>& abstand = danach->stufen.front();
+        if (abstand == ohne)
+            continue;
+        auto weg = sprengwegeJeWand.find(m);
+        if (weg == sprengwegeJeWand.end()) {
+            std::vector<bool> ziel(lager.fest.size(), false);
+            ziel[m] = true;
+            weg = sprengwegeJeWand.emplace(m, sprengwegeBerechnen(ziel)).first;
+            gespeichert += weg->second.size() * sizeof(int) + 64;
+        }
+        tafel.hilfen.push_back({m, &abstand, &weg->second});
+    }
+    return tafel.hilfen;
 }
 
 // Breadth-first backwards from each storage place over (cell, walls crossed): the box
@@ -70,14 +115,11 @@ Entfernungen::Stufen Entfernungen::berechnen(const std::vector<bool>& wand, int 
     return abstand;
 }
 
-// Breadth-first backwards from every blasting push: a TNT box on c with a blastable
-// wall at c + v and the figure able to stand at c − v takes one push. A cell may be a
-// wall itself: once blasted, a TNT box can stand there.
-std::vector<int> Entfernungen::sprengwegeBerechnen() const {
+// Breadth-first backwards from every blasting push: a TNT box on c with a wall of `ziel`
+// at c + v and the figure able to stand at c − v takes one push. A cell may be a wall
+// itself: once blasted, a TNT box can stand there.
+std::vector<int> Entfernungen::sprengwegeBerechnen(const std::vector<bool>& ziel) const {
     const std::size_t n = lager.fest.size();
-    std::vector<bool> wand(n, false);
-    for (const Zelle m : lager.mauern)
-        wand[m] = true;
     std::vector<int> weg(n, unendlich);
     std::vector<int> schlange;
     for (std::size_t c = 0; c < n; ++c) {
@@ -85,7 +127,7 @@ std::vector<int> Entfernungen::sprengwegeBerechnen() const {
             continue;
         for (int r = 0; r < 4 && weg[c] == unendlich; ++r) {
             const int v = lager.versatz(r);
-            if (wand[c + v] && !lager.fest[c - v]) {
+            if (ziel[c + v] && !lager.fest[c - v]) {
                 weg[c] = 1;
                 schlange.push_back(static_cast<int>(c));
             }

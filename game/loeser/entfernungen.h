@@ -35,19 +35,37 @@ class Entfernungen {
     const std::vector<int>& sprengweg() const { return sprengwege; }
 
     // The distances for a position whose blasted walls are `gesprengt`, ascending.
+    struct Tafel {
+        // The walls whose blast alone shortens some distance of stufen.front(), with the
+        // distances once it is gone and the pushes a TNT box needs to blast just it.
+        struct Hilfe {
+            Zelle wand;
+            const std::vector<int>* abstand;
+            const std::vector<int>* sprengweg;
+        };
+        std::vector<Zelle> gesprengt;
+        Stufen stufen;
+        mutable std::vector<Hilfe> hilfen; // worked out on first use, see `hilfen`
+        mutable bool hilfenBekannt = false;
+    };
     // Computed once per set of blasted walls.
-    const Stufen& tabelle(const std::vector<Zelle>& gesprengt);
+    const Tafel& tabelle(const std::vector<Zelle>& gesprengt);
+    // The helping walls of a table with one TNT box left.
+    const std::vector<Tafel::Hilfe>& hilfen(const Tafel& tafel);
 
     std::size_t speicher() const { return gespeichert; }
 
   private:
     Stufen berechnen(const std::vector<bool>& wand, int frei) const;
-    std::vector<int> sprengwegeBerechnen() const;
+    std::vector<int> sprengwegeBerechnen(const std::vector<bool>& ziel) const;
+    std::vector<bool> waendeOhne(const std::vector<Zelle>& gesprengt) const;
+    const Tafel& eintragen(const std::vector<Zelle>& gesprengt, Stufen stufen);
 
     const Lager& lager;
     std::vector<Zelle> zielZellen;
     std::vector<bool> totZellen;
     std::vector<int> sprengwege;
-    std::map<std::vector<Zelle>, Stufen> tabellen;
+    std::map<Zelle, std::vector<int>> sprengwegeJeWand; // for the walls that help somewhere
+    std::map<std::vector<Zelle>, Tafel> tabellen;
     std::size_t gespeichert = 0;
 };

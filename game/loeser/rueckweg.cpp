@@ -37,30 +37,31 @@ Rueckweg::Rueckweg(const Lager& lager) : lager(lager) {
 }
 
 void Rueckweg::aufstellen(Zelle figur, const Zelle* kisten, int anzahl) {
-    // The figure's displacement Δx must lie near X = (places' x) − (boxes' x).
     int kistenX = 0, kistenY = 0;
     for (int i = 0; i < anzahl; ++i) {
         kistenX += lager.x(kisten[i]);
         kistenY += lager.y(kisten[i]);
     }
+    xVon = xMin - kistenX, xBis = xMax - kistenX;
+    yVon = yMin - kistenY, yBis = yMax - kistenY;
     const int fx = lager.x(figur), fy = lager.y(figur);
-    zurueck.clear();
-    ungerade.clear();
+    wege.clear();
     for (const Zelle e : enden) {
         const int dx = lager.x(e) - fx, dy = lager.y(e) - fy;
-        zurueck.push_back(abstand(dx, xMin - kistenX, xMax - kistenX) +
-                          abstand(dy, yMin - kistenY, yMax - kistenY));
-        ungerade.push_back((dx + dy) & 1);
+        wege.push_back({dx, dy, (dx + dy) & 1});
     }
 }
 
-int Rueckweg::schranke(int schuebe, int tntSchuebe) const {
-    if (zurueck.empty())
+int Rueckweg::schranke(int schuebe, int tntSchuebe, int tntX, int tntY) const {
+    if (wege.empty())
         return schuebe + tntSchuebe;
     int beste = 0;
-    for (std::size_t i = 0; i < zurueck.size(); ++i) {
-        int schritte = schuebe + std::max(tntSchuebe, zurueck[i]);
-        schritte += (schritte & 1) ^ ungerade[i];
+    for (std::size_t i = 0; i < wege.size(); ++i) {
+        const Weg& w = wege[i];
+        // The figure's displacement Δx must lie near X + the TNT boxes' own.
+        const int zurueck = abstand(w.dx - tntX, xVon, xBis) + abstand(w.dy - tntY, yVon, yBis);
+        int schritte = schuebe + std::max(tntSchuebe, zurueck);
+        schritte += (schritte & 1) ^ w.ungerade;
         if (i == 0 || schritte < beste)
             beste = schritte;
     }

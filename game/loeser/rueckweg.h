@@ -20,6 +20,10 @@
 // are open, so the bound is the least over every set of places and every end cell.
 // Each step changes x + y of the figure by one, so the steps to an end cell are even
 // exactly when that cell's distance from the figure is: the bound rounds up to it.
+//
+// When it is known which wall a TNT box blasts, its displacement is known too (the wall's
+// cell minus its own, the blasting push included): it then counts like a box, its
+// pushes among the box pushes and its displacement in X and Y.
 class Rueckweg {
   public:
     using Zelle = Lager::Zelle;
@@ -30,16 +34,22 @@ class Rueckweg {
     // be pushed, for the bounds that follow.
     void aufstellen(Zelle figur, const Zelle* kisten, int anzahl);
 
-    // The steps at the fewest for `schuebe` box pushes and `tntSchuebe` TNT pushes, with
-    // the walk back and the parity of the end cell.
-    int schranke(int schuebe, int tntSchuebe) const;
+    // The steps at the fewest for `schuebe` pushes of boxes and of TNT boxes whose
+    // displacement is (tntX, tntY), and `tntSchuebe` pushes of TNT boxes of unknown
+    // displacement; with the walk back and the parity of the end cell.
+    int schranke(int schuebe, int tntSchuebe, int tntX = 0, int tntY = 0) const;
 
   private:
+    struct Weg {
+        int dx, dy;   // from the figure to one end cell
+        int ungerade; // 1 when that takes an odd number of steps
+    };
+
     const Lager& lager;
     std::vector<Zelle> enden; // cells the figure may stand on after the last push
     int xMin = 0, xMax = 0;   // the least and most sum of x over the boxes' places
     int yMin = 0, yMax = 0;
-    // For the position taken: per end cell, the walk back and the parity of its distance.
-    std::vector<int> zurueck;
-    std::vector<int> ungerade;
+    // For the position taken: the range of X and Y, and the way to each end cell.
+    int xVon = 0, xBis = 0, yVon = 0, yBis = 0;
+    std::vector<Weg> wege;
 };
