@@ -182,7 +182,7 @@ class Suche {
     std::size_t speicher() const {
         return schluessel.capacity() * sizeof(Zelle) + knoten.capacity() * sizeof(Knoten) +
                tabelle.capacity() * sizeof(std::uint64_t) + offen.speicher() +
-               entfernungen.speicher();
+               entfernungen.speicher() + laufwege.speicher();
     }
 
     void belegen(const Zelle* k) {
@@ -261,8 +261,14 @@ class Suche {
         const std::size_t n = lager.fest.size();
         kosten.resize(form.kisten * spalten);
         for (std::size_t i = 0; i < form.kisten; ++i) {
-            for (int j = 0; j < spalten; ++j)
+            int naechster = unendlich;
+            for (int j = 0; j < spalten; ++j) {
                 kosten[i * spalten + j] = abstand[j * n + k[form.kistenAnfang() + i]];
+                naechster = std::min(naechster, kosten[i * spalten + j]);
+            }
+            // A box that reaches no storage place at all: no assignment to look for.
+            if (naechster >= unendlich)
+                return unendlich;
         }
         return ungarisch.billigste(kosten, static_cast<int>(form.kisten), spalten, unendlich);
     }

@@ -48,7 +48,7 @@ void Rueckweg::aufstellen(Zelle figur, const Zelle* kisten, int anzahl) {
     wege.clear();
     for (const Zelle e : enden) {
         const int dx = lager.x(e) - fx, dy = lager.y(e) - fy;
-        wege.push_back({dx, dy, (dx + dy) & 1});
+        wege.push_back({dx, dy, abstand(dx, xVon, xBis) + abstand(dy, yVon, yBis), (dx + dy) & 1});
     }
 }
 
@@ -59,7 +59,9 @@ int Rueckweg::schranke(int schuebe, int tntSchuebe, int tntX, int tntY) const {
     for (std::size_t i = 0; i < wege.size(); ++i) {
         const Weg& w = wege[i];
         // The figure's displacement Δx must lie near X + the TNT boxes' own.
-        const int zurueck = abstand(w.dx - tntX, xVon, xBis) + abstand(w.dy - tntY, yVon, yBis);
+        const int zurueck = tntX == 0 && tntY == 0 ? w.zurueck
+                                                   : abstand(w.dx - tntX, xVon, xBis) +
+                                                         abstand(w.dy - tntY, yVon, yBis);
         int schritte = schuebe + std::max(tntSchuebe, zurueck);
         schritte += (schritte & 1) ^ w.ungerade;
         if (i == 0 || schritte < beste)

@@ -42,6 +42,7 @@ class Rueckweg {
   private:
     struct Weg {
         int dx, dy;   // from the figure to one end cell
+        int zurueck;  // the walk back with no TNT box's displacement known
         int ungerade; // 1 when that takes an odd number of steps
     };
 
