@@ -179,6 +179,22 @@ class Suche {
         tabelle.swap(neu);
     }
 
+    // Whether one more node fits: the tables grow by doubling, so the limit is checked
+    // before a step that would pass it rather than after. When it does not fit, `voll`
+    // ends the search.
+    bool platzFuerEinenKnoten() {
+        std::size_t mehr = 0;
+        if ((knoten.size() + 2) * 2 > tabelle.size())
+            mehr += 2 * tabelle.size() * sizeof(std::uint64_t);
+        if (knoten.size() == knoten.capacity())
+            mehr += knoten.capacity() * sizeof(Knoten);
+        if (schluessel.size() + form.laenge > schluessel.capacity())
+            mehr += schluessel.capacity() * sizeof(Zelle);
+        if (mehr > 0 && optionen.speicherGrenze > 0 && speicher() + mehr > optionen.speicherGrenze)
+            voll = true;
+        return !voll;
+    }
+
     std::size_t speicher() const {
         return schluessel.capacity() * sizeof(Zelle) + knoten.capacity() * sizeof(Knoten) +
                tabelle.capacity() * sizeof(std::uint64_t) + offen.speicher() +
@@ -365,6 +381,8 @@ class Suche {
             laufen(gangKind, kind[0]);
             kind[0] = obenLinks(gangKind);
         }
+        if (!platzFuerEinenKnoten())
+            return;
         auto [id, neu] = eintragen(kind);
         if (!neu && (knoten[id].m == verloren || knoten[id].g <= g))
             return;
@@ -498,7 +516,7 @@ class Suche {
             grund = "Die Suche wurde abgebrochen.";
         else if (optionen.zeitGrenze.count() > 0 && jetzt - beginn >= optionen.zeitGrenze)
             grund = "Die Zeitgrenze der Suche ist erreicht.";
-        else if (optionen.speicherGrenze > 0 && belegt >= optionen.speicherGrenze)
+        else if (voll || (optionen.speicherGrenze > 0 && belegt >= optionen.speicherGrenze))
             grund = "Die Speichergrenze der Suche ist erreicht.";
         else if (optionen.zustandsGrenze > 0 && knoten.size() >= optionen.zustandsGrenze)
             grund = "Die Grenze für die Zahl der Stellungen ist erreicht.";
@@ -527,6 +545,7 @@ class Suche {
     std::vector<int> tntWege;
     std::vector<Zelle> offeneKisten;
     std::size_t spitze = 0;
+    bool voll = false; // the next node would pass the memory limit
     std::chrono::steady_clock::time_point beginn, letzteMeldung;
 };
 
@@ -571,11 +590,14 @@ Loesung Suche::suchen() {
                 ++loesung.schuebe;
             break;
         }
-        // The clock is read now and then; the count of positions is checked every time.
-        const bool voll = optionen.zustandsGrenze > 0 && knoten.size() >= optionen.zustandsGrenze;
-        if ((++runden % 256 == 0 || voll) && anhalten(schranke, loesung.grund))
+        // The clock is read now and then; the count of positions every time.
+        const bool genug = optionen.zustandsGrenze > 0 && knoten.size() >= optionen.zustandsGrenze;
+        if ((++runden % 256 == 0 || genug) && anhalten(schranke, loesung.grund))
             break;
         ausbauen(e.knoten);
+        // Children left out for want of memory: the search can no longer say "unsolvable".
+        if (voll && anhalten(schranke, loesung.grund))
+            break;
     }
     if (loesung.ergebnis == Ergebnis::unbekannt && loesung.grund.empty())
         loesung.ergebnis = Ergebnis::unloesbar;
