@@ -2,6 +2,7 @@
 
 #include "lager.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -23,14 +24,20 @@ class Laufwege {
     // push the last one `restPushes` times (the smallest push distance among them).
     int schranke(Zelle figur, const std::vector<Zelle>& offen, int restPushes);
 
+    std::size_t speicher() const {
+        return (zurKiste.capacity() + zwischen.capacity()) * sizeof(std::uint16_t);
+    }
+
   private:
-    int abstand(int von, int nach) const { return tabelle[von * zellen + nach]; }
-    int zurKiste(Zelle figur, Zelle kiste) const;
-    int zwischen(Zelle a, Zelle b) const;
+    std::vector<std::size_t> nachbarn(std::size_t zelle) const;
 
     const Lager& lager;
     int zellen = 0;
-    std::vector<std::uint16_t> tabelle; // empty when the board is too large for it
+    // Both n × n, empty when the board is too large for them: by the box's cell, the
+    // steps from each cell to the nearest neighbour of the box, and from the box's
+    // neighbourhood to the nearest neighbour of each other cell.
+    std::vector<std::uint16_t> zurKiste;
+    std::vector<std::uint16_t> zwischen;
     std::vector<int> bester;
     std::vector<bool> imBaum;
 };

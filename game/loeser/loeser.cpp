@@ -3,13 +3,14 @@
 #include "entfernungen.h"
 #include "lager.h"
 #include "laufwege.h"
+#include "rueckweg.h"
+#include "schlange.h"
 #include "zuordnung.h"
 
 #include "game/zug.h"
 
 #include <algorithm>
 #include <cstring>
-#include <queue>
 #include <variant>
 #include <vector>
 
@@ -17,12 +18,14 @@
 // blasted walls with the figure's cell right after a push; the walk up to the next push
 // is worked out by a breadth-first search of the figure, so an edge costs the steps of
 // the walk plus one for the push. A* orders the nodes by steps so far plus a lower
-// bound on the pushes still needed: the cheapest assignment of boxes to distinct
+// bound on the steps still needed: the cheapest assignment of boxes to distinct
 // storage places, each at its push distance (see entfernungen.h for why those
-// distances stay short enough while walls can still be blasted). One push moves one box
-// by one cell, and a blast only opens the board further, so the bound drops by at most
-// one per push: it is consistent. Should a node still be reached more cheaply after it
-// was expanded, it is opened again, so the answer stays exact either way.
+// distances stay short enough while walls can still be blasted), plus the pushes of
+// the TNT boxes or the figure's walk back (rueckweg.h), and at least the walk that
+// visits every box (laufwege.h). A step changes each term by one at most, and a blast
+// only opens the board further, so the bound rarely drops faster than the steps taken.
+// Should a node still be reached more cheaply after it was expanded, it is opened
+// again, so the answer stays exact either way.
 //
 // The optimal search keys its table on the figure's exact cell, because the steps still
 // needed depend on where the figure stands; the fast search keys on the top-left cell
@@ -31,6 +34,8 @@
 namespace {
 
 using Zelle = Lager::Zelle;
+using Stufen = Entfernungen::Stufen;
+using Tafel = Entfernungen::Tafel;
 constexpr int unendlich = Entfernungen::unendlich;
 // In the order of Lager::versatz, which is also the order of the cursor key codes.
 constexpr char tasten[] = {'l', 'o', 'r', 'u'};
@@ -41,21 +46,22 @@ constexpr std::uint32_t gewichtSchnell = 20;
 
 enum Belegung : std::uint8_t { frei, kiste, tnt, mauer, fest, gedacht };
 
+// The figure's walk from one cell over the free cells of a position.
+struct Gang {
+    explicit Gang(std::size_t zellen) : weg(zellen, -1), vorige(zellen) {}
+    std::vector<int> weg;             // steps to each cell; -1 where the figure cannot walk
+    std::vector<std::uint8_t> vorige; // direction of the last step onto a cell
+    std::vector<Zelle> erreicht;      // the cells reached, nearest first
+};
+
 struct Knoten {
     std::uint32_t eltern = 0;
     std::uint32_t g = 0; // steps from the start
-    std::uint16_t m = 0; // lower bound on the pushes still needed
-    std::uint16_t h = 0; // lower bound on the steps still needed
+    std::uint16_t m = 0; // lower bound from pushes and walking back; 0 when solved
+    std::uint16_t h = 0; // lower bound on the steps still needed, m or more
     Zelle von = 0;       // the pushed object's cell before the push
     std::uint8_t richtung = 0;
     bool geschlossen = false;
-};
-
-struct Eintrag {
-    std::uint32_t rang1, rang2, knoten;
-    bool operator>(const Eintrag& e) const {
-        return rang1 != e.rang1 ? rang1 > e.rang1 : rang2 > e.rang2;
-    }
 };
 
 // A position as a key of fixed length: the figure, the boxes, the number of TNT boxes
@@ -111,7 +117,7 @@ class Suche {
     Suche(const Lager& lager, const Loeseroptionen& optionen, Fortschritt* fortschritt)
         : lager(lager), optionen(optionen), fortschritt(fortschritt), entfernungen(lager),
           form(lager.kisten.size(), lager.tntKisten.size()), basis(lager.fest.size(), frei),
-          belegung(basis.size()), weg(basis.size()), vorige(basis.size()) {
+          belegung(basis.size()), gangEltern(basis.size()), gangKind(basis.size()) {
         for (std::size_t z = 0; z < basis.size(); ++z)
             basis[z] = lager.fest[z] ? fest : frei;
         for (const Zelle m : lager.mauern)
@@ -173,10 +179,26 @@ class Suche {
         tabelle.swap(neu);
     }
 
+    // Whether one more node fits: the tables grow by doubling, so the limit is checked
+    // before a step that would pass it rather than after. When it does not fit, `voll`
+    // ends the search.
+    bool platzFuerEinenKnoten() {
+        std::size_t mehr = 0;
+        if ((knoten.size() + 2) * 2 > tabelle.size())
+            mehr += 2 * tabelle.size() * sizeof(std::uint64_t);
+        if (knoten.size() == knoten.capacity())
+            mehr += knoten.capacity() * sizeof(Knoten);
+        if (schluessel.size() + form.laenge > schluessel.capacity())
+            mehr += schluessel.capacity() * sizeof(Zelle);
+        if (mehr > 0 && optionen.speicherGrenze > 0 && speicher() + mehr > optionen.speicherGrenze)
+            voll = true;
+        return !voll;
+    }
+
     std::size_t speicher() const {
         return schluessel.capacity() * sizeof(Zelle) + knoten.capacity() * sizeof(Knoten) +
-               tabelle.capacity() * sizeof(std::uint64_t) + offen.size() * sizeof(Eintrag) +
-               entfernungen.speicher();
+               tabelle.capacity() * sizeof(std::uint64_t) + offen.speicher() +
+               entfernungen.speicher() + laufwege.speicher();
     }
 
     void belegen(const Zelle* k) {
@@ -190,26 +212,29 @@ class Suche {
             belegung[k[i]] = tnt;
     }
 
-    // Steps of the figure from `start` to every free cell; -1 where it cannot walk.
-    void laufen(Zelle start) {
-        std::fill(weg.begin(), weg.end(), -1);
-        schlange.clear();
-        schlange.push_back(start);
-        weg[start] = 0;
-        for (std::size_t k = 0; k < schlange.size(); ++k) {
-            const Zelle z = schlange[k];
+    // The figure's walk from `start` over the free cells of the position in `belegung`.
+    // Only the cells reached last time are cleared: most of a large board stays out of reach.
+    void laufen(Gang& gang, Zelle start) {
+        for (const Zelle z : gang.erreicht)
+            gang.weg[z] = -1;
+        gang.erreicht.assign(1, start);
+        gang.weg[start] = 0;
+        for (std::size_t k = 0; k < gang.erreicht.size(); ++k) {
+            const Zelle z = gang.erreicht[k];
             for (int r = 0; r < 4; ++r) {
                 const int n = z + lager.versatz(r);
-                if (belegung[n] != frei || weg[n] >= 0)
+                if (belegung[n] != frei || gang.weg[n] >= 0)
                     continue;
-                weg[n] = weg[z] + 1;
-                vorige[n] = static_cast<std::uint8_t>(r);
-                schlange.push_back(static_cast<Zelle>(n));
+                gang.weg[n] = gang.weg[z] + 1;
+                gang.vorige[n] = static_cast<std::uint8_t>(r);
+                gang.erreicht.push_back(static_cast<Zelle>(n));
             }
         }
     }
 
-    Zelle obenLinks() const { return *std::min_element(schlange.begin(), schlange.end()); }
+    static Zelle obenLinks(const Gang& gang) {
+        return *std::min_element(gang.erreicht.begin(), gang.erreicht.end());
+    }
 
     bool gesperrt(int z) const { return belegung[z] == fest || belegung[z] == gedacht; }
 
@@ -246,20 +271,95 @@ class Suche {
         return false;
     }
 
-    int schaetzen(const Zelle* k, const std::vector<int>& abstand) {
+    // Pushes of the boxes at the fewest on one table: the cheapest assignment.
+    int zuordnen(const Zelle* k, const std::vector<int>& abstand) {
         const auto spalten = static_cast<int>(entfernungen.ziele().size());
         const std::size_t n = lager.fest.size();
         kosten.resize(form.kisten * spalten);
         for (std::size_t i = 0; i < form.kisten; ++i) {
-            for (int j = 0; j < spalten; ++j)
+            int naechster = unendlich;
+            for (int j = 0; j < spalten; ++j) {
                 kosten[i * spalten + j] = abstand[j * n + k[form.kistenAnfang() + i]];
+                naechster = std::min(naechster, kosten[i * spalten + j]);
+            }
+            // A box that reaches no storage place at all: no assignment to look for.
+            if (naechster >= unendlich)
+                return unendlich;
         }
-        return billigsteZuordnung(kosten, static_cast<int>(form.kisten), spalten, unendlich);
+        return ungarisch.billigste(kosten, static_cast<int>(form.kisten), spalten, unendlich);
+    }
+
+    // The steps still needed at the fewest, counting pushes and the walk back; zero
+    // exactly when every box stands on a storage place. A solution that blasts j more
+    // walls pushes the boxes at least the assignment on the table for j blasts, and it
+    // pushes j different TNT boxes (each blasts once and is gone) at least their
+    // blasting distances, so at least the j smallest of those. Box pushes are steps of
+    // their own; on top of them come at least the TNT pushes or the walk back of
+    // rueckweg.h, whichever is more, rounded up to the parity of the end. The least over
+    // all j bounds every solution. With no TNT box left only j = 0 remains.
+    int schaetzen(Zelle figur, const Zelle* k, const Tafel& tafel) {
+        const Stufen& stufen = tafel.stufen;
+        // The fast search goes by the pushes alone: weighted twenty times, the walk back
+        // and the TNT terms lead it astray on the large levels, where it then finds no
+        // solution within a minute.
+        if (optionen.schnell)
+            return zuordnen(k, stufen.back());
+        const int ohneSprengung = zuordnen(k, stufen.front());
+        if (ohneSprengung == 0)
+            return 0;
+        rueckweg.aufstellen(figur, k + form.kistenAnfang(), static_cast<int>(form.kisten));
+        int beste = rueckweg.schranke(ohneSprengung, 0);
+        const std::size_t hoechstens = stufen.size() - 1;
+        if (hoechstens == 0)
+            return beste;
+        tntWege.clear();
+        for (std::size_t i = form.tntAnfang(); i < form.tntEnde(k); ++i)
+            tntWege.push_back(entfernungen.sprengweg()[k[i]]);
+        std::sort(tntWege.begin(), tntWege.end());
+        // No table with more blasts gives a smaller assignment than the last one.
+        const int wenigstens = zuordnen(k, stufen.back());
+        if (hoechstens == 1)
+            return std::min(beste, letzteSprengung(k, tafel, wenigstens, beste));
+        int tntSchuebe = 0;
+        for (std::size_t j = 1; j <= hoechstens; ++j) {
+            tntSchuebe = std::min(unendlich, tntSchuebe + tntWege[j - 1]);
+            if (rueckweg.schranke(wenigstens, tntSchuebe) >= beste)
+                break;
+            const int zuordnung = j == hoechstens ? wenigstens : zuordnen(k, stufen[j]);
+            beste = std::min(beste, rueckweg.schranke(zuordnung, tntSchuebe));
+        }
+        return beste;
+    }
+
+    // The bound for solutions that blast once more with the last TNT box. They blast one
+    // wall w, so the boxes take at least the assignment with w gone, the TNT box at least
+    // its pushes to w, and its displacement is known: rueckweg.h counts it like a box's.
+    // A wall that shortens no box distance leaves at least the assignment without a blast
+    // plus a TNT push, never less than `genug`, the bound without a blast. The least over
+    // the walls that help; `wenigstens` is the assignment with any one wall gone.
+    int letzteSprengung(const Zelle* k, const Tafel& tafel, int wenigstens, int genug) {
+        const int beste = rueckweg.schranke(wenigstens, tntWege.front());
+        if (beste >= genug)
+            return beste;
+        const Zelle tnt = k[form.tntAnfang()];
+        int gefunden = genug;
+        for (const auto& hilfe : entfernungen.hilfen(tafel)) {
+            const int schuebe = (*hilfe.sprengweg)[tnt];
+            const int dx = lager.x(hilfe.wand) - lager.x(tnt);
+            const int dy = lager.y(hilfe.wand) - lager.y(tnt);
+            if (schuebe >= unendlich ||
+                rueckweg.schranke(wenigstens + schuebe, 0, dx, dy) >= gefunden)
+                continue;
+            const int zuordnung = zuordnen(k, *hilfe.abstand);
+            gefunden = std::min(gefunden, rueckweg.schranke(zuordnung + schuebe, 0, dx, dy));
+        }
+        return std::max(beste, gefunden);
     }
 
     // The steps still needed at the fewest: the pushes of the matching, or the walk
     // that visits every box off its storage place, whichever is more.
-    int bewerten(Zelle figur, const Zelle* k, int pushes, const std::vector<int>& abstand) {
+    int bewerten(Zelle figur, const Zelle* k, int pushes, const Tafel& tafel) {
+        const std::vector<int>& abstand = tafel.stufen.back();
         offeneKisten.clear();
         int rest = unendlich;
         const std::size_t n = lager.fest.size();
@@ -273,26 +373,26 @@ class Suche {
         return std::max(pushes, laufwege.schranke(figur, offeneKisten, rest));
     }
 
-    // `m` is the parent's push bound when no box moved and no wall went, or -1.
-    void folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g, int m,
-                     const std::vector<int>& abstand) {
+    void folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g,
+                     const Tafel& tafel) {
         const Zelle figur = kind[0];
         if (optionen.schnell) {
             belegen(kind.data());
-            laufen(kind[0]);
-            kind[0] = obenLinks();
+            laufen(gangKind, kind[0]);
+            kind[0] = obenLinks(gangKind);
         }
+        if (!platzFuerEinenKnoten())
+            return;
         auto [id, neu] = eintragen(kind);
         if (!neu && (knoten[id].m == verloren || knoten[id].g <= g))
             return;
         if (neu) {
-            if (m < 0)
-                m = schaetzen(kind.data(), abstand);
+            const int m = schaetzen(figur, kind.data(), tafel);
             knoten[id].m = static_cast<std::uint16_t>(std::min(m, int{verloren}));
             if (m >= verloren)
                 return;
             knoten[id].h = static_cast<std::uint16_t>(
-                std::min(bewerten(figur, kind.data(), m, abstand), verloren - 1));
+                std::min(bewerten(figur, kind.data(), m, tafel), verloren - 1));
         }
         Knoten& k = knoten[id];
         k.eltern = eltern;
@@ -305,20 +405,18 @@ class Suche {
 
     void einreihen(std::uint32_t id) {
         const Knoten& k = knoten[id];
-        if (optionen.schnell)
-            offen.push({k.g + gewichtSchnell * k.h, k.g, id});
-        else
-            offen.push({k.g + k.h, ~k.g, id});
+        offen.hinein({k.g + gewicht() * k.h, k.h, id});
     }
+
+    std::uint32_t gewicht() const { return optionen.schnell ? gewichtSchnell : 1; }
 
     void ausbauen(std::uint32_t id) {
         eltern.assign(schluesselVon(id), schluesselVon(id) + form.laenge);
         const std::uint32_t g = knoten[id].g;
-        const int m = knoten[id].m;
-        const std::vector<int>& abstand = entfernungen.tabelle(form.gesprengt(eltern.data()));
+        const Tafel& tafel = entfernungen.tabelle(form.gesprengt(eltern.data()));
         belegen(eltern.data());
-        laufen(eltern[0]);
-        schritte = weg;
+        laufen(gangEltern, eltern[0]);
+        const std::vector<int>& schritte = gangEltern.weg;
         const std::size_t tntEnde = form.tntEnde(eltern.data());
         for (int r = 0; r < 4; ++r) {
             const int v = lager.versatz(r);
@@ -336,14 +434,13 @@ class Suche {
                     if (belegung[t] != frei || entfernungen.tot()[t] || klemmtNach(c, t))
                         continue;
                     Schluessel::verschieben(kind, i, t, form.kistenAnfang(), form.kistenEnde());
-                    folgeknoten(id, c, r, gNeu, -1, abstand);
+                    folgeknoten(id, c, r, gNeu, tafel);
                 } else if (belegung[t] == frei) {
                     Schluessel::verschieben(kind, i, t, form.tntAnfang(), tntEnde);
-                    folgeknoten(id, c, r, gNeu, m, abstand);
+                    folgeknoten(id, c, r, gNeu, tafel);
                 } else if (belegung[t] == mauer) {
                     form.sprengen(kind, i, t);
-                    folgeknoten(id, c, r, gNeu, -1,
-                                entfernungen.tabelle(form.gesprengt(kind.data())));
+                    folgeknoten(id, c, r, gNeu, entfernungen.tabelle(form.gesprengt(kind.data())));
                 } else {
                     continue;
                 }
@@ -387,10 +484,10 @@ class Suche {
             const Knoten& schritt = knoten[id];
             const int v = lager.versatz(schritt.richtung);
             belegen(k.data());
-            laufen(k[0]);
+            laufen(gangKind, k[0]);
             std::string gang;
-            for (int z = schritt.von - v; z != k[0]; z -= lager.versatz(vorige[z]))
-                gang += tasten[vorige[z]];
+            for (int z = schritt.von - v; z != k[0]; z -= lager.versatz(gangKind.vorige[z]))
+                gang += tasten[gangKind.vorige[z]];
             zuege.append(gang.rbegin(), gang.rend());
             zuege += tasten[schritt.richtung];
             const auto i = objektIndex(k, schritt.von);
@@ -419,7 +516,7 @@ class Suche {
             grund = "Die Suche wurde abgebrochen.";
         else if (optionen.zeitGrenze.count() > 0 && jetzt - beginn >= optionen.zeitGrenze)
             grund = "Die Zeitgrenze der Suche ist erreicht.";
-        else if (optionen.speicherGrenze > 0 && belegt >= optionen.speicherGrenze)
+        else if (voll || (optionen.speicherGrenze > 0 && belegt >= optionen.speicherGrenze))
             grund = "Die Speichergrenze der Suche ist erreicht.";
         else if (optionen.zustandsGrenze > 0 && knoten.size() >= optionen.zustandsGrenze)
             grund = "Die Grenze für die Zahl der Stellungen ist erreicht.";
@@ -433,21 +530,22 @@ class Suche {
     Fortschritt* fortschritt;
     Entfernungen entfernungen;
     Laufwege laufwege{lager};
+    Rueckweg rueckweg{lager};
     Schluessel form;
     std::vector<Zelle> schluessel; // all keys, one after the other
     std::vector<Knoten> knoten;
     std::vector<std::uint64_t> tabelle; // hash and node index + 1; 0 for an empty slot
-    std::priority_queue<Eintrag, std::vector<Eintrag>, std::greater<>> offen;
+    Schlange offen;
     std::vector<std::uint8_t> basis;
     std::vector<std::uint8_t> belegung;
-    std::vector<int> weg;
-    std::vector<int> schritte;
-    std::vector<std::uint8_t> vorige; // direction of the last step onto a cell
-    std::vector<Zelle> schlange;
+    Gang gangEltern, gangKind;
     std::vector<Zelle> eltern, kind;
     std::vector<int> kosten;
+    Zuordnung ungarisch;
+    std::vector<int> tntWege;
     std::vector<Zelle> offeneKisten;
     std::size_t spitze = 0;
+    bool voll = false; // the next node would pass the memory limit
     std::chrono::steady_clock::time_point beginn, letzteMeldung;
 };
 
@@ -455,12 +553,12 @@ Loesung Suche::suchen() {
     kind = form.start(lager);
     if (optionen.schnell) {
         belegen(kind.data());
-        laufen(kind[0]);
-        kind[0] = obenLinks();
+        laufen(gangKind, kind[0]);
+        kind[0] = obenLinks(gangKind);
     }
     eintragen(kind);
-    const auto& abstand = entfernungen.tabelle({});
-    const int m = schaetzen(kind.data(), abstand);
+    const auto& tafel = entfernungen.tabelle({});
+    const int m = schaetzen(lager.figur, kind.data(), tafel);
     Loesung loesung;
     if (m >= unendlich) {
         loesung.ergebnis = Ergebnis::unloesbar;
@@ -468,29 +566,38 @@ Loesung Suche::suchen() {
     }
     knoten[0].m = static_cast<std::uint16_t>(m);
     const auto startKey = form.start(lager);
-    const int h = bewerten(lager.figur, startKey.data(), m, abstand);
+    const int h = bewerten(lager.figur, startKey.data(), m, tafel);
     knoten[0].h = static_cast<std::uint16_t>(h);
+    if (fortschritt)
+        fortschritt->melden({knoten.size(), h, speicher()});
     einreihen(0);
     int schranke = h;
     std::uint64_t runden = 0;
-    while (!offen.empty()) {
-        const Eintrag e = offen.top();
-        offen.pop();
+    while (!offen.leer()) {
+        const Schlange::Eintrag e = offen.heraus();
         Knoten& k = knoten[e.knoten];
-        if (k.geschlossen || (optionen.schnell ? e.rang2 : ~e.rang2) != k.g)
+        // An entry left behind when the position was reached again more cheaply.
+        if (k.geschlossen || e.rang - gewicht() * e.schranke != k.g)
             continue;
         k.geschlossen = true;
         if (!optionen.schnell)
-            schranke = std::max<int>(schranke, static_cast<int>(e.rang1));
+            schranke = std::max<int>(schranke, static_cast<int>(e.rang));
         if (k.m == 0) {
             loesung.ergebnis = Ergebnis::geloest;
             loesung.optimal = !optionen.schnell;
             loesung.zuege = zuegeNach(e.knoten);
+            for (std::uint32_t id = e.knoten; id != 0; id = knoten[id].eltern)
+                ++loesung.schuebe;
             break;
         }
-        if (++runden % 256 == 0 && anhalten(schranke, loesung.grund))
+        // The clock is read now and then; the count of positions every time.
+        const bool genug = optionen.zustandsGrenze > 0 && knoten.size() >= optionen.zustandsGrenze;
+        if ((++runden % 256 == 0 || genug) && anhalten(schranke, loesung.grund))
             break;
         ausbauen(e.knoten);
+        // Children left out for want of memory: the search can no longer say "unsolvable".
+        if (voll && anhalten(schranke, loesung.grund))
+            break;
     }
     if (loesung.ergebnis == Ergebnis::unbekannt && loesung.grund.empty())
         loesung.ergebnis = Ergebnis::unloesbar;

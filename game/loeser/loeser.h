@@ -31,7 +31,8 @@ struct Loeseroptionen {
     const std::atomic<bool>* abbrechen = nullptr;
 };
 
-// A report during the search, a few times a second at most.
+// A report during the search: one before the first position is expanded, with the
+// bound on the start, then a few times a second at most.
 struct Suchstand {
     std::uint64_t zustaende = 0; // positions stored so far
     int schranke = 0;            // lower bound on the steps of any solution not yet ruled out
@@ -55,6 +56,7 @@ struct Loesung {
     Ergebnis ergebnis = Ergebnis::unbekannt;
     // Cursor keys as the checker takes them: l r o u (left, right, up, down), one a step.
     std::string zuege;
+    int schuebe = 0;      // the steps of `zuege` that push a box or a TNT box
     bool optimal = false; // no shorter solution exists
     std::string grund;    // for `unbekannt`: a German sentence
     std::uint64_t zustaende = 0;

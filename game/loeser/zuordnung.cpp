@@ -3,15 +3,17 @@
 #include <algorithm>
 #include <limits>
 
-int billigsteZuordnung(const std::vector<int>& kosten, int zeilen, int spalten, int unendlich) {
+int Zuordnung::billigste(const std::vector<int>& kosten, int zeilen, int spalten, int unendlich) {
     if (zeilen == 0)
         return 0;
     // Potentials u (rows) and v (columns); column 0 is the virtual start column.
     const long long gross = std::numeric_limits<long long>::max() / 4;
-    std::vector<long long> u(zeilen + 1, 0), v(spalten + 1, 0);
-    std::vector<int> zeileVon(spalten + 1, 0), vorgaenger(spalten + 1, 0);
-    std::vector<long long> minimum(spalten + 1);
-    std::vector<bool> benutzt(spalten + 1);
+    u.assign(zeilen + 1, 0);
+    v.assign(spalten + 1, 0);
+    zeileVon.assign(spalten + 1, 0);
+    vorgaenger.assign(spalten + 1, 0);
+    minimum.resize(spalten + 1);
+    benutzt.resize(spalten + 1);
     for (int i = 1; i <= zeilen; ++i) {
         zeileVon[0] = i;
         int j0 = 0;

@@ -5,5 +5,14 @@
 // The cheapest assignment of every row to a column of its own (rows ≤ columns), by the
 // Hungarian method in O(rows² · columns). `kosten` is row-major, `spalten` wide. Costs
 // at or above `unendlich` mean "not possible"; the result is `unendlich` when no
-// assignment avoids them.
-int billigsteZuordnung(const std::vector<int>& kosten, int zeilen, int spalten, int unendlich);
+// assignment avoids them. The solver asks for millions of them, so the working rows
+// are kept from one call to the next.
+class Zuordnung {
+  public:
+    int billigste(const std::vector<int>& kosten, int zeilen, int spalten, int unendlich);
+
+  private:
+    std::vector<long long> u, v, minimum;
+    std::vector<int> zeileVon, vorgaenger;
+    std::vector<bool> benutzt;
+};

@@ -3,6 +3,7 @@
 #include "game/abschluss.h"
 #include "game/brett.h"
 #include "game/loeser/loeser.h"
+#include "game/loeser/schlange.h"
 #include "game/zug.h"
 
 #include <gtest/gtest.h>
@@ -231,6 +232,10 @@ TEST_F(Loeser, zaehlerEntscheidenWieImSpiel) {
     const Loesung fertig = loesenAus({"@*"});
     EXPECT_EQ(fertig.ergebnis, Ergebnis::geloest);
     EXPECT_EQ(fertig.zuege, "");
+    // One step of walking, then two pushes.
+    const Loesung gelaufen = loesenAus({"@ $ ."});
+    EXPECT_EQ(gelaufen.zuege, "rrr");
+    EXPECT_EQ(gelaufen.schuebe, 2);
     // A box walled in beyond the figure's reach can never be placed.
     EXPECT_EQ(loesenAus({"@$.  ===", "     =$=", "   . ==="}).ergebnis, Ergebnis::unloesbar);
     // ... but one already placed there counts.
@@ -251,9 +256,70 @@ class Mitschrift : public Fortschritt {
     std::vector<Suchstand> staende;
 };
 
+// The first report carries the bound on the start position, worked out here by hand.
+// Each row makes one term decide: a bound too low costs time, one too high a wrong count.
+TEST_F(Loeser, dieSchrankeAmStartRechnetSchuebeRueckwegUndTnt) {
+    struct Fall {
+        const char* was;
+        std::vector<std::string> bild;
+        int schranke;
+    };
+    const std::vector<Fall> faelle{
+        // Pushes 3 + 2; the boxes move 5 to the right together, the figure ends at most
+        // 3 to the right of where it starts, so it walks back 2 at the least.
+        {"Rückweg", {"=======", "=@$  .=", "=  $ .=", "======="}, 7},
+        // The box gets through only once the TNT box has blasted the wall: 4 pushes of the
+        // box and 2 of the TNT box. The figure ends 4 to the right, the box moves 4 to the
+        // right and the TNT box 2 to the left, so the figure walks 2 back.
+        {"TNT", {"==========", "=        =", "=  @$# T.=", "=        =", "=========="}, 8},
+        // The same with the TNT box next to the wall: 3 + 1 + 1 back, and the only end
+        // cell lies an odd number of steps away.
+        {"Parität", {"=========", "=       =", "=  @$#T.=", "=       =", "========="}, 5},
+        // The figure further left: it ends 5 to the right, the box goes 3 to the right and
+        // the TNT box 1 to the left, so 3 back on top of 3 + 1 pushes.
+        {"TNT von weiter links",
+         {"=========", "=       =", "=@  $#T.=", "=       =", "========="},
+         7},
+        // Two walls, two TNT boxes that blast 1 + 2 pushes away, 5 box pushes and a walk
+        // back of 2: which wall each TNT box takes is left open, so only the larger extra
+        // counts, 5 + 3, then rounded up to the odd distance of the end cell.
+        {"zwei TNT-Kisten",
+         {"===========", "=         =", "=@  $##TT.=", "=         =", "==========="},
+         9},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.was);
+        Mitschrift mitschrift;
+        Loeseroptionen optionen;
+        optionen.zustandsGrenze = 1;
+        loesen(*bildStarten(fall.bild), optionen, &mitschrift);
+        ASSERT_FALSE(mitschrift.staende.empty());
+        EXPECT_EQ(mitschrift.staende.front().schranke, fall.schranke);
+    }
+}
+
+// The search's exactness hangs on the order: the least rank always first, whatever came in
+// later; among equal ranks the least bound, then the latest.
+TEST(Schlange, gibtDenKleinstenRangZuerstUndDarinDieTiefsteStellung) {
+    Schlange schlange;
+    const std::vector<Schlange::Eintrag> hinein{{7, 3, 1}, {5, 2, 2}, {5, 1, 3},
+                                                {9, 0, 4}, {5, 1, 5}, {6, 4, 6}};
+    for (const auto& e : hinein)
+        schlange.hinein(e);
+    std::vector<std::uint32_t> folge;
+    for (int i = 0; i < 3; ++i)
+        folge.push_back(schlange.heraus().knoten);
+    // A rank below the ones taken so far comes first again.
+    schlange.hinein({4, 2, 7});
+    while (!schlange.leer())
+        folge.push_back(schlange.heraus().knoten);
+    EXPECT_EQ(folge, (std::vector<std::uint32_t>{5, 3, 2, 7, 6, 1, 4}));
+}
+
 // Enough room and boxes that the search runs for thousands of positions.
-const std::vector<std::string> weitesLager{"==========", "=   .    =", "= $  $ . =", "=  . $   =",
-                                           "= $    . =", "=   @    =", "=========="};
+const std::vector<std::string> weitesLager{
+    "===========", "=   .     =", "= $  $ .  =", "=  . $  $ =",
+    "= $    .  =", "=   @   . =", "==========="};
 
 TEST_F(Loeser, grenzenUndAbbruchEndenDieSucheMitUnbekannt) {
     const auto brett = bildStarten(weitesLager);
