@@ -144,10 +144,6 @@ TEST(Verlauf, takesBackEveryStepAndRedoesThem) {
     EXPECT_FALSE(verlauf.kannWiederherstellen());
 }
 
-} // namespace
-
-namespace {
-
 TEST(Werkzeug, aStrokeNamesOnlyTheCellsWhosePictureChanged) {
     Levelmodell m;
     EXPECT_EQ(werkzeugAnwenden(m, Werkzeug::mauer, {1, 1}), (std::vector<Zellort>{{1, 1}}));
