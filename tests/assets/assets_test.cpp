@@ -51,14 +51,9 @@ class AssetsTest : public QObject {
         QCOMPARE(bogen.size(), QSize(96, 120));
         const auto zellen = benutzteZellen();
         for (qsizetype i = 0; i < zellen.size(); ++i) {
-            for (qsizetype j = i + 1; j < zellen.size(); ++j) {
-                const QString gleich =
-                    u"Kacheln bei (%1, %2) und (%3, %4) gleichen sich"_s.arg(zellen[i].x())
-                        .arg(zellen[i].y())
-                        .arg(zellen[j].x())
-                        .arg(zellen[j].y());
-                QVERIFY2(bogen.copy(zellen[i]) != bogen.copy(zellen[j]), qPrintable(gleich));
-            }
+            for (qsizetype j = i + 1; j < zellen.size(); ++j)
+                QVERIFY2(bogen.copy(zellen[i]) != bogen.copy(zellen[j]),
+                         qPrintable(u"Zellen %1 und %2 gleichen sich"_s.arg(i).arg(j)));
         }
         const auto blank = kachelUrsprung("blank");
         QImage schwarz(kachelGroesse, kachelGroesse, QImage::Format_RGB32);
@@ -72,7 +67,6 @@ class AssetsTest : public QObject {
             QImage(assets + u"/standardset.gif"_s).convertToFormat(QImage::Format_RGB32);
         const QImage eingebaut =
             QImage(u":/bilder/eingebaut.png"_s).convertToFormat(QImage::Format_RGB32);
-        QVERIFY(!gif.isNull());
         QCOMPARE(gif, eingebaut);
     }
 
@@ -80,10 +74,9 @@ class AssetsTest : public QObject {
     void pinIstMeistDurchsichtig() {
         const QImage pin = QImage(u":/bilder/pin.png"_s).convertToFormat(QImage::Format_ARGB32);
         int deckend = 0;
-        for (int y = 0; y < pin.height(); ++y) {
+        for (int y = 0; y < pin.height(); ++y)
             for (int x = 0; x < pin.width(); ++x)
                 deckend += qAlpha(pin.pixel(x, y)) > 0 ? 1 : 0;
-        }
         QVERIFY(deckend > 0);
         QVERIFY(deckend < pin.width() * pin.height() / 4);
     }
