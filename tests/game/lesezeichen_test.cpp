@@ -11,19 +11,14 @@
 
 namespace {
 
-class Lesezeichen : public Ordnertest {
+class Lesezeichen : public Bildtest {
   protected:
     // A board in play: pairs, a blast and a push behind it.
-    std::unique_ptr<Brett> spielen() {
-        auto brett = neuesBrett();
-        levelSchreiben("spiel.lev", levelAusBild({" @T#  ", " *$. ", "  t  "}, "fSpieler"));
-        EXPECT_TRUE(starten(*brett, "spiel.lev", flaeche).ok);
+    void spielen() {
+        bildStarten({" @T#  ", " *$. ", "  t  "});
         for (int taste : {tasteRechts, tasteLinks, tasteUnten})
-            EXPECT_TRUE(tasteVerarbeiten(*brett, taste, flaeche).geschritten);
-        return brett;
+            ASSERT_TRUE(tasteVerarbeiten(*brett, taste, flaeche).geschritten);
     }
-
-    Aufzeichnung flaeche;
 };
 
 // A board that shares no value with the one in play.
@@ -42,7 +37,7 @@ std::unique_ptr<Brett> fremdesBrett() {
 // Records are the fewest steps from a level's start; after a recall the counter no
 // longer tells them, until the level starts again.
 TEST_F(Lesezeichen, einAbrufZeichnetDasSpielBisZumNaechstenLevelstart) {
-    auto brett = spielen();
+    spielen();
     std::string meldung;
     EXPECT_FALSE(lesezeichenAbrufen(*brett, pfad("fehlt.bok"), &meldung));
     EXPECT_EQ(meldung, "");
@@ -58,27 +53,20 @@ TEST_F(Lesezeichen, einAbrufZeichnetDasSpielBisZumNaechstenLevelstart) {
     ASSERT_EQ(lesezeichenSetzen(*brett, pfad(lesezeichenDatei(1))), std::nullopt);
     EXPECT_TRUE(lesezeichenAbrufen(*brett, pfad("l1.bok")));
     EXPECT_TRUE(brett->lesezeichenGenutzt);
-    ASSERT_TRUE(starten(*brett, "spiel.lev", flaeche).ok);
+    ASSERT_TRUE(starten(*brett, "bild.lev", flaeche).ok);
     EXPECT_FALSE(brett->lesezeichenGenutzt);
 }
 
 TEST_F(Lesezeichen, dateiHat4010ZeilenImFestenFormat) {
     EXPECT_EQ(lesezeichenDatei(3), "l3.bok");
-    // Before any level the free entries still hold (0, 0).
-    auto zeilen = zeilenAusText(lesezeichenText(*neuesBrett()));
-    ASSERT_EQ(zeilen.size(), 4010u);
-    EXPECT_EQ(std::vector(zeilen.begin(), zeilen.begin() + 13),
-              (std::vector<std::string>{"-2000 ", "-2000 ", " 0 ", " 0 ", "False", " 0 ", " 0 ",
-                                        " 0 ", "", "-24 ", " 0 ", " 0 ", "rand"}));
-
-    auto brett = neuesBrett();
-    levelSchreiben("paar.lev", {"fA", "50", "25", "gestellt", "75", "50", "stell", "50", "25"});
+    levelSchreiben("paar.lev", {"fA", "25", "25", "gestellt", "75", "50", "stell", "50", "25"});
     ASSERT_TRUE(starten(*brett, "paar.lev", flaeche).ok);
-    zeilen = zeilenAusText(lesezeichenText(*brett));
+    const auto zeilen = zeilenAusText(lesezeichenText(*brett));
     ASSERT_EQ(zeilen.size(), 4010u);
-    EXPECT_EQ(std::vector(zeilen.begin(), zeilen.begin() + 9),
-              (std::vector<std::string>{" 48 ", " 24 ", " 1 ", " 1 ", "True", "-2000 ", "-2000 ",
-                                        " 0 ", ""}));
+    // The figure and counters, then entry 0 parked and entry 1 of the border.
+    EXPECT_EQ(std::vector(zeilen.begin(), zeilen.begin() + 13),
+              (std::vector<std::string>{" 24 ", " 24 ", " 1 ", " 1 ", "False", "-2000 ", "-2000 ",
+                                        " 0 ", "", "-24 ", " 0 ", " 0 ", "rand"}));
     // Entries 90 to 92 start at line 6 + 4 * 90; the partner comes before the kind.
     EXPECT_EQ(std::vector(zeilen.begin() + 365, zeilen.begin() + 377),
               (std::vector<std::string>{" 72 ", " 48 ", " 0 ", "gestellt", " 72 ", " 48 ", " 90 ",
@@ -88,8 +76,8 @@ TEST_F(Lesezeichen, dateiHat4010ZeilenImFestenFormat) {
 }
 
 TEST_F(Lesezeichen, beschaedigteDateienLadenBisZurFehlerhaftenZeile) {
-    const auto spiel = spielen();
-    const auto gut = zeilenAusText(lesezeichenText(*spiel));
+    spielen();
+    const auto gut = zeilenAusText(lesezeichenText(*brett));
     const auto zeile = [](int eintrag, int feld) { return 5 + 4 * eintrag + feld; };
     struct Fall {
         std::string name;
@@ -125,10 +113,10 @@ TEST_F(Lesezeichen, beschaedigteDateienLadenBisZurFehlerhaftenZeile) {
         f.aendern(zeilen);
         auto erwartet = fremd;
         std::copy_n(gut.begin(), f.gelesen, erwartet.begin());
-        auto brett = fremdesBrett();
-        EXPECT_EQ(lesezeichenAusText(*brett, crlf(zeilen)), f.vollstaendig);
-        EXPECT_EQ(zeilenAusText(lesezeichenText(*brett)), erwartet);
-        EXPECT_EQ(brett->schritte, 9);
+        auto ziel = fremdesBrett();
+        EXPECT_EQ(lesezeichenAusText(*ziel, crlf(zeilen)), f.vollstaendig);
+        EXPECT_EQ(zeilenAusText(lesezeichenText(*ziel)), erwartet);
+        EXPECT_EQ(ziel->schritte, 9);
     }
 }
 
@@ -141,11 +129,11 @@ TEST_F(Lesezeichen, zahlenzeilenLesenDieZahlAmAnfang) {
              {" 0 ", 0}, {" 7 ", -1}, {"-1", -1}, {"0.0", 0}, {"True", -1}, {"False", 0}}) {
         SCOPED_TRACE(zeile);
         zeilen[4] = zeile;
-        auto brett = fremdesBrett();
-        EXPECT_TRUE(lesezeichenAusText(*brett, crlf(zeilen)));
-        EXPECT_EQ(brett->aufStellplatz, wert);
-        EXPECT_EQ(brett->spielerY, -12.25);
-        EXPECT_EQ(brett->kistenAbgestellt, 2);
+        auto ziel = fremdesBrett();
+        EXPECT_TRUE(lesezeichenAusText(*ziel, crlf(zeilen)));
+        EXPECT_EQ(ziel->aufStellplatz, wert);
+        EXPECT_EQ(ziel->spielerY, -12.25);
+        EXPECT_EQ(ziel->kistenAbgestellt, 2);
     }
 }
 

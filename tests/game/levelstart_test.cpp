@@ -132,7 +132,6 @@ TEST_F(Levelstart, neustartGleichtEinemFrischenStartDerZuletztGestartetenDatei) 
     const auto frischErgebnis = starten(*brett, "a.lev", flaeche);
     ASSERT_TRUE(frischErgebnis.ok);
     // The figure starts on a storage place and is drawn so.
-    EXPECT_EQ(brett->aufStellplatz, -1);
     ASSERT_FALSE(flaeche.bilder.empty());
     EXPECT_EQ(flaeche.bilder.back(), (Zeichnung{"smilestell", 24, 0}));
     const auto frisch = std::make_unique<Brett>(*brett);
@@ -181,10 +180,9 @@ TEST_F(Levelstart, jederLesefehlerMeldetDateiUndZeileUndLaesstEinGesperrtesLeere
         {"887klein.lev", vieleObjekte('e', 0, 887), "zu viele Objekte für das kleine Spielfeld"},
     };
     // Each starts from a board in play, so that clearing shows.
-    levelSchreiben("gut.lev", levelAusBild({"@$.", " *T"}));
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
-        ASSERT_TRUE(starten(*brett, "gut.lev", flaeche).ok);
+        bildStarten({"@$.", " *T"});
         tasteVerarbeiten(*brett, tasteRechts, flaeche);
         if (f.zeilen)
             levelSchreiben(f.name, *f.zeilen);
@@ -235,8 +233,7 @@ TEST_F(Levelstart, ohneAuswahlWerdenNurFreieEintraegeGeparkt) {
     }
 
     // During play nothing changes at all.
-    levelSchreiben("a.lev", levelAusBild({"@$ ."}));
-    ASSERT_TRUE(starten(*brett, "a.lev", flaeche).ok);
+    bildStarten({"@$ ."});
     tasteVerarbeiten(*brett, tasteRechts, flaeche);
     const auto imSpiel = std::make_unique<Brett>(*brett);
     flaeche.bilder.clear();

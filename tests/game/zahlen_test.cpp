@@ -15,15 +15,12 @@ TEST(Zahlen, eineZeileGiltBisZurZahlAnIhremAnfang) {
         std::string zeile;
         double wert;
     } faelle[] = {
-        {" 48 Pixel", 48},
         {"-12.25x", -12.25},
         {"\t 3.5 Einheiten", 3.5},
         {"  96,5", 96}, // a comma is no decimal separator
         {".5", 0.5},
         {"-0", 0},
-        {"abc", 0},
         {"-", 0},
-        {"", 0},
         {"+5", 0},
         // Too small for a double is 0; only a large integer part is infinite.
         {"0." + nullen + "1", 0.0},

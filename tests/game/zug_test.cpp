@@ -7,14 +7,7 @@
 
 namespace {
 
-class Zug : public Bildtest {
-  protected:
-    // Starts a level drawn as a picture and forgets what level start drew.
-    void neu(const std::vector<std::string>& bild) {
-        bildStarten(bild);
-        flaeche.bilder.clear();
-    }
-};
+using Zug = Bildtest;
 
 // The figure stands at x 24 on the top row and walks right: every kind of cell ahead
 // of it and behind that. A blasted entry is parked at x 2000.
@@ -50,7 +43,8 @@ TEST_F(Zug, jedeZeileDerRegelAendertZeichnetUndZaehltGenauWieVorgesehen) {
     };
     for (const auto& r : regeln) {
         SCOPED_TRACE(r.bild);
-        neu({std::string(" ") + r.bild});
+        bildStarten({std::string(" ") + r.bild});
+        flaeche.bilder.clear();
         const auto vorher = std::make_unique<Brett>(*brett);
         const Zugergebnis zug = tasteVerarbeiten(*brett, tasteRechts, flaeche);
         EXPECT_TRUE(zug.geschritten);
@@ -102,7 +96,8 @@ TEST_F(Zug, gesperrteKombinationenUndAndereTastenAendernNichts) {
     faelle.push_back({{"@$ "}, tasteRechts, [](Brett& b) { b.levelDatei.clear(); }});
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.bild.back() + ' ' + std::to_string(f.taste));
-        neu(f.bild);
+        bildStarten(f.bild);
+        flaeche.bilder.clear();
         if (f.aendern)
             f.aendern(*brett);
         const auto vorher = std::make_unique<Brett>(*brett);
@@ -117,7 +112,7 @@ TEST_F(Zug, gesperrteKombinationenUndAndereTastenAendernNichts) {
 // Pairs formed in play behave like pairs from the file, whichever of the two entries
 // has the higher index: the found one stays behind as the storage place.
 TEST_F(Zug, paareAusDemSpielLassenSichWiederAbschieben) {
-    neu({"", " @*", "", "  $"});
+    bildStarten({"", " @*", "", "  $"});
     // The pair (90, 91) at (48, 24), the box 92 at (48, 72).
     ASSERT_TRUE(tasteVerarbeiten(*brett, tasteRechts, flaeche).geschritten);
     EXPECT_EQ(brett->felder[91], (Feldobjekt{48, 24, "stell", 90}));

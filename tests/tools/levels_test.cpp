@@ -1,14 +1,13 @@
+#include "tests/game/testhilfen.h"
 #include "tests/tools/pruefhilfe.h"
 
 #include "game/bestwerte.h"
+#include "game/textdatei.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,7 +32,6 @@ const std::vector<std::pair<std::string, std::string>> ohneBeweis = {
 
 // Every shipped level in playing order, with the solution the tests play and its steps.
 std::vector<Bestwert> alleLevel() {
-    // The table of fewest steps that ships with the levels, each with its solution.
     std::vector<Bestwert> level =
         bestwerteLesen(std::string(LAGERIX_ASSETS) + '/' + bestwerteDatei).eintraege;
     for (const auto& [datei, loesung] : ohneBeweis)
@@ -43,18 +41,10 @@ std::vector<Bestwert> alleLevel() {
     return level;
 }
 
-std::string dateiInhalt(const std::string& datei) {
-    std::ifstream ein(std::string(LAGERIX_ASSETS) + '/' + datei, std::ios::binary);
-    return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
-}
-
 // Level files are written as the editor writes them: every line ends in CR LF.
-bool nurCrLf(const std::string& inhalt) {
-    for (std::size_t i = 0; i < inhalt.size(); ++i) {
-        if (inhalt[i] == '\n' && (i == 0 || inhalt[i - 1] != '\r'))
-            return false;
-    }
-    return !inhalt.empty() && inhalt.back() == '\n';
+bool nurCrLf(const std::string& datei) {
+    const std::string bytes = textdateiLesen(std::string(LAGERIX_ASSETS) + '/' + datei).bytes;
+    return !bytes.empty() && crlf(zeilenAusText(bytes)) == bytes;
 }
 
 // A level both proved and unproved, or neither, breaks the equality below.
@@ -67,7 +57,7 @@ TEST(Level, jedeMitgelieferteLeveldateiStehtInDerTabelleInSpielreihenfolge) {
     std::sort(dateien.begin(), dateien.end());
     const Bestwerte bestwerte = bestwerteLesen(std::string(LAGERIX_ASSETS) + '/' + bestwerteDatei);
     EXPECT_EQ(bestwerte.fehlerhafteZeilen, std::vector<int>{});
-    EXPECT_TRUE(nurCrLf(dateiInhalt(bestwerteDatei)));
+    EXPECT_TRUE(nurCrLf(bestwerteDatei));
     std::vector<std::string> eingetragen;
     for (const auto& l : alleLevel())
         eingetragen.push_back(l.levelDatei);
@@ -87,7 +77,7 @@ TEST(Level, jedesLevelStartetSauberUndSeineLoesungSchafftEsInDerBestenSchrittzah
         EXPECT_EQ(wert(gespielt, "geschafft"), "1");
         EXPECT_EQ(wert(gespielt, "schritte"), std::to_string(l.schritte));
         EXPECT_EQ(wert(laufen({LAGERIX_ASSETS, l.levelDatei}), "aufStellplatz"), "0");
-        EXPECT_TRUE(nurCrLf(dateiInhalt(l.levelDatei)));
+        EXPECT_TRUE(nurCrLf(l.levelDatei));
     }
 }
 

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <sstream>
-
 namespace {
 
 // The checker takes the program folder without its trailing separator, as a level author

@@ -95,6 +95,7 @@ TEST(Levelmodell, countsEntriesAsTheGamesTableNeedsThem) {
 }
 
 TEST(Pruefung, namesEveryProblemAndBlocksOnlyTheFigureAndTheLimit) {
+    // A level as large as the board still reads.
     Levelmodell voll = ausBild(std::vector<std::string>(18, std::string(23, '*')));
     voll.randAussen.resize(100);
     voll.figurSetzen({0, 0});

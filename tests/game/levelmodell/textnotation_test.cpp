@@ -60,9 +60,6 @@ TEST(Textnotation, refusesALevelLargerThanTheBoard) {
         EXPECT_FALSE(u.modell);
         EXPECT_EQ(u.fehler, f.fehler);
     }
-    EXPECT_TRUE(
-        ausText({"", "", std::vector<std::string>(18, std::string(23, '#'))}, Brettgroesse::voll)
-            .modell);
 }
 
 TEST(Textnotation, textWrittenReadsBackToTheSameLevel) {
