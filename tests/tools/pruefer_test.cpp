@@ -30,10 +30,9 @@ TEST_F(Pruefer, gibtDenZustandNachDenBefehlenAus) {
     ASSERT_EQ(lauf.zeilen.size(), erwartet.size() + 89 + 3 + 18);
     lauf.zeilen.erase(lauf.zeilen.begin() + erwartet.size(),
                       lauf.zeilen.begin() + erwartet.size() + 89);
-    erwartet.insert(erwartet.end(), {"feld 90 0 24 0 mauer", "feld 91 72 0 0 gestellt",
-                                     "feld 92 72 0 91 gestellt"});
-    erwartet.push_back("  @*                   ");
-    erwartet.push_back("#                      ");
+    erwartet.insert(erwartet.end(),
+                    {"feld 90 0 24 0 mauer", "feld 91 72 0 0 gestellt", "feld 92 72 0 91 gestellt",
+                     "  @*                   ", "#                      "});
     erwartet.insert(erwartet.end(), 16, std::string(23, ' '));
     EXPECT_EQ(lauf.zeilen, erwartet);
 }
