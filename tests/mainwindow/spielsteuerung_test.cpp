@@ -25,11 +25,6 @@ std::unique_ptr<Brett> brettAus(const std::vector<std::string>& bild) {
     return brett;
 }
 
-// The middle of cell (spalte, zeile), in board pixels.
-QPoint mitte(int spalte, int zeile) {
-    return {24 * spalte + 12, 24 * zeile + 12};
-}
-
 } // namespace
 
 class SpielsteuerungTest : public QObject {

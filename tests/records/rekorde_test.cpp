@@ -122,27 +122,23 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
     }
 
     // Only after a "Ja", and then the record files of the folder as it is now, nothing else.
-    void alleLoeschenFragtVorher_data() {
-        QTest::addColumn<int>("antwort");
-        QTest::addColumn<bool>("geloescht");
-        QTest::newRow("Ja") << int(QMessageBox::Yes) << true;
-        QTest::newRow("Nein") << int(QMessageBox::No) << false;
-        QTest::newRow("Kasten geschlossen") << int(QMessageBox::NoButton) << false;
-    }
     void alleLoeschenFragtVorher() {
-        QFETCH(int, antwort);
-        QFETCH(bool, geloescht);
-        rekorde({u"a.sco"_s, u"B.SCO"_s, u"a.lev"_s, u"lagerix.cfg"_s});
-        oeffnen();
-        waehlen(u"a"_s);
-        rekorde({u"spaeter.sco"_s});
-        Dialogzeuge zeuge(static_cast<QMessageBox::StandardButton>(antwort));
-        klicken(u"Command2"_s);
-        QCOMPARE(zeuge.texte(), QStringList{u"Wollen Sie wirklich ALLE Rekorde löschen ?"_s});
-        QCOMPARE(zeuge.meldungen[0].knoepfe, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(haupt->dateien(u"*"_s).size(), geloescht ? 2 : 5);
-        QCOMPARE(List1()->count(), geloescht ? 0 : 2);
-        QCOMPARE(werte().value(1), geloescht ? QString() : u"Halter"_s);
+        for (const auto antwort : {QMessageBox::Yes, QMessageBox::No, QMessageBox::NoButton}) {
+            const auto z = zeile(QString::number(antwort));
+            neu();
+            const bool alleWeg = antwort == QMessageBox::Yes;
+            rekorde({u"a.sco"_s, u"B.SCO"_s, u"a.lev"_s, u"lagerix.cfg"_s});
+            oeffnen();
+            waehlen(u"a"_s);
+            rekorde({u"spaeter.sco"_s});
+            Dialogzeuge zeuge(antwort);
+            klicken(u"Command2"_s);
+            QCOMPARE(zeuge.texte(), QStringList{u"Wollen Sie wirklich ALLE Rekorde löschen ?"_s});
+            QCOMPARE(zeuge.meldungen[0].knoepfe, QMessageBox::Yes | QMessageBox::No);
+            QCOMPARE(haupt->dateien(u"*"_s).size(), alleWeg ? 2 : 5);
+            QCOMPARE(List1()->count(), alleWeg ? 0 : 2);
+            QCOMPARE(werte().value(1), alleWeg ? QString() : u"Halter"_s);
+        }
     }
 
     // The close box takes the same way out as "Ok".
