@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QPointer>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -136,6 +137,13 @@ inline QStringList eintraege(const QListWidget* liste) {
     return texte;
 }
 
+// Makes the row `text` of a list current, as a click on it does.
+inline void waehlen(QListWidget* liste, const QString& text) {
+    const auto treffer = liste->findItems(text, Qt::MatchExactly);
+    QCOMPARE(treffer.size(), 1);
+    liste->setCurrentItem(treffer.first());
+}
+
 // What a window test holds: the fake main window and the window under test.
 template <typename Fenster> class Fensterprobe {
   protected:
@@ -156,6 +164,7 @@ template <typename Fenster> class Fensterprobe {
     template <typename T> T* element(const QString& name) const {
         return steuerelement<T>(fenster, name);
     }
+    void klicken(const QString& knopf) const { element<QPushButton>(knopf)->click(); }
 
     std::unique_ptr<HauptfensterAttrappe> haupt;
     QPointer<Fenster> fenster;

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString assets = QStringLiteral(LAGERIX_ASSETS);
-
 Levelmodell ausBild(const std::vector<std::string>& zeilen) {
     return ausText({"", "", zeilen}, Brettgroesse::voll).modell.value();
 }
@@ -62,7 +60,7 @@ class EditorTest : public QObject {
   private Q_SLOTS:
     void init() {
         ordner = std::make_unique<Programmordner>();
-        QFile::copy(assets + QStringLiteral("/standardset.gif"), pfad("standardset.gif"));
+        QFile::copy(QStringLiteral(LAGERIX_ASSETS "/standardset.gif"), pfad("standardset.gif"));
         klaenge.clear();
         zeuge = std::make_unique<Dialogzeuge>();
         Editordialoge dialoge{

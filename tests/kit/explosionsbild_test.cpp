@@ -39,11 +39,9 @@ class ExplosionsbildTest : public QObject {
     // A second blast while one is shown only moves the picture: the count and the sound go
     // on. A board replaced meanwhile ends the blast; the next one starts from its beginning.
     void aBlastShowsEachFrameOnceInOrderAndEndsOutOfSight() {
-        // First without sound and the second blast while the first runs; then with sound
-        // and the first ended before the second.
-        for (const bool soundAn : {false, true}) {
-            const auto z = zeile(soundAn ? u"beendet und neu mit Ton"_s : u"ohne Ton"_s);
-            const bool beendet = soundAn;
+        for (const bool beendet : {false, true}) { // the first blast ends before the second
+            const auto z = zeile(beendet ? u"beendet und neu mit Ton"_s : u"zweite ohne Ton"_s);
+            const bool soundAn = beendet;
             Programmordner ordner;
             gezaehltesBlattAnlegen(ordner.pfad() + u"gezaehlt.png"_s);
             Kachelblatt blatt;

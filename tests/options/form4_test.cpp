@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -27,7 +26,6 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
     QCheckBox* Check1() const { return element<QCheckBox>(u"Check1"_s); }
     QCheckBox* Check2() const { return element<QCheckBox>(u"Check2"_s); }
     QLabel* Image1() const { return element<QLabel>(u"Image1"_s); }
-    void klicken(const QString& knopf) const { element<QPushButton>(knopf)->click(); }
 
     // As the player picks an entry from the drop-down list.
     void waehlen(const QString& eintrag) {
