@@ -1,19 +1,24 @@
 #pragma once
 
 // Shared by the window tests: a temporary program folder, a main window that records
-// what the secondary windows ask of it, the control lookup, and a recorder of the
-// message boxes the windows show.
+// what the secondary windows ask of it, the control lookup, a recorder of the message
+// boxes the windows show, and the cells and tiles of board pictures.
 
+#include "game/kachelsatz.h"
 #include "game/konfiguration.h"
 #include "game/levelbild.h"
 #include "kit/hauptfenster.h"
 #include "kit/meldung.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QListWidget>
 #include <QPointer>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +36,39 @@ inline QByteArray levelDatei(const std::vector<std::string>& bild,
     return text;
 }
 
+// The middle of cell (spalte, zeile), in board pixels.
+inline QPoint mitte(int spalte, int zeile) {
+    return {kachelGroesse * spalte + 12, kachelGroesse * zeile + 12};
+}
+
+// Cell (spalte, zeile) of a board picture.
+inline QImage zelle(const QImage& brett, int spalte, int zeile) {
+    return brett.copy(spalte * kachelGroesse, zeile * kachelGroesse, kachelGroesse, kachelGroesse)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The tile `wort` of a sheet, as a board picture shows it.
+inline QImage kachelVon(const QImage& blatt, const char* wort) {
+    const Kachelursprung u = kachelUrsprung(wort).value();
+    return zelle(blatt, u.x / kachelGroesse, u.y / kachelGroesse);
+}
+
+#ifdef LAGERIX_ASSETS
+// A tile of the standard set, the sheet the game and the editor load at start.
+inline QImage kachel(const char* wort) {
+    static const QImage blatt(QStringLiteral(LAGERIX_ASSETS "/standardset.gif"));
+    return kachelVon(blatt, wort);
+}
+#endif
+
+// Names the row of a case table when a check in it fails and leaves the test.
+[[nodiscard]] inline auto zeile(const QString& name) {
+    return qScopeGuard([name] {
+        if (QTest::currentTestFailed())
+            qWarning("in der Zeile „%s“", qPrintable(name));
+    });
+}
+
 // A temporary program folder, removed with the test.
 class Programmordner {
   public:
@@ -45,6 +83,15 @@ class Programmordner {
     QByteArray inhalt(const QString& name) const {
         QFile datei(pfad() + name);
         return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+    }
+
+    // A picture of one colour. Qt writes no GIF; the readers go by the content, not the name.
+    QImage bildAnlegen(const QString& name, QColor farbe, QSize groesse = {96, 120}) const {
+        QImage bild(groesse, QImage::Format_RGB32);
+        bild.fill(farbe);
+        if (!bild.save(pfad() + name, "PNG"))
+            qFatal("Bild %s nicht geschrieben", qPrintable(name));
+        return bild;
     }
 
     QStringList dateien(const QString& muster) const {
@@ -90,6 +137,13 @@ inline QStringList eintraege(const QListWidget* liste) {
     return texte;
 }
 
+// Makes the row `text` of a list current, as a click on it does.
+inline void waehlen(QListWidget* liste, const QString& text) {
+    const auto treffer = liste->findItems(text, Qt::MatchExactly);
+    QCOMPARE(treffer.size(), 1);
+    liste->setCurrentItem(treffer.first());
+}
+
 // What a window test holds: the fake main window and the window under test.
 template <typename Fenster> class Fensterprobe {
   protected:
@@ -110,6 +164,7 @@ template <typename Fenster> class Fensterprobe {
     template <typename T> T* element(const QString& name) const {
         return steuerelement<T>(fenster, name);
     }
+    void klicken(const QString& knopf) const { element<QPushButton>(knopf)->click(); }
 
     std::unique_ptr<HauptfensterAttrappe> haupt;
     QPointer<Fenster> fenster;
@@ -118,6 +173,7 @@ template <typename Fenster> class Fensterprobe {
 struct Meldung {
     QString text;
     QMessageBox::StandardButtons knoepfe;
+    bool hinterDialog; // a modal window such as a progress was still showing
 };
 
 struct Frage {
@@ -131,11 +187,13 @@ class Dialogzeuge {
   public:
     explicit Dialogzeuge(QMessageBox::StandardButton antwort = QMessageBox::Ok,
                          std::optional<QString> eingabe = std::nullopt)
-        : ersatz(
-              [this, antwort](QWidget*, QMessageBox::Icon, const QString&, const QString& text,
-                              QMessageBox::StandardButtons knoepfe) {
-                  meldungen.push_back({text, knoepfe});
-                  return antwort;
+        : antwort(antwort),
+          ersatz(
+              [this](QWidget*, QMessageBox::Icon, const QString&, const QString& text,
+                     QMessageBox::StandardButtons knoepfe) {
+                  meldungen.push_back(
+                      {text, knoepfe, QApplication::activeModalWidget() != nullptr});
+                  return this->antwort;
               },
               [this, eingabe](QWidget*, const QString& titel, const QString& frage) {
                   fragen.push_back({titel, frage});
@@ -149,6 +207,7 @@ class Dialogzeuge {
         return alle;
     }
 
+    QMessageBox::StandardButton antwort;
     std::vector<Meldung> meldungen;
     std::vector<Frage> fragen;
 

@@ -2,9 +2,7 @@
 #include "editor/editorbrett.h"
 #include "editor/editorfenster.h"
 #include "editor/testspiel.h"
-#include "game/kachelsatz.h"
 #include "game/levelmodell/textnotation.h"
-#include "kit/meldung.h"
 #include "tests/hauptfensterattrappe.h"
 
 #include <QClipboard>
@@ -17,22 +15,8 @@
 
 namespace {
 
-const QString assets = QStringLiteral(LAGERIX_ASSETS);
-
 Levelmodell ausBild(const std::vector<std::string>& zeilen) {
     return ausText({"", "", zeilen}, Brettgroesse::voll).modell.value();
-}
-
-// The cell as the picture shows it, and the tile it should be.
-QImage zelle(const Editorfenster& f, Zellort ort) {
-    return f.brettbild().bild().copy(ort.spalte * 24, ort.zeile * 24, 24, 24);
-}
-
-QImage kachel(const char* wort) {
-    static const QImage blatt(assets + QStringLiteral("/standardset.gif"));
-    const auto u = kachelUrsprung(wort);
-    return blatt.copy(u->x, u->y, kachelGroesse, kachelGroesse)
-        .convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -42,20 +26,20 @@ class EditorTest : public QObject {
 
   private:
     std::unique_ptr<Programmordner> ordner;
-    QStringList meldungen;
-    bool sucheBeiMeldung = false; // "Lösbar?" still showed its progress at the last message
     QStringList klaenge;
-    QMessageBox::StandardButton antwort = QMessageBox::Ok;
     QString speichernAls;
     QString oeffnenDatei;
     int levelWahl = -1;
-    std::unique_ptr<meldung::Ersatz> ersatz;
+    std::unique_ptr<Dialogzeuge> zeuge;
     std::unique_ptr<Editorfenster> fenster;
 
     QString pfad(const QString& name) const { return ordner->pfad() + name; }
+    QImage zelle(Zellort ort) const {
+        return ::zelle(fenster->brettbild().bild(), ort.spalte, ort.zeile);
+    }
 
     void maus(QEvent::Type art, Qt::MouseButton taste, Zellort ort) {
-        const QPointF punkt(ort.spalte * 24 + 12, ort.zeile * 24 + 12);
+        const QPointF punkt = mitte(ort.spalte, ort.zeile);
         QMouseEvent e(art, punkt, fenster->brettbild().mapToGlobal(punkt), taste,
                       art == QEvent::MouseButtonRelease ? Qt::NoButton : taste, Qt::NoModifier);
         QCoreApplication::sendEvent(&fenster->brettbild(), &e);
@@ -76,19 +60,9 @@ class EditorTest : public QObject {
   private Q_SLOTS:
     void init() {
         ordner = std::make_unique<Programmordner>();
-        QFile::copy(assets + QStringLiteral("/standardset.gif"), pfad("standardset.gif"));
-        meldungen.clear();
+        QFile::copy(QStringLiteral(LAGERIX_ASSETS "/standardset.gif"), pfad("standardset.gif"));
         klaenge.clear();
-        antwort = QMessageBox::Ok;
-        ersatz = std::make_unique<meldung::Ersatz>([this](QWidget*, QMessageBox::Icon,
-                                                          const QString&, const QString& text,
-                                                          QMessageBox::StandardButtons) {
-            meldungen << text;
-            const auto* suche =
-                fenster ? fenster->findChild<QProgressDialog*>(QStringLiteral("Suche")) : nullptr;
-            sucheBeiMeldung = suche && suche->isVisible();
-            return antwort;
-        });
+        zeuge = std::make_unique<Dialogzeuge>();
         Editordialoge dialoge{
             [this](QWidget*, const QString&, const QString&, const QString&) {
                 return oeffnenDatei;
@@ -102,7 +76,7 @@ class EditorTest : public QObject {
 
     void cleanup() {
         fenster.reset();
-        ersatz.reset();
+        zeuge.reset();
         ordner.reset();
     }
 
@@ -110,14 +84,14 @@ class EditorTest : public QObject {
     void leftDragPaintsRightDragErasesAndOneDragIsOneUndoStep() {
         fenster->werkzeugWaehlen(Werkzeug::mauer);
         strich(Qt::LeftButton, {{2, 2}, {3, 2}, {4, 3}});
-        QCOMPARE(zelle(*fenster, {3, 2}), kachel("mauer"));
+        QCOMPARE(zelle({3, 2}), kachel("mauer"));
         strich(Qt::RightButton, {{3, 2}, {4, 3}});
-        QCOMPARE(zelle(*fenster, {3, 2}), kachel("blank"));
+        QCOMPARE(zelle({3, 2}), kachel("blank"));
         QVERIFY(fenster->windowTitle().endsWith(QLatin1Char('*')));
 
         fenster->rueckgaengig();
         QCOMPARE(fenster->modell().an({4, 3}), Objekt::mauer);
-        QCOMPARE(zelle(*fenster, {3, 2}), kachel("mauer"));
+        QCOMPARE(zelle({3, 2}), kachel("mauer"));
         fenster->rueckgaengig();
         QCOMPARE(fenster->modell(), Levelmodell{});
         QVERIFY(!fenster->windowTitle().endsWith(QLatin1Char('*'))); // back as it was
@@ -134,8 +108,8 @@ class EditorTest : public QObject {
         QCOMPARE(fenster->modell().figur(), (Zellort{1, 1}));
         taste(Qt::Key_Right); // without Umschalt an arrow moves nothing
         QCOMPARE(fenster->modell().figur(), (Zellort{1, 1}));
-        QCOMPARE(zelle(*fenster, {1, 1}), kachel("smile"));
-        QCOMPARE(zelle(*fenster, {0, 0}), kachel("blank"));
+        QCOMPARE(zelle({1, 1}), kachel("smile"));
+        QCOMPARE(zelle({0, 0}), kachel("blank"));
         fenster->rueckgaengig();
         QCOMPARE(fenster->modell().figur(), (Zellort{1, 0}));
     }
@@ -146,8 +120,8 @@ class EditorTest : public QObject {
         strich(Qt::LeftButton, {{5, 5}, {6, 5}});
         speichernAls = pfad("eigen");
         QVERIFY(!fenster->speichern());
-        QCOMPARE(meldungen.size(), 1);
-        QVERIFY(meldungen.last().contains(QStringLiteral("Die Figur fehlt.")));
+        QCOMPARE(zeuge->meldungen.size(), 1u);
+        QVERIFY(zeuge->texte().last().contains(QStringLiteral("Die Figur fehlt.")));
         QVERIFY(!QFile::exists(pfad("eigen.lev")));
 
         taste(Qt::Key_F);
@@ -156,18 +130,18 @@ class EditorTest : public QObject {
         QCOMPARE(fenster->windowTitle(), QStringLiteral("Lagerix 2000 - Level Editor - eigen.lev"));
         ordner->anlegen(QStringLiteral("eigen.sco"), "12\r\nAnna\r\n");
         strich(Qt::LeftButton, {{3, 2}});
-        antwort = QMessageBox::No;
+        zeuge->antwort = QMessageBox::No;
         QVERIFY(fenster->speichern());
         QVERIFY(QFile::exists(pfad("eigen.sco")));
-        QVERIFY(meldungen.last().contains(QStringLiteral("Rekord")));
-        antwort = QMessageBox::Yes;
-        meldungen.clear();
+        QVERIFY(zeuge->texte().last().contains(QStringLiteral("Rekord")));
+        zeuge->antwort = QMessageBox::Yes;
+        zeuge->meldungen.clear();
         QVERIFY(fenster->speichern());
-        QVERIFY(meldungen.isEmpty());
+        QVERIFY(zeuge->meldungen.empty());
 
         fenster->neu();
         QVERIFY(fenster->dateiOeffnen(pfad("eigen.lev")));
-        QCOMPARE(zelle(*fenster, {6, 5}), kachel("mauer"));
+        QCOMPARE(zelle({6, 5}), kachel("mauer"));
         QVERIFY(fenster->speichern());
         QVERIFY(!QFile::exists(pfad("eigen.sco")));
     }
@@ -175,19 +149,19 @@ class EditorTest : public QObject {
     void unsavedChangesAskBeforeTheyAreLost() {
         strich(Qt::LeftButton, {{1, 1}});
         const Levelmodell gezeichnet = fenster->modell();
-        antwort = QMessageBox::Cancel;
+        zeuge->antwort = QMessageBox::Cancel;
         fenster->neu();
         QCOMPARE(fenster->modell(), gezeichnet);
-        QVERIFY(meldungen.last().contains(QStringLiteral("Änderungen gespeichert")));
+        QVERIFY(zeuge->texte().last().contains(QStringLiteral("Änderungen gespeichert")));
         QVERIFY(!fenster->close());
 
-        antwort = QMessageBox::Discard;
+        zeuge->antwort = QMessageBox::Discard;
         fenster->neu();
-        QCOMPARE(zelle(*fenster, {1, 1}), kachel("blank"));
+        QCOMPARE(zelle({1, 1}), kachel("blank"));
 
         taste(Qt::Key_F);
         strich(Qt::LeftButton, {{2, 2}});
-        antwort = QMessageBox::Save;
+        zeuge->antwort = QMessageBox::Save;
         speichernAls = pfad("gerettet.lev");
         QVERIFY(fenster->close());
         QVERIFY(QFile::exists(pfad("gerettet.lev")));
@@ -197,17 +171,17 @@ class EditorTest : public QObject {
         QGuiApplication::clipboard()->setText(QStringLiteral("Title: eins\n#@$.#\n\n#####\n"));
         fenster->einfuegen();
         QCOMPARE(fenster->modell(), ausBild({"#@$.#"}));
-        QCOMPARE(zelle(*fenster, {10, 8}), kachel("smile"));
+        QCOMPARE(zelle({10, 8}), kachel("smile"));
         fenster->rueckgaengig();
         QCOMPARE(fenster->modell(), Levelmodell{});
 
         QGuiApplication::clipboard()->setText(QString(24, QLatin1Char('#')));
         fenster->einfuegen();
         QCOMPARE(fenster->modell(), Levelmodell{});
-        QVERIFY(meldungen.last().contains(QStringLiteral("höchstens 23 × 18")));
+        QVERIFY(zeuge->texte().last().contains(QStringLiteral("höchstens 23 × 18")));
 
         fenster->dateiOeffnen(pfad("gibt-es-nicht.lev"));
-        QVERIFY(meldungen.last().contains(QStringLiteral("gibt-es-nicht.lev")));
+        QVERIFY(zeuge->texte().last().contains(QStringLiteral("gibt-es-nicht.lev")));
     }
 
     void aTextFileWithSeveralLevelsOffersAChoice() {
@@ -224,7 +198,7 @@ class EditorTest : public QObject {
         oeffnenDatei = pfad("sammlung.txt");
         fenster->sammlungImportieren();
         QVERIFY(QFile::exists(pfad("sammlung-02.lev")));
-        QVERIFY(meldungen.last().startsWith(QStringLiteral("2 Level geschrieben")));
+        QVERIFY(zeuge->texte().last().startsWith(QStringLiteral("2 Level geschrieben")));
     }
 
     void testPlayPushesBlastsUndoesAndReturnsToTheBoardAsItWas() {
@@ -245,7 +219,7 @@ class EditorTest : public QObject {
         taste(Qt::Key_Down);
         QVERIFY(fenster->statusText().contains(QStringLiteral("Schritte: 1")));
         taste(Qt::Key_Right);
-        QCOMPARE(meldungen.last(), QStringLiteral("Geschafft!"));
+        QCOMPARE(zeuge->texte().last(), QStringLiteral("Geschafft!"));
 
         taste(Qt::Key_Escape);
         QVERIFY(!fenster->testet());
@@ -255,22 +229,22 @@ class EditorTest : public QObject {
     void solvableFindsTheFewestStepsAndPlaysThemBack() {
         QGuiApplication::clipboard()->setText(QStringLiteral("#####\n#@$.#\n#####\n"));
         fenster->einfuegen();
-        antwort = QMessageBox::Yes;
+        zeuge->antwort = QMessageBox::Yes;
         fenster->loesbar();
         QTRY_VERIFY(!fenster->sucht());
-        QVERIFY(!sucheBeiMeldung); // the progress is not left standing behind the answer
-        QCOMPARE(meldungen.first(), QStringLiteral("Das Level ist lösbar, am kürzesten in 1 "
-                                                   "Schritt. Soll die Lösung im Testspiel "
-                                                   "vorgespielt werden?"));
+        QVERIFY(!zeuge->meldungen.at(0).hinterDialog); // no progress left behind the answer
+        QCOMPARE(zeuge->texte().first(), QStringLiteral("Das Level ist lösbar, am kürzesten in 1 "
+                                                        "Schritt. Soll die Lösung im Testspiel "
+                                                        "vorgespielt werden?"));
         QVERIFY(fenster->testet());
-        QTRY_COMPARE(meldungen.last(), QStringLiteral("Geschafft!"));
+        QTRY_COMPARE(zeuge->texte().last(), QStringLiteral("Geschafft!"));
 
         fenster->testen(); // F5 again ends the test
         QGuiApplication::clipboard()->setText(QStringLiteral("#####\n#@$#.#\n#####\n"));
         fenster->einfuegen();
         fenster->loesbar();
         QTRY_VERIFY(!fenster->sucht());
-        QVERIFY(meldungen.last().startsWith(QStringLiteral("Das Level ist nicht lösbar")));
+        QVERIFY(zeuge->texte().last().startsWith(QStringLiteral("Das Level ist nicht lösbar")));
         QVERIFY(!fenster->testet());
 
         // A wide open store with many boxes takes long: "Abbrechen" ends the search.
@@ -290,7 +264,7 @@ class EditorTest : public QObject {
         QVERIFY(suche);
         suche->findChild<QPushButton*>()->click();
         QTRY_VERIFY(!fenster->sucht());
-        QCOMPARE(meldungen.last(), QStringLiteral("Die Suche wurde abgebrochen."));
+        QCOMPARE(zeuge->texte().last(), QStringLiteral("Die Suche wurde abgebrochen."));
     }
 };
 

@@ -5,23 +5,11 @@
 
 #include "tests/hauptfensterattrappe.h"
 
-#include <QImage>
 #include <QtTest>
 
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Qt writes no GIF; the reader goes by the content, not by the name.
-void blattAnlegen(const QString& pfad, QSize groesse, QColor farbe = Qt::red) {
-    QImage bild(groesse, QImage::Format_RGB32);
-    bild.fill(farbe);
-    QVERIFY(bild.save(pfad, "PNG"));
-}
-
-} // namespace
 
 class KachelblattTest : public QObject {
     Q_OBJECT
@@ -34,11 +22,11 @@ class KachelblattTest : public QObject {
         Programmordner aussen;
         const QString ordner = aussen.pfad() + u"spiel/"_s;
         QVERIFY(QDir().mkpath(ordner + u"sets"_s));
-        blattAnlegen(ordner + u"groesser.gif"_s, {100, 130});
-        blattAnlegen(ordner + u"schmal.gif"_s, {95, 120});
-        blattAnlegen(ordner + u"niedrig.gif"_s, {96, 119});
-        blattAnlegen(ordner + u"sets/winter.gif"_s, {96, 120});
-        blattAnlegen(aussen.pfad() + u"x.gif"_s, {96, 120});
+        aussen.bildAnlegen(u"spiel/groesser.gif"_s, Qt::red, {100, 130});
+        aussen.bildAnlegen(u"spiel/schmal.gif"_s, Qt::red, {95, 120});
+        aussen.bildAnlegen(u"spiel/niedrig.gif"_s, Qt::red, {96, 119});
+        aussen.bildAnlegen(u"spiel/sets/winter.gif"_s, Qt::red);
+        aussen.bildAnlegen(u"x.gif"_s, Qt::red);
         QCOMPARE(::mkfifo(QFile::encodeName(ordner + u"fifo.gif"_s).constData(), 0644), 0);
 
         const struct {
@@ -63,8 +51,8 @@ class KachelblattTest : public QObject {
     // built into the program, and says which it took instead.
     void startUpFallsBackToTheStandardSetThenToTheBuiltInSheet() {
         Programmordner ordner;
-        blattAnlegen(ordner.pfad() + u"eigen.gif"_s, {96, 120});
-        blattAnlegen(ordner.pfad() + u"standardset.gif"_s, {96, 120}, Qt::blue);
+        ordner.bildAnlegen(u"eigen.gif"_s, Qt::red);
+        ordner.bildAnlegen(u"standardset.gif"_s, Qt::blue);
         const QImage eingebaut = Kachelblatt().bild();
         const struct {
             QString name;

@@ -1,7 +1,5 @@
 // The main window driven like a player drives it, on the offscreen platform. The rules it
 // wires together are tested where they live: the core, the game control, the kit.
-#include "game/kachelsatz.h"
-#include "game/levelbild.h"
 #include "kit/brettbild.h"
 #include "kit/explosionsbild.h"
 #include "mainwindow/form1.h"
@@ -28,19 +26,10 @@ const QByteArray einZug = levelDatei({"", " @$."}, "fAnna");
 const QByteArray sprengen =
     levelDatei({"", " @T#", "", "  T#", "", "", "", "", "        $", "         ."}, "fBernd");
 
-QImage kachelVon(const QImage& blatt, const char* wort) {
-    const auto u = kachelUrsprung(wort);
-    return u ? blatt.copy(u->x, u->y, kachelGroesse, kachelGroesse) : QImage();
-}
-
 QImage schwarzesBrett() {
     QImage schwarz(552, 432, QImage::Format_RGB32);
     schwarz.fill(Qt::black);
     return schwarz;
-}
-
-QPoint mitte(int spalte, int zeile) {
-    return {24 * spalte + 12, 24 * zeile + 12};
 }
 
 } // namespace
@@ -74,23 +63,13 @@ class Form1Test : public QObject {
     }
     QListWidget* liste() const { return teil<QListWidget>(u"File2"_s); }
     QWidget* bild() const { return teil<QWidget>(u"Picture2"_s); }
-    QTimer* timer(const QString& name) const { return teil<QTimer>(name); }
     const QImage& brett() const { return teil<Brettbild>(u"Picture2"_s)->bild(); }
-    QImage zelle(int spalte, int zeile) const {
-        return brett().copy(spalte * 24, zeile * 24, 24, 24);
-    }
-    // A tile of the standard set, the sheet the game loads at start.
-    QImage kachel(const char* wort) const {
-        return kachelVon(
-            QImage(ordner->pfad() + u"standardset.gif"_s).convertToFormat(QImage::Format_RGB32),
-            wort);
-    }
+    QImage zelle(int spalte, int zeile) const { return ::zelle(brett(), spalte, zeile); }
     // The step counter as the player sees it after the next poll.
     int schritte() const {
         fenster->Timer3_Timer();
         return teil<QLabel>(u"Label6"_s)->text().toInt();
     }
-    QString autor() const { return teil<QLabel>(u"Autor"_s)->text(); }
     QString gewaehlt() const {
         const auto* zeile = liste()->selectedItems().value(0);
         return zeile ? zeile->text() : QString();
@@ -98,11 +77,9 @@ class Form1Test : public QObject {
     bool offen() const { return !liste()->isHidden(); }
 
     void levelWaehlen(const QString& name) {
-        const auto treffer = liste()->findItems(name, Qt::MatchExactly);
-        QCOMPARE(treffer.size(), 1);
-        liste()->setCurrentItem(treffer.first());
+        waehlen(liste(), name);
         fenster->Command2_Click();
-        QTRY_VERIFY(!timer(u"Timer2"_s)->isActive());
+        QTRY_VERIFY(!teil<QTimer>(u"Timer2"_s)->isActive());
     }
     Form1& spielen(const QString& name) {
         Form1& f = starten();
@@ -139,7 +116,6 @@ class Form1Test : public QObject {
     void startUpOpensThePanelAndALevelIsChosenByEnterOkOrDoubleClick() {
         for (const int weg : {0, 1, 2}) {
             Form1& f = starten();
-            QCOMPARE(liste()->count(), 3);
             for (const auto& name : {u"Command2"_s, u"Command3"_s, u"Shape1"_s, u"Label7"_s})
                 QVERIFY2(teil<QWidget>(name)->isVisible(), qPrintable(name));
             QCOMPARE(f.focusWidget(), liste());
@@ -161,7 +137,7 @@ class Form1Test : public QObject {
                 QTest::mouseClick(liste()->viewport(), Qt::LeftButton, {}, zeile);
                 QTest::mouseDClick(liste()->viewport(), Qt::LeftButton, {}, zeile);
             }
-            QCOMPARE(autor(), u"Anna"_s);
+            QCOMPARE(teil<QLabel>(u"Autor"_s)->text(), u"Anna"_s);
             QVERIFY(!offen());
             QVERIFY(teil<QWidget>(u"Shape1"_s)->isHidden());
             QVERIFY(bild()->hasFocus());
@@ -195,7 +171,7 @@ class Form1Test : public QObject {
         liste()->setFocus();
         command1->click();
         QVERIFY(!offen());
-        QVERIFY(timer(u"Timer2"_s)->isActive());
+        QVERIFY(teil<QTimer>(u"Timer2"_s)->isActive());
         QVERIFY(bild()->hasFocus());
         command1->click();
         liste()->setFocus();
@@ -206,32 +182,27 @@ class Form1Test : public QObject {
 
     // Whichever widget holds the focus, one press is one step; in the open list the
     // arrow keys choose a level and never move the figure.
-    void everyCursorKeyReachesTheGameOnce_data() {
-        QTest::addColumn<QString>("fokus");
-        QTest::addColumn<int>("schritte");
-        QTest::newRow("Knopf") << "Command4" << 1;
-        QTest::newRow("Hauptfenster") << "" << 1;
-        QTest::newRow("offene Liste") << "File2" << 0;
-    }
     void everyCursorKeyReachesTheGameOnce() {
-        QFETCH(QString, fokus);
-        QFETCH(int, schritte);
-        Form1& f = spielen(u"b-sprengen.lev"_s);
-        if (fokus == "File2"_L1)
-            f.Command1_Click();
-        QWidget* ziel = fokus.isEmpty() ? static_cast<QWidget*>(&f) : teil<QWidget>(fokus);
-        ziel->setFocus();
-        QTest::keyClick(ziel, Qt::Key_Down);
-        QCOMPARE(this->schritte(), schritte);
-        QVERIFY(ziel->hasFocus());
-        if (fokus == "File2"_L1) {
-            QCOMPARE(gewaehlt(), u"c-eins.lev"_s);
-            return;
+        for (const QString& fokus : {u"Command4"_s, QString(), u"File2"_s}) {
+            const auto z = zeile(fokus);
+            Form1& f = spielen(u"b-sprengen.lev"_s);
+            const bool inDerListe = fokus == "File2"_L1;
+            if (inDerListe)
+                f.Command1_Click();
+            QWidget* ziel = fokus.isEmpty() ? static_cast<QWidget*>(&f) : teil<QWidget>(fokus);
+            ziel->setFocus();
+            QTest::keyClick(ziel, Qt::Key_Down);
+            QCOMPARE(schritte(), inDerListe ? 0 : 1);
+            QVERIFY(ziel->hasFocus());
+            if (inDerListe) {
+                QCOMPARE(gewaehlt(), u"c-eins.lev"_s);
+                continue;
+            }
+            QTest::keyClick(ziel, Qt::Key_A);
+            QCOMPARE(schritte(), 1);
+            QCOMPARE(zelle(1, 2), kachel("smile"));
+            QCOMPARE(zelle(1, 1), kachel("blank"));
         }
-        QTest::keyClick(ziel, Qt::Key_A);
-        QCOMPARE(this->schritte(), schritte);
-        QCOMPARE(zelle(1, 2), kachel("smile"));
-        QCOMPARE(zelle(1, 1), kachel("blank"));
     }
 
     // Not even the default-button rule of the open panel may take it over.
@@ -257,7 +228,7 @@ class Form1Test : public QObject {
         teil<Brettbild>(u"Picture2"_s)->leeren();
         f.repaint();
         QTRY_COMPARE(brett(), vorher);
-        QSignalSpy neuGezeichnet(timer(u"Timer2"_s), &QTimer::timeout);
+        QSignalSpy neuGezeichnet(teil<QTimer>(u"Timer2"_s), &QTimer::timeout);
         taste(Qt::Key_Down);
         taste(Qt::Key_Down);
         QTRY_COMPARE_WITH_TIMEOUT(teil<QLabel>(u"Label6"_s)->text(), u"2"_s, 120);
@@ -296,7 +267,7 @@ class Form1Test : public QObject {
         taste(Qt::Key_Left);
         QCOMPARE(teil<QLabel>(u"Label6"_s)->text(), u"1"_s);
         f.repaint();
-        QTRY_VERIFY(!timer(u"Timer2"_s)->isActive());
+        QTRY_VERIFY(!teil<QTimer>(u"Timer2"_s)->isActive());
         QCOMPARE(brett(), schwarzesBrett());
     }
 
@@ -322,32 +293,24 @@ class Form1Test : public QObject {
     }
 
     // Which set stands in for one that cannot be loaded is the sheet's own rule.
-    void startUpDrawsWithTheSetOfTheConfigurationOrSaysWhyNot_data() {
-        QTest::addColumn<QString>("set");
-        QTest::addColumn<bool>("geladen");
-        QTest::newRow("eigenes Set") << "rot.gif" << true;
-        QTest::newRow("fehlt") << "fehlt.gif" << false;
-    }
     void startUpDrawsWithTheSetOfTheConfigurationOrSaysWhyNot() {
-        QFETCH(QString, set);
-        QFETCH(bool, geladen);
-        QImage rot(96, 120, QImage::Format_RGB32);
-        rot.fill(Qt::red);
-        QVERIFY(rot.save(ordner->pfad() + u"rot.gif"_s, "PNG"));
-        ordner->anlegen(u"lagerix.cfg"_s, set.toLatin1() + "\r\n");
-        starten();
-        QCOMPARE(zeuge->meldungen.size(), geladen ? 0u : 1u);
-        levelWaehlen(u"a-eins.lev"_s);
-        QCOMPARE(zelle(2, 1), geladen ? kachelVon(rot, "box") : kachel("box"));
+        const QImage rot = ordner->bildAnlegen(u"rot.gif"_s, Qt::red);
+        for (const auto& set : {"rot.gif"_ba, "fehlt.gif"_ba}) {
+            const auto z = zeile(QString::fromLatin1(set));
+            const bool geladen = set == "rot.gif";
+            ordner->anlegen(u"lagerix.cfg"_s, set + "\r\n");
+            starten();
+            QCOMPARE(zeuge->meldungen.size(), geladen ? 0u : 1u);
+            levelWaehlen(u"a-eins.lev"_s);
+            QCOMPARE(zelle(2, 1), geladen ? kachelVon(rot, "box") : kachel("box"));
+        }
     }
 
     // What the options window asks for: the new sheet is drawn from the next redraw on;
     // one that cannot be loaded is reported and the old one stays.
     void loadingAGraphicsSetInstallsTheNewSheet() {
-        QImage gruen(96, 120, QImage::Format_RGB32);
-        gruen.fill(Qt::green);
-        QVERIFY(gruen.save(ordner->pfad() + u"gruen.gif"_s, "PNG"));
-        QVERIFY(gruen.copy(0, 0, 95, 120).save(ordner->pfad() + u"schmal.gif"_s, "PNG"));
+        const QImage gruen = ordner->bildAnlegen(u"gruen.gif"_s, Qt::green);
+        ordner->bildAnlegen(u"schmal.gif"_s, Qt::green, {95, 120});
         Form1& f = spielen(u"a-eins.lev"_s);
         QVERIFY(!f.grafiksetLaden(u"schmal.gif"_s));
         QCOMPARE(zeuge->meldungen.size(), 1u);
@@ -440,62 +403,58 @@ class Form1Test : public QObject {
     // Every window: the design's size, fixed; on the screen's middle (the main window at
     // the top edge); every control inside and every text shown whole. A secondary window
     // exists once, however often it is asked for.
-    void everyWindowHasItsDesignSizeItsPlaceAndWholeTexts_data() {
-        QTest::addColumn<QString>("knopf");
-        QTest::addColumn<QString>("titel");
-        QTest::addColumn<QSize>("groesse");
-        QTest::newRow("Hauptfenster") << ""
-                                      << "Lagerix 2000" << QSize(566, 493);
-        QTest::newRow("Rekorde") << "Command5"
-                                 << "Lagerix 2000 - Rekorde" << QSize(322, 206);
-        QTest::newRow("Optionen") << "Command7"
-                                  << "Lagerix 2000 - Optionen" << QSize(287, 233);
-        QTest::newRow("Info") << "Command8"
-                              << "Über Lagerix 2000" << QSize(338, 393);
-        QTest::newRow("Hilfe") << "F1"
-                               << "Hilfe zu Lagerix 2000" << QSize(372, 253);
-    }
     void everyWindowHasItsDesignSizeItsPlaceAndWholeTexts() {
-        QFETCH(QString, knopf);
-        QFETCH(QString, titel);
-        QFETCH(QSize, groesse);
-        Form1& f = starten();
-        for (int mal = 0; mal < 2; ++mal) {
-            if (knopf == "F1"_L1)
-                taste(Qt::Key_F1);
-            else if (!knopf.isEmpty())
-                teil<QPushButton>(knopf)->click();
-        }
-        QWidgetList gefunden;
-        for (auto* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->windowTitle() == titel)
-                gefunden << w;
-        QCOMPARE(gefunden.size(), 1);
-        QWidget* w = gefunden.constFirst();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        QCOMPARE(w->minimumSize(), groesse);
-        QCOMPARE(w->maximumSize(), groesse);
-        const QRect bildschirm = w->screen()->geometry();
-        // Placed by the client size; the frame, unknown before showing, may shift it.
-        QVERIFY(qAbs(w->frameGeometry().center().x() - bildschirm.center().x()) <= 8);
-        if (w != &f)
-            QVERIFY(qAbs(w->frameGeometry().center().y() - bildschirm.center().y()) <= 8);
-        for (const QWidget* kind : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (!kind->isWindow())
-                QVERIFY2(w->rect().contains(kind->geometry()), qPrintable(kind->objectName()));
-        for (const QLabel* label : w->findChildren<QLabel*>()) {
-            if (label->text().isEmpty() || !label->isVisibleTo(w) || label->wordWrap())
-                continue;
-            const QSize noetig = label->sizeHint();
-            QVERIFY2(noetig.width() <= label->width() && noetig.height() <= label->height(),
-                     qPrintable(label->objectName()));
-        }
-        // A row must hold a capital umlaut's dots and a descender, with a pixel to spare.
-        for (const QListWidget* liste : w->findChildren<QListWidget*>()) {
-            const int noetig = liste->fontMetrics().boundingRect(u"Üg"_s).height() + 2;
-            for (int i = 0; i < liste->count(); ++i)
-                QVERIFY2(liste->visualItemRect(liste->item(i)).height() >= noetig,
-                         qPrintable(liste->item(i)->text()));
+        const struct {
+            QString knopf;
+            QString titel;
+            QSize groesse;
+        } faelle[] = {
+            {QString(), u"Lagerix 2000"_s, {566, 493}},
+            {u"Command5"_s, u"Lagerix 2000 - Rekorde"_s, {322, 206}},
+            {u"Command7"_s, u"Lagerix 2000 - Optionen"_s, {287, 233}},
+            {u"Command8"_s, u"Über Lagerix 2000"_s, {338, 393}},
+            {u"F1"_s, u"Hilfe zu Lagerix 2000"_s, {372, 253}},
+        };
+        for (const auto& [knopf, titel, groesse] : faelle) {
+            const auto z = zeile(titel);
+            Form1& f = starten();
+            for (int mal = 0; mal < 2; ++mal) {
+                if (knopf == "F1"_L1)
+                    taste(Qt::Key_F1);
+                else if (!knopf.isEmpty())
+                    teil<QPushButton>(knopf)->click();
+            }
+            QWidgetList gefunden;
+            for (auto* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->windowTitle() == titel)
+                    gefunden << w;
+            QCOMPARE(gefunden.size(), 1);
+            QWidget* w = gefunden.constFirst();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            QCOMPARE(w->minimumSize(), groesse);
+            QCOMPARE(w->maximumSize(), groesse);
+            const QRect bildschirm = w->screen()->geometry();
+            // Placed by the client size; the frame, unknown before showing, may shift it.
+            QVERIFY(qAbs(w->frameGeometry().center().x() - bildschirm.center().x()) <= 8);
+            if (w != &f)
+                QVERIFY(qAbs(w->frameGeometry().center().y() - bildschirm.center().y()) <= 8);
+            for (const QWidget* kind : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!kind->isWindow())
+                    QVERIFY2(w->rect().contains(kind->geometry()), qPrintable(kind->objectName()));
+            for (const QLabel* label : w->findChildren<QLabel*>()) {
+                if (label->text().isEmpty() || !label->isVisibleTo(w) || label->wordWrap())
+                    continue;
+                const QSize noetig = label->sizeHint();
+                QVERIFY2(noetig.width() <= label->width() && noetig.height() <= label->height(),
+                         qPrintable(label->objectName()));
+            }
+            // A row must hold a capital umlaut's dots and a descender, with a pixel to spare.
+            for (const QListWidget* liste : w->findChildren<QListWidget*>()) {
+                const int noetig = liste->fontMetrics().boundingRect(u"Üg"_s).height() + 2;
+                for (int i = 0; i < liste->count(); ++i)
+                    QVERIFY2(liste->visualItemRect(liste->item(i)).height() >= noetig,
+                             qPrintable(liste->item(i)->text()));
+            }
         }
     }
 
@@ -524,11 +483,11 @@ class Form1Test : public QObject {
         spielen(u"b-sprengen.lev"_s);
         const QImage amStart = brett();
         taste(Qt::Key_Right);
-        QVERIFY(timer(u"Timer4"_s)->isActive());
+        QVERIFY(teil<QTimer>(u"Timer4"_s)->isActive());
         QCOMPARE(teil<Explosionsbild>(u"Image1"_s)->pos(), QPoint(72, 24));
         taste(Qt::Key_Backspace);
         QCOMPARE(schritte(), 1);
-        QTRY_VERIFY(!timer(u"Timer4"_s)->isActive());
+        QTRY_VERIFY(!teil<QTimer>(u"Timer4"_s)->isActive());
         QCOMPARE(klaenge, QStringList{ordner->pfad() + u"explsion.wav"_s});
         QCOMPARE(schritte(), 0);
         QCOMPARE(brett(), amStart);

@@ -6,21 +6,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
-#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A one-pixel picture of the given colour; the preview stretches it over the whole picture.
-// Qt writes no GIF; the preview goes by the content, not by the name.
-void bildAnlegen(const QString& pfad, QRgb farbe) {
-    QImage bild(1, 1, QImage::Format_RGB32);
-    bild.fill(farbe);
-    QVERIFY(bild.save(pfad, "PNG"));
-}
 
 const QByteArray alteKonfiguration = "sound_aus\r\nhand geschrieben\r\nalt.gif\r\n"_ba;
 const QString cfg = u"lagerix.cfg"_s;
@@ -36,7 +26,6 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
     QCheckBox* Check1() const { return element<QCheckBox>(u"Check1"_s); }
     QCheckBox* Check2() const { return element<QCheckBox>(u"Check2"_s); }
     QLabel* Image1() const { return element<QLabel>(u"Image1"_s); }
-    void klicken(const QString& knopf) const { element<QPushButton>(knopf)->click(); }
 
     // As the player picks an entry from the drop-down list.
     void waehlen(const QString& eintrag) {
@@ -71,33 +60,31 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
 
     // The boxes show the settings; "Ok" takes them in and writes them with the set in
     // force, a name from the file unchanged. Without a chosen set no sheet is loaded.
-    void okSchreibtDieDreiZeilenUndUebernimmtDieKaestchen_data() {
-        QTest::addColumn<bool>("sound"); // after "Ok": both boxes turn over
-        QTest::addColumn<QByteArray>("datei");
-        QTest::newRow("Sound aus, Animation an") << false << "animation_an\r\nsound_aus\r\n"_ba;
-        QTest::newRow("Sound an, Animation aus") << true << "animation_aus\r\nsound_an\r\n"_ba;
-    }
     void okSchreibtDieDreiZeilenUndUebernimmtDieKaestchen() {
-        QFETCH(bool, sound);
-        QFETCH(QByteArray, datei);
-        haupt->werte = {sound, !sound, "kacheln\\alt.gif"};
-        haupt->anlegen(cfg, alteKonfiguration);
-        oeffnen();
-        QCOMPARE(Check1()->isChecked(), !sound);
-        QCOMPARE(Check2()->isChecked(), sound);
-        Check1()->setChecked(sound);
-        Check2()->setChecked(!sound);
-        klicken(u"Command1"_s);
-        QCOMPARE(haupt->werte, (Einstellungen{!sound, sound, "kacheln\\alt.gif"}));
-        QCOMPARE(haupt->inhalt(cfg), datei + "kacheln\\alt.gif\r\n");
-        QVERIFY(geloescht());
-        QCOMPARE(haupt->aufrufe, geschlossen);
+        for (const bool sound : {false, true}) { // after "Ok": both boxes turn over
+            const auto z = zeile(sound ? u"Sound an"_s : u"Sound aus"_s);
+            neu();
+            haupt->werte = {sound, !sound, "kacheln\\alt.gif"};
+            haupt->anlegen(cfg, alteKonfiguration);
+            oeffnen();
+            QCOMPARE(Check1()->isChecked(), !sound);
+            QCOMPARE(Check2()->isChecked(), sound);
+            Check1()->setChecked(sound);
+            Check2()->setChecked(!sound);
+            klicken(u"Command1"_s);
+            QCOMPARE(haupt->werte, (Einstellungen{!sound, sound, "kacheln\\alt.gif"}));
+            QCOMPARE(haupt->inhalt(cfg), (sound ? "animation_aus\r\nsound_an\r\n"_ba
+                                                : "animation_an\r\nsound_aus\r\n"_ba) +
+                                             "kacheln\\alt.gif\r\n");
+            QVERIFY(geloescht());
+            QCOMPARE(haupt->aufrufe, geschlossen);
+        }
     }
 
     // The close box takes the same way out as "Abbrechen".
     void abbrechenAendertNichts() {
         haupt->anlegen(cfg, alteKonfiguration);
-        bildAnlegen(haupt->pfad() + u"neu.gif"_s, qRgb(200, 0, 0));
+        haupt->bildAnlegen(u"neu.gif"_s, qRgb(200, 0, 0));
         oeffnen();
         Check1()->setChecked(false);
         Check2()->setChecked(false);
@@ -115,7 +102,8 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
         for (const bool gelingt : {true, false}) {
             neu();
             haupt->ladenGelingt = gelingt;
-            bildAnlegen(haupt->pfad() + u"Wald.GIF"_s, qRgb(0, 150, 0));
+            // One pixel: the preview stretches it over the whole picture.
+            haupt->bildAnlegen(u"Wald.GIF"_s, qRgb(0, 150, 0), {1, 1});
             oeffnen();
             waehlen(u"Wald.GIF"_s);
             QCOMPARE(Image1()->pixmap().size(), QSize(96, 120));
@@ -130,7 +118,7 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
     }
 
     void einKaputtesBildBehaeltDieVorschauUndMeldetSich() {
-        bildAnlegen(haupt->pfad() + u"gut.gif"_s, qRgb(200, 100, 0));
+        haupt->bildAnlegen(u"gut.gif"_s, qRgb(200, 100, 0));
         haupt->anlegen(u"kaputt.gif"_s, "GIF89a, aber dann nichts mehr"_ba);
         oeffnen();
         Dialogzeuge zeuge;

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -19,13 +18,6 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
     QStringList werte() const {
         return {element<QLabel>(u"Label5"_s)->text(), element<QLabel>(u"Label4"_s)->text(),
                 element<QLabel>(u"Label6"_s)->text()};
-    }
-    void klicken(const QString& knopf) const { element<QPushButton>(knopf)->click(); }
-    // As the player clicks an entry.
-    void waehlen(const QString& level) {
-        const auto treffer = List1()->findItems(level, Qt::MatchExactly);
-        QCOMPARE(treffer.size(), 1);
-        List1()->setCurrentItem(treffer.first());
     }
     // Each file holds its own name as the step count.
     void rekorde(const QStringList& dateien) const {
@@ -68,81 +60,75 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
     // What the file holds is shown as it stands, a name never as markup. The fewest
     // possible steps come from the table shipped with the levels; only a level it knows
     // shows them.
-    void zeigtDenRekordDerGewaehltenZeile_data() {
-        QTest::addColumn<QByteArray>("bytes"); // null: the file went after the listing
-        QTest::addColumn<QString>("schritte");
-        QTest::addColumn<QString>("halter");
-        QTest::newRow("drei Zeilen")
-            << " 5x \r\n<b>Anna</b>\r\nalt\r\n"_ba << u" 5x "_s << u"<b>Anna</b>"_s;
-        QTest::newRow("nur eine Zeile") << "57\r\n"_ba << u"57"_s << QString();
-        QTest::newRow("leer") << ""_ba << QString() << QString();
-        QTest::newRow("verschwunden") << QByteArray() << QString() << QString();
-    }
     void zeigtDenRekordDerGewaehltenZeile() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, schritte);
-        QFETCH(QString, halter);
-        haupt->anlegen(u"bestwerte.txt"_s, "a.lev\t3\trrl\r\n");
-        rekorde({u"a.sco"_s});
-        haupt->anlegen(u"Level 1.sco"_s, bytes);
-        oeffnen();
-        waehlen(u"a"_s);
-        QCOMPARE(werte().value(2), u"Bestmöglich: 3 Schritte"_s);
-        if (bytes.isNull())
-            QVERIFY(QFile::remove(haupt->pfad() + u"Level 1.sco"_s));
-        waehlen(u"Level 1"_s);
-        QCOMPARE(werte(), (QStringList{schritte, halter, QString()}));
-        const auto* Label4 = element<QLabel>(u"Label4"_s);
-        QVERIFY(Label4->sizeHint().width() >= Label4->fontMetrics().horizontalAdvance(halter));
+        const std::pair<QByteArray, QStringList> faelle[] = {
+            {" 5x \r\n<b>Anna</b>\r\nalt\r\n"_ba, {u" 5x "_s, u"<b>Anna</b>"_s}},
+            {"57\r\n"_ba, {u"57"_s, QString()}},
+            {""_ba, {QString(), QString()}},
+            {QByteArray(), {QString(), QString()}}, // the file went after the listing
+        };
+        for (const auto& [bytes, erwartet] : faelle) {
+            const auto z =
+                zeile(bytes.isNull() ? u"verschwunden"_s : QString::fromLatin1(bytes).simplified());
+            neu();
+            haupt->anlegen(u"bestwerte.txt"_s, "a.lev\t3\trrl\r\n");
+            rekorde({u"a.sco"_s});
+            haupt->anlegen(u"Level 1.sco"_s, bytes);
+            oeffnen();
+            waehlen(List1(), u"a"_s);
+            QCOMPARE(werte().value(2), u"Bestmöglich: 3 Schritte"_s);
+            if (bytes.isNull())
+                QVERIFY(QFile::remove(haupt->pfad() + u"Level 1.sco"_s));
+            waehlen(List1(), u"Level 1"_s);
+            QCOMPARE(werte(), erwartet + QStringList{QString()});
+            const auto* Label4 = element<QLabel>(u"Label4"_s);
+            QVERIFY(Label4->sizeHint().width() >=
+                    Label4->fontMetrics().horizontalAdvance(erwartet[1]));
+        }
     }
 
-    void diesenRekordLoeschenEntferntNurDenGewaehlten_data() {
-        QTest::addColumn<QString>("level");     // empty: none chosen
-        QTest::addColumn<bool>("verschwunden"); // its file went before the click
-        QTest::addColumn<QStringList>("bleiben");
-        QTest::newRow("Endung groß") << u"c"_s << false << QStringList{u"a"_s, u"B"_s, u"d"_s};
-        QTest::newRow("ohne Auswahl")
-            << QString() << false << QStringList{u"a"_s, u"B"_s, u"c"_s, u"d"_s};
-        QTest::newRow("verschwunden") << u"B"_s << true << QStringList{u"a"_s, u"c"_s, u"d"_s};
-    }
     void diesenRekordLoeschenEntferntNurDenGewaehlten() {
-        QFETCH(QString, level);
-        QFETCH(bool, verschwunden);
-        QFETCH(QStringList, bleiben);
-        rekorde({u"a.sco"_s, u"B.sco"_s, u"c.SCO"_s, u"d.sco"_s});
-        oeffnen();
-        if (!level.isEmpty())
-            waehlen(level);
-        if (verschwunden)
-            QVERIFY(QFile::remove(haupt->pfad() + level + u".sco"_s));
-        klicken(u"Command3"_s);
-        QCOMPARE(eintraege(List1()), bleiben);
-        QCOMPARE(haupt->dateien(u"*.sco"_s).size(), bleiben.size());
-        nichtsGewaehlt();
+        // "c" with its ending in capitals, none chosen, and "B" whose file went before the click.
+        for (const QString& level : {u"c"_s, QString(), u"B"_s}) {
+            const auto z = zeile(level);
+            neu();
+            rekorde({u"a.sco"_s, u"B.sco"_s, u"c.SCO"_s, u"d.sco"_s});
+            oeffnen();
+            if (!level.isEmpty())
+                waehlen(List1(), level);
+            if (level == "B"_L1)
+                QVERIFY(QFile::remove(haupt->pfad() + level + u".sco"_s));
+            klicken(u"Command3"_s);
+            QStringList bleiben{u"a"_s, u"B"_s, u"c"_s, u"d"_s};
+            bleiben.removeOne(level);
+            QCOMPARE(eintraege(List1()), bleiben);
+            QCOMPARE(haupt->dateien(u"*.sco"_s).size(), bleiben.size());
+            nichtsGewaehlt();
+        }
     }
 
     // Only after a "Ja", and then the record files of the folder as it is now, nothing else.
-    void alleLoeschenFragtVorher_data() {
-        QTest::addColumn<int>("antwort");
-        QTest::addColumn<bool>("geloescht");
-        QTest::newRow("Ja") << int(QMessageBox::Yes) << true;
-        QTest::newRow("Nein") << int(QMessageBox::No) << false;
-        QTest::newRow("Kasten geschlossen") << int(QMessageBox::NoButton) << false;
-    }
     void alleLoeschenFragtVorher() {
-        QFETCH(int, antwort);
-        QFETCH(bool, geloescht);
-        rekorde({u"a.sco"_s, u"B.SCO"_s, u"a.lev"_s, u"lagerix.cfg"_s});
-        oeffnen();
-        waehlen(u"a"_s);
-        rekorde({u"spaeter.sco"_s});
-        Dialogzeuge zeuge(static_cast<QMessageBox::StandardButton>(antwort));
-        klicken(u"Command2"_s);
-        QCOMPARE(zeuge.texte(), QStringList{u"Wollen Sie wirklich ALLE Rekorde löschen ?"_s});
-        QCOMPARE(zeuge.meldungen[0].knoepfe, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(haupt->dateien(u"*"_s).size(), geloescht ? 2 : 5);
-        QCOMPARE(List1()->count(), geloescht ? 0 : 2);
-        QCOMPARE(werte().value(1), geloescht ? QString() : u"Halter"_s);
+        const std::pair<QString, QMessageBox::StandardButton> antworten[] = {
+            {u"Ja"_s, QMessageBox::Yes},
+            {u"Nein"_s, QMessageBox::No},
+            {u"Kasten geschlossen"_s, QMessageBox::NoButton}};
+        for (const auto& [name, antwort] : antworten) {
+            const auto z = zeile(name);
+            neu();
+            const bool alleWeg = antwort == QMessageBox::Yes;
+            rekorde({u"a.sco"_s, u"B.SCO"_s, u"a.lev"_s, u"lagerix.cfg"_s});
+            oeffnen();
+            waehlen(List1(), u"a"_s);
+            rekorde({u"spaeter.sco"_s});
+            Dialogzeuge zeuge(antwort);
+            klicken(u"Command2"_s);
+            QCOMPARE(zeuge.texte(), QStringList{u"Wollen Sie wirklich ALLE Rekorde löschen ?"_s});
+            QCOMPARE(zeuge.meldungen[0].knoepfe, QMessageBox::Yes | QMessageBox::No);
+            QCOMPARE(haupt->dateien(u"*"_s).size(), alleWeg ? 2 : 5);
+            QCOMPARE(List1()->count(), alleWeg ? 0 : 2);
+            QCOMPARE(werte().value(1), alleWeg ? QString() : u"Halter"_s);
+        }
     }
 
     // The close box takes the same way out as "Ok".
