@@ -1,10 +1,10 @@
 #include "mainwindow/levelliste.h"
 
+#include "kit/dateiliste.h"
 #include "kit/entwurf.h"
 #include "kit/linie.h"
 #include "kit/programmbild.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -93,8 +93,7 @@ QString Levelliste::gewaehlteDatei() const {
 void Levelliste::fuellen() {
     const QString gewaehlt = gewaehlteDatei();
     liste->clear();
-    liste->addItems(
-        QDir(ordner).entryList({u"*.lev"_s}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    liste->addItems(dateiliste(ordner, u"*.lev"_s));
     zeilenErhoehen(*liste);
     const auto wieder = liste->findItems(gewaehlt, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!gewaehlt.isEmpty() && !wieder.isEmpty())

@@ -1,13 +1,13 @@
 #include "options/form4.h"
 
 #include "game/konfiguration.h"
+#include "kit/dateiliste.h"
 #include "kit/entwurf.h"
 #include "kit/hauptfenster.h"
 #include "kit/meldung.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -42,9 +42,7 @@ Form4::Form4(Hauptfenster& haupt, QWidget* parent)
 // does not tell which set is in use.
 void Form4::Form_Load() {
     zentrieren(*this);
-    Combo1->addItems(
-        QDir(haupt.programmOrdner(), u"*.gif"_s, QDir::Name | QDir::IgnoreCase, QDir::Files)
-            .entryList());
+    Combo1->addItems(dateiliste(haupt.programmOrdner(), u"*.gif"_s));
     Combo1->setCurrentIndex(-1);
     Check2->setChecked(haupt.einstellungen().animationAn);
     Check1->setChecked(haupt.einstellungen().soundAn);

@@ -3,11 +3,11 @@
 #include "game/bestwerte.h"
 #include "game/rekord.h"
 
+#include "kit/dateiliste.h"
 #include "kit/entwurf.h"
 #include "kit/hauptfenster.h"
 #include "kit/meldung.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -112,9 +112,7 @@ void Form5::Form_QueryUnload() {
 }
 
 QStringList Form5::rekordDateien() const {
-    const QString muster = u"*"_s + QString::fromLatin1(rekordEndung);
-    return QDir(haupt.programmOrdner(), muster, QDir::Name | QDir::IgnoreCase, QDir::Files)
-        .entryList();
+    return dateiliste(haupt.programmOrdner(), u"*"_s + QString::fromLatin1(rekordEndung));
 }
 
 void Form5::listeFuellen() {
