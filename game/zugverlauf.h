@@ -29,7 +29,6 @@ class Zugverlauf {
     void leeren();
 
     bool kannZurueck() const { return !zurueckSchritte.empty(); }
-    bool kannVor() const { return !vorTasten.empty(); }
 
   private:
     struct Schritt {

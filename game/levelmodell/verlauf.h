@@ -18,8 +18,6 @@ class Verlauf {
     bool wiederherstellen(Levelmodell& modell);
 
     void leeren();
-    bool kannRueckgaengig() const { return !zurueck.empty(); }
-    bool kannWiederherstellen() const { return !vor.empty(); }
 
   private:
     std::deque<Levelmodell> zurueck;

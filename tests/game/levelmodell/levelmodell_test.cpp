@@ -142,7 +142,7 @@ TEST(Verlauf, takesBackEveryStepAndRedoesThem) {
     verlauf.rueckgaengig(m);
     verlauf.merken(m);
     m.setzen({0, 0}, Objekt::kiste);
-    EXPECT_FALSE(verlauf.kannWiederherstellen());
+    EXPECT_FALSE(verlauf.wiederherstellen(m));
 }
 
 TEST(Werkzeug, aStrokeNamesOnlyTheCellsWhosePictureChanged) {
