@@ -141,46 +141,41 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
 
     // Only a new record is asked for; what goes wrong is shown, and nothing is written
     // unless a name was given.
-    void derSchreiberFragtNachDemNamenUndSchreibtIhn_data() {
-        QTest::addColumn<QString>("level");
-        QTest::addColumn<QByteArray>("alt");  // null: no record yet
-        QTest::addColumn<QString>("antwort"); // null: the question is cancelled
-        QTest::addColumn<bool>("gefragt");
-        QTest::addColumn<QString>("meldung");
-        QTest::addColumn<QByteArray>("neu");
-        const QByteArray anna = "50\r\nAnna\r\n";
-        QTest::newRow("erster") << u"x.lev"_s << QByteArray() << u"Jörg"_s << true << QString()
-                                << "57\r\nJ\xf6rg\r\n"_ba;
-        QTest::newRow("kein neuer")
-            << u"x.lev"_s << anna << u"Jörg"_s << false << QString() << anna;
-        QTest::newRow("unlesbar") << u"x.lev"_s << "5\t\r\nAnna\r\n"_ba << u"Jörg"_s << false
-                                  << u"„x.sco“ ist beschädigt"_s << "5\t\r\nAnna\r\n"_ba;
-        QTest::newRow("abgebrochen")
-            << u"x.lev"_s << QByteArray() << QString() << true << QString() << QByteArray();
-        QTest::newRow("Ordner fehlt") << u"fehlt/x.lev"_s << QByteArray() << u"Jörg"_s << true
-                                      << u"„x.sco“ konnte nicht geschrieben"_s << QByteArray();
-    }
     void derSchreiberFragtNachDemNamenUndSchreibtIhn() {
-        QFETCH(QString, level);
-        QFETCH(QByteArray, alt);
-        QFETCH(QString, antwort);
-        QFETCH(bool, gefragt);
-        QFETCH(QString, meldung);
-        QFETCH(QByteArray, neu);
-        if (!alt.isNull())
-            haupt->anlegen(u"x.sco"_s, alt);
-        Dialogzeuge zeuge(QMessageBox::Ok,
-                          antwort.isNull() ? std::nullopt : std::optional<QString>(antwort));
-        neuenRekordAnbieten(nullptr, haupt->pfad() + level, 57);
-        QCOMPARE(zeuge.fragen.size(), gefragt ? 1u : 0u);
-        if (gefragt) {
-            QCOMPARE(zeuge.fragen[0].titel, u"Neuer Rekord!"_s);
-            QVERIFY(zeuge.fragen[0].frage.contains(u" 57 Schritten "_s));
+        const QByteArray anna = "50\r\nAnna\r\n", kaputt = "5\t\r\nAnna\r\n";
+        const struct {
+            QString level;
+            QByteArray alt;                 // null: no record yet
+            std::optional<QString> antwort; // none: the question is cancelled
+            bool gefragt;
+            QString meldung;
+            QByteArray neu;
+        } faelle[] = {
+            {u"x.lev"_s, {}, u"Jörg"_s, true, {}, "57\r\nJ\xf6rg\r\n"_ba},
+            {u"x.lev"_s, anna, u"Jörg"_s, false, {}, anna},
+            {u"x.lev"_s, kaputt, u"Jörg"_s, false, u"„x.sco“ ist beschädigt"_s, kaputt},
+            {u"x.lev"_s, {}, std::nullopt, true, {}, {}},
+            {u"fehlt/x.lev"_s, {}, u"Jörg"_s, true, u"„x.sco“ konnte nicht geschrieben"_s, {}},
+        };
+        for (const auto& [level, alt, antwort, gefragt, meldung, neu] : faelle) {
+            const auto z = zeile(u"%1 %2 %3"_s.arg(level, QString::fromLatin1(alt).simplified(),
+                                                   antwort.value_or(u"-"_s)));
+            this->neu();
+            if (!alt.isNull())
+                haupt->anlegen(u"x.sco"_s, alt);
+            Dialogzeuge zeuge(QMessageBox::Ok, antwort);
+            neuenRekordAnbieten(nullptr, haupt->pfad() + level, 57);
+            QCOMPARE(zeuge.fragen.size(), gefragt ? 1u : 0u);
+            if (gefragt) {
+                QCOMPARE(zeuge.fragen[0].titel, u"Neuer Rekord!"_s);
+                QVERIFY(zeuge.fragen[0].frage.contains(u" 57 Schritten "_s));
+            }
+            QCOMPARE(zeuge.meldungen.size(), meldung.isNull() ? 0u : 1u);
+            if (!meldung.isNull())
+                QVERIFY2(zeuge.texte().constFirst().contains(meldung),
+                         qPrintable(zeuge.texte()[0]));
+            QCOMPARE(haupt->inhalt(u"x.sco"_s), neu);
         }
-        QCOMPARE(zeuge.meldungen.size(), meldung.isNull() ? 0u : 1u);
-        if (!meldung.isNull())
-            QVERIFY2(zeuge.texte().constFirst().contains(meldung), qPrintable(zeuge.texte()[0]));
-        QCOMPARE(haupt->inhalt(u"x.sco"_s), neu);
     }
 };
 
