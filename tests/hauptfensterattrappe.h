@@ -53,13 +53,11 @@ inline QImage kachelVon(const QImage& blatt, const char* wort) {
     return zelle(blatt, u.x / kachelGroesse, u.y / kachelGroesse);
 }
 
-#ifdef LAGERIX_ASSETS
 // A tile of the standard set, the sheet the game and the editor load at start.
 inline QImage kachel(const char* wort) {
     static const QImage blatt(QStringLiteral(LAGERIX_ASSETS "/standardset.gif"));
     return kachelVon(blatt, wort);
 }
-#endif
 
 // Names the row of a case table when a check in it fails and leaves the test.
 [[nodiscard]] inline auto zeile(const QString& name) {
