@@ -122,6 +122,7 @@ Editorfenster::Editorfenster(const QString& ordner, Aussenwelt aussenwelt, Edito
     setCentralWidget(mitte);
 
     zaehlerText = new QLabel;
+    zaehlerText->setObjectName(QStringLiteral("zaehler"));
     ortText = new QLabel;
     statusBar()->addPermanentWidget(zaehlerText);
     statusBar()->addPermanentWidget(ortText);
@@ -264,10 +265,6 @@ void Editorfenster::anzeigen() {
                              .arg(z.stellplaetze)
                              .arg(z.eintraege)
                              .arg(Levelmodell::hoechstEintraege));
-}
-
-QString Editorfenster::statusText() const {
-    return zaehlerText->text();
 }
 
 void Editorfenster::hinweis(const QString& text) {

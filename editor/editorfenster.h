@@ -74,13 +74,11 @@ class Editorfenster : public QMainWindow {
 
     const Levelmodell& modell() const { return level; }
     Werkzeug werkzeug() const { return gewaehlt; }
-    bool testet() const { return spiel != nullptr; }
     const Testspiel* testspiel() const { return spiel.get(); }
     bool sucht() const { return loeser != nullptr; }
 
     static constexpr int vorspielTaktMs = 200; // a pace the author can follow
     Editorbrett& brettbild() const { return *bild; }
-    QString statusText() const;
 
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
