@@ -6,6 +6,10 @@
 int Zuordnung::billigste(const std::vector<int>& kosten, int zeilen, int spalten, int unendlich) {
     if (zeilen == 0)
         return 0;
+    // More boxes than storage places: some row finds no free column, and the search
+    // for one below would never end.
+    if (zeilen > spalten)
+        return unendlich;
     // Potentials u (rows) and v (columns); column 0 is the virtual start column.
     const long long gross = std::numeric_limits<long long>::max() / 4;
     u.assign(zeilen + 1, 0);

@@ -208,6 +208,8 @@ TEST_F(Loeser, einBrettOhneRasterWirdNichtDurchsucht) {
 TEST_F(Loeser, zaehlerEntscheidenWieImSpiel) {
     // Nothing to place never counts as solved; all placed is solved without a step.
     EXPECT_EQ(loesenAus({"@ ."}).ergebnis, Ergebnis::unloesbar);
+    // More boxes than storage places can never all stand on one.
+    EXPECT_EQ(loesenAus({"@$$ ."}).ergebnis, Ergebnis::unloesbar);
     const Loesung fertig = loesenAus({"@*"});
     EXPECT_EQ(fertig.ergebnis, Ergebnis::geloest);
     EXPECT_EQ(fertig.zuege, "");
