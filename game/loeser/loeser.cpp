@@ -347,7 +347,8 @@ class Suche {
             const int schuebe = (*hilfe.sprengweg)[tnt];
             const int dx = lager.x(hilfe.wand) - lager.x(tnt);
             const int dy = lager.y(hilfe.wand) - lager.y(tnt);
-            if (schuebe >= unendlich ||
+            // The walk back only adds: most walls end here without looking at it.
+            if (schuebe >= unendlich || wenigstens + schuebe >= gefunden ||
                 rueckweg.schranke(wenigstens + schuebe, 0, dx, dy) >= gefunden)
                 continue;
             const int zuordnung = zuordnen(k, *hilfe.abstand);

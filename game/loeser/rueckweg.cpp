@@ -46,26 +46,44 @@ void Rueckweg::aufstellen(Zelle figur, const Zelle* kisten, int anzahl) {
     yVon = yMin - kistenY, yBis = yMax - kistenY;
     const int fx = lager.x(figur), fy = lager.y(figur);
     wege.clear();
+    kuerzest[0] = kuerzest[1] = -1;
     for (const Zelle e : enden) {
         const int dx = lager.x(e) - fx, dy = lager.y(e) - fy;
-        wege.push_back({dx, dy, abstand(dx, xVon, xBis) + abstand(dy, yVon, yBis), (dx + dy) & 1});
+        const int ungerade = (dx + dy) & 1;
+        const int zurueck = abstand(dx, xVon, xBis) + abstand(dy, yVon, yBis);
+        wege.push_back({dx, dy, ungerade});
+        if (kuerzest[ungerade] < 0 || zurueck < kuerzest[ungerade])
+            kuerzest[ungerade] = zurueck;
     }
 }
+
+namespace {
+
+// The steps for `schuebe` and `tntSchuebe` pushes and a walk back of `zurueck` to an
+// end cell of parity `ungerade`.
+int schritte(int schuebe, int tntSchuebe, int zurueck, int ungerade) {
+    const int s = schuebe + std::max(tntSchuebe, zurueck);
+    return s + ((s & 1) ^ ungerade);
+}
+
+} // namespace
 
 int Rueckweg::schranke(int schuebe, int tntSchuebe, int tntX, int tntY) const {
     if (wege.empty())
         return schuebe + tntSchuebe;
-    int beste = 0;
-    for (std::size_t i = 0; i < wege.size(); ++i) {
-        const Weg& w = wege[i];
-        // The figure's displacement Δx must lie near X + the TNT boxes' own.
-        const int zurueck = tntX == 0 && tntY == 0 ? w.zurueck
-                                                   : abstand(w.dx - tntX, xVon, xBis) +
-                                                         abstand(w.dy - tntY, yVon, yBis);
-        int schritte = schuebe + std::max(tntSchuebe, zurueck);
-        schritte += (schritte & 1) ^ w.ungerade;
-        if (i == 0 || schritte < beste)
-            beste = schritte;
+    int beste = -1;
+    const auto nehmen = [&](int wert) { beste = beste < 0 ? wert : std::min(beste, wert); };
+    if (tntX == 0 && tntY == 0) {
+        for (int ungerade = 0; ungerade < 2; ++ungerade) {
+            if (kuerzest[ungerade] >= 0)
+                nehmen(schritte(schuebe, tntSchuebe, kuerzest[ungerade], ungerade));
+        }
+        return beste;
+    }
+    // The figure's displacement Δx must lie near X + the TNT boxes' own.
+    for (const Weg& w : wege) {
+        const int zurueck = abstand(w.dx - tntX, xVon, xBis) + abstand(w.dy - tntY, yVon, yBis);
+        nehmen(schritte(schuebe, tntSchuebe, zurueck, w.ungerade));
     }
     return beste;
 }

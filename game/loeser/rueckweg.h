@@ -42,7 +42,6 @@ class Rueckweg {
   private:
     struct Weg {
         int dx, dy;   // from the figure to one end cell
-        int zurueck;  // the walk back with no TNT box's displacement known
         int ungerade; // 1 when that takes an odd number of steps
     };
 
@@ -53,4 +52,8 @@ class Rueckweg {
     // For the position taken: the range of X and Y, and the way to each end cell.
     int xVon = 0, xBis = 0, yVon = 0, yBis = 0;
     std::vector<Weg> wege;
+    // The shortest walk back to an end cell an even and an odd number of steps away
+    // (-1: none). More walking back never lowers the bound, so with no TNT box's
+    // displacement known these two decide it.
+    int kuerzest[2] = {-1, -1};
 };
