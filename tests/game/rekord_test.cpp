@@ -2,8 +2,6 @@
 
 #include "game/rekord.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 using RekordDateien = Ordnertest;

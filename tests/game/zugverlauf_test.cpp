@@ -1,10 +1,6 @@
 #include "tests/game/testhilfen.h"
 
-#include "game/brett.h"
-#include "game/zug.h"
 #include "game/zugverlauf.h"
-
-#include <gtest/gtest.h>
 
 #include <map>
 #include <random>
