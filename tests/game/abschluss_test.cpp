@@ -1,10 +1,6 @@
 #include "tests/game/testhilfen.h"
 
 #include "game/abschluss.h"
-#include "game/brett.h"
-#include "game/zug.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -2,8 +2,6 @@
 
 #include "game/bestwerte.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 using BestwerteDatei = Ordnertest;

@@ -1,10 +1,6 @@
 #include "tests/game/testhilfen.h"
 
-#include "game/brett.h"
 #include "game/explosion.h"
-#include "game/zug.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

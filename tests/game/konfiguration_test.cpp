@@ -3,8 +3,6 @@
 #include "game/konfiguration.h"
 #include "game/textdatei.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 using Konfiguration = Ordnertest;

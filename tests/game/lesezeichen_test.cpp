@@ -1,11 +1,7 @@
 #include "tests/game/testhilfen.h"
 
-#include "game/brett.h"
 #include "game/lesezeichen.h"
 #include "game/textdatei.h"
-#include "game/zug.h"
-
-#include <gtest/gtest.h>
 
 #include <functional>
 

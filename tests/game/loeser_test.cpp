@@ -1,19 +1,13 @@
 #include "testhilfen.h"
 
 #include "game/abschluss.h"
-#include "game/brett.h"
 #include "game/loeser/loeser.h"
 #include "game/loeser/schlange.h"
-#include "game/zug.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <optional>
 #include <set>
-#include <tuple>
 
 namespace {
 

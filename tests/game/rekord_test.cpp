@@ -2,8 +2,6 @@
 
 #include "game/rekord.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 using RekordDateien = Ordnertest;
@@ -33,6 +31,7 @@ TEST_F(RekordDateien, nurWenigerSchritteAlsEineSauberGeschriebeneSchrittzahlSind
     } faelle[] = {
         {"57\r\nAnna\r\n", 56, true, false},
         {"57\r\nAnna\r\n", 57, false, false}, // a tie keeps the older record
+        {"2147483647\r\nAnna\r\n", 2147483647, false, false},
         {" 57   \r\nAnna\r\n", 56, true, false},
         {"", 1, true, false},
         {"99999999999999999999999\r\nAnna\r\n", 10, true, false},

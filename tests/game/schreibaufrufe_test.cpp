@@ -5,8 +5,6 @@
 
 #include "game/textdatei.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <dlfcn.h>
 #include <sys/stat.h>

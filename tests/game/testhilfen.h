@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared by the core tests: a drawing surface that records, a temporary program
-// folder per test, and level files written from a picture of the board.
+// Shared by the core tests, and their one include of GoogleTest, the board, the move rule
+// and the level start: a drawing surface that records, a temporary program folder per
+// test, and level files written from a picture of the board.
 
 #include "game/brett.h"
 #include "game/levelbild.h"

@@ -5,8 +5,6 @@
 
 #include "game/textdatei.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <fcntl.h>
 #include <functional>

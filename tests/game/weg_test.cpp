@@ -1,10 +1,6 @@
 #include "tests/game/testhilfen.h"
 
-#include "game/brett.h"
 #include "game/weg.h"
-#include "game/zug.h"
-
-#include <gtest/gtest.h>
 
 #include <set>
 

@@ -1,10 +1,5 @@
 #include "tests/game/testhilfen.h"
 
-#include "game/brett.h"
-#include "game/zug.h"
-
-#include <gtest/gtest.h>
-
 namespace {
 
 using Zug = Bildtest;

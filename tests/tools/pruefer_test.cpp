@@ -2,8 +2,6 @@
 
 #include "tests/tools/pruefhilfe.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 // The checker takes the program folder without its trailing separator, as a level author

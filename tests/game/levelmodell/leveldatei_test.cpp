@@ -3,11 +3,6 @@
 #include "tests/game/testhilfen.h"
 #include "tests/tools/pruefhilfe.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-
 namespace {
 
 class Leveldatei : public Ordnertest {

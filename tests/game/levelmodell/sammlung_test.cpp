@@ -2,8 +2,6 @@
 #include "game/levelmodell/sammlung.h"
 #include "tests/game/testhilfen.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 using Sammlung = Ordnertest;
