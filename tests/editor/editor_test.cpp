@@ -8,7 +8,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
@@ -38,19 +37,13 @@ class EditorTest : public QObject {
         return ::zelle(fenster->brettbild().bild(), ort.spalte, ort.zeile);
     }
 
-    void maus(QEvent::Type art, Qt::MouseButton taste, Zellort ort) {
-        const QPointF punkt = mitte(ort.spalte, ort.zeile);
-        QMouseEvent e(art, punkt, fenster->brettbild().mapToGlobal(punkt), taste,
-                      art == QEvent::MouseButtonRelease ? Qt::NoButton : taste, Qt::NoModifier);
-        QCoreApplication::sendEvent(&fenster->brettbild(), &e);
-    }
-
     // One stroke of the mouse over the cells, in order.
     void strich(Qt::MouseButton taste, const std::vector<Zellort>& zellen) {
-        maus(QEvent::MouseButtonPress, taste, zellen.front());
+        QWidget* brett = &fenster->brettbild();
+        QTest::mousePress(brett, taste, {}, mitte(zellen.front().spalte, zellen.front().zeile));
         for (const auto& z : zellen)
-            maus(QEvent::MouseMove, taste, z);
-        maus(QEvent::MouseButtonRelease, taste, zellen.back());
+            QTest::mouseMove(brett, mitte(z.spalte, z.zeile));
+        QTest::mouseRelease(brett, taste, {}, mitte(zellen.back().spalte, zellen.back().zeile));
     }
 
     void taste(Qt::Key k, Qt::KeyboardModifiers u = Qt::NoModifier) {
