@@ -6,10 +6,8 @@
 #include "tests/hauptfensterattrappe.h"
 
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {

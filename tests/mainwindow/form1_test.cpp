@@ -8,11 +8,8 @@
 #include "tests/hauptfensterattrappe.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QDateTime>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QScreen>
 #include <QtTest>
 

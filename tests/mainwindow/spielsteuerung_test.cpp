@@ -5,11 +5,7 @@
 #include "mainwindow/spielsteuerung.h"
 #include "tests/hauptfensterattrappe.h"
 
-#include <QElapsedTimer>
-#include <QSignalSpy>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -50,12 +46,11 @@ class SpielsteuerungTest : public QObject {
 
   private Q_SLOTS:
     void dieTastenFuerZurueckUndVor() {
-        struct Fall {
+        const struct {
             int taste;
             Qt::KeyboardModifiers umschalter;
             Verlaufstaste erwartet;
-        };
-        const Fall faelle[] = {
+        } faelle[] = {
             {Qt::Key_Backspace, Qt::NoModifier, Verlaufstaste::zurueck},
             {Qt::Key_Z, Qt::ControlModifier, Verlaufstaste::zurueck},
             {Qt::Key_Y, Qt::ControlModifier, Verlaufstaste::vor},
@@ -123,14 +118,13 @@ class SpielsteuerungTest : public QObject {
     }
 
     void eineGezogeneKisteWirdHingeschobenOderEsGibtKeinenWeg() {
-        struct Fall {
+        const struct {
             const char* name;
             std::vector<std::string> bild;
             int schritte;
             bool keinWeg;
             bool gesperrt = false;
-        };
-        const Fall faelle[] = {
+        } faelle[] = {
             {"auf den Stellplatz", {"@$ .", "    "}, 2, false},
             {"an die Wand", {"@$#.", "    "}, 0, true},
             {"vom Boden gezogen", {"@ $ "}, 0, false},
