@@ -199,8 +199,7 @@ class EditorTest : public QObject {
         fenster->testen();
         // Figure at (10, 8), TNT at (11, 8) in front of the wall at (12, 8).
         taste(Qt::Key_Right);
-        auto* explosion = fenster->brettbild().findChild<QLabel*>(QStringLiteral("Image1"));
-        QVERIFY(explosion);
+        auto* explosion = steuerelement<QLabel>(&fenster->brettbild(), QStringLiteral("Image1"));
         QCOMPARE(explosion->pos(), QPoint(12 * 24, 8 * 24));
         QTRY_COMPARE(explosion->x(), Brett::geparkt);
         QCOMPARE(klaenge.size(), 1);
