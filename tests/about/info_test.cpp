@@ -3,7 +3,6 @@
 #include "tests/hauptfensterattrappe.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 

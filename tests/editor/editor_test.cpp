@@ -6,11 +6,8 @@
 #include "tests/hauptfensterattrappe.h"
 
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -38,19 +35,13 @@ class EditorTest : public QObject {
         return ::zelle(fenster->brettbild().bild(), ort.spalte, ort.zeile);
     }
 
-    void maus(QEvent::Type art, Qt::MouseButton taste, Zellort ort) {
-        const QPointF punkt = mitte(ort.spalte, ort.zeile);
-        QMouseEvent e(art, punkt, fenster->brettbild().mapToGlobal(punkt), taste,
-                      art == QEvent::MouseButtonRelease ? Qt::NoButton : taste, Qt::NoModifier);
-        QCoreApplication::sendEvent(&fenster->brettbild(), &e);
-    }
-
     // One stroke of the mouse over the cells, in order.
     void strich(Qt::MouseButton taste, const std::vector<Zellort>& zellen) {
-        maus(QEvent::MouseButtonPress, taste, zellen.front());
+        QWidget* brett = &fenster->brettbild();
+        QTest::mousePress(brett, taste, {}, mitte(zellen.front().spalte, zellen.front().zeile));
         for (const auto& z : zellen)
-            maus(QEvent::MouseMove, taste, z);
-        maus(QEvent::MouseButtonRelease, taste, zellen.back());
+            QTest::mouseMove(brett, mitte(z.spalte, z.zeile));
+        QTest::mouseRelease(brett, taste, {}, mitte(zellen.back().spalte, zellen.back().zeile));
     }
 
     void taste(Qt::Key k, Qt::KeyboardModifiers u = Qt::NoModifier) {
@@ -208,8 +199,7 @@ class EditorTest : public QObject {
         fenster->testen();
         // Figure at (10, 8), TNT at (11, 8) in front of the wall at (12, 8).
         taste(Qt::Key_Right);
-        auto* explosion = fenster->brettbild().findChild<QLabel*>(QStringLiteral("Image1"));
-        QVERIFY(explosion);
+        auto* explosion = steuerelement<QLabel>(&fenster->brettbild(), QStringLiteral("Image1"));
         QCOMPARE(explosion->pos(), QPoint(12 * 24, 8 * 24));
         QTRY_COMPARE(explosion->x(), Brett::geparkt);
         QCOMPARE(klaenge.size(), 1);

@@ -8,7 +8,6 @@
 #include "kit/brettflaeche.h"
 #include "tests/hauptfensterattrappe.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;

@@ -5,7 +5,6 @@
 
 #include "tests/hauptfensterattrappe.h"
 
-#include <QApplication>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
