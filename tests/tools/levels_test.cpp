@@ -9,36 +9,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
-// Levels the solver has not proved yet: too many crates, or TNT that can open the whole
-// board. Each keeps a known solution here until its proof moves it into the table.
-const std::vector<std::pair<std::string, std::string>> ohneBeweis = {
-    {"08-hochregal.lev", "lloorrrllloorulurrlooroorroruuuuuuooooolllllollurrrrrroruuuuooollluurrllo"
-                         "orrruullloolllluurrrrrruuurrooluooluolloorrruuuluoollluurr"},
-    {"09-sprengmeister.lev", "lorrlllororrroolulurrrrrllllloolulurrrrrrorulllllluurolorrrrrurrrllol"
-                             "lllluurolorrrrorrlulllluuuroolorrrururruuoolloororuuuuolllooor"},
-    {"10-zwischenlager.lev", "lllloorrrurororrulllrrrrroollooolluroruuuuorruullllollollrrurrrroooll"
-                             "llolluuuuooorrrrroruuuullorlullolloorrrrrruurruulluulllooulouullloorr"
-                             "llloorluuruurrrrrrroollrooruorruulllroooolllllluuuolluurr"},
-    {"11-der-grosse-speicher.lev",
-     "oorrrrrrrrlooollurrrlllollurrrrllllllooolulurlurrrrrrrlllllloorulurrrrrlluulllullorrrrrrrrrll"
-     "lloollllooollurrroruulurrrlllloolluuulurrrrrrrooorrrruorulurruullorrllllullorrrrroolollurroru"
-     "uulurrllolllloorrrroruuulouururlooooolluroruoruluuulur"},
-};
-
-// Every shipped level in playing order, with the solution the tests play and its steps.
+// Every shipped level in playing order, with its proved fewest steps and a solution.
 std::vector<Bestwert> alleLevel() {
-    std::vector<Bestwert> level =
-        bestwerteLesen(std::string(LAGERIX_ASSETS) + '/' + bestwerteDatei).eintraege;
-    for (const auto& [datei, loesung] : ohneBeweis)
-        level.push_back({datei, static_cast<int>(loesung.size()), loesung});
-    std::sort(level.begin(), level.end(),
-              [](const Bestwert& a, const Bestwert& b) { return a.levelDatei < b.levelDatei; });
-    return level;
+    return bestwerteLesen(std::string(LAGERIX_ASSETS) + '/' + bestwerteDatei).eintraege;
 }
 
 // Level files are written as the editor writes them: every line ends in CR LF.
@@ -47,7 +24,7 @@ bool nurCrLf(const std::string& datei) {
     return !bytes.empty() && crlf(zeilenAusText(bytes)) == bytes;
 }
 
-// A level both proved and unproved, or neither, breaks the equality below.
+// A level missing from the table, or out of order, breaks the equality below.
 TEST(Level, jedeMitgelieferteLeveldateiStehtInDerTabelleInSpielreihenfolge) {
     std::vector<std::string> dateien;
     for (const auto& eintrag : std::filesystem::directory_iterator(LAGERIX_ASSETS)) {
@@ -59,7 +36,7 @@ TEST(Level, jedeMitgelieferteLeveldateiStehtInDerTabelleInSpielreihenfolge) {
     EXPECT_EQ(bestwerte.fehlerhafteZeilen, std::vector<int>{});
     EXPECT_TRUE(nurCrLf(bestwerteDatei));
     std::vector<std::string> eingetragen;
-    for (const auto& l : alleLevel())
+    for (const auto& l : bestwerte.eintraege)
         eingetragen.push_back(l.levelDatei);
     EXPECT_EQ(eingetragen, dateien);
     ASSERT_FALSE(eingetragen.empty());
