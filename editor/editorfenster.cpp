@@ -40,10 +40,6 @@ const QString levelFilter = QStringLiteral(
     "Level und Textlevel (*.lev *.txt *.xsb *.sok);;Level (*.lev);;Textlevel (*.txt *.xsb *.sok)");
 const QString textFilter = QStringLiteral("Textlevel (*.txt *.xsb *.sok);;Alle Dateien (*)");
 
-QString deutsch(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 std::string pfadText(const QString& pfad) {
     return pfad.toStdString();
 }
@@ -55,7 +51,7 @@ int pixel(int zelle) {
 QString problemListe(const std::vector<Problem>& probleme) {
     QString text;
     for (const auto& p : probleme)
-        text += QStringLiteral("• ") + deutsch(p.text) + QLatin1Char('\n');
+        text += QStringLiteral("• ") + QString::fromStdString(p.text) + QLatin1Char('\n');
     return text.trimmed();
 }
 
@@ -196,8 +192,8 @@ QWidget* Editorfenster::paletteAnlegen() {
     for (const auto& w : werkzeuge) {
         auto* knopf = new QToolButton;
         knopf->setObjectName(QString::fromLatin1(w.kachel));
-        knopf->setText(deutsch(w.name));
-        knopf->setToolTip(deutsch(w.hinweis));
+        knopf->setText(QString::fromStdString(w.name));
+        knopf->setToolTip(QString::fromStdString(w.hinweis));
         QPixmap kachel(kachelGroesse, kachelGroesse);
         const auto ursprung = kachelUrsprung(w.kachel);
         kachel.convertFromImage(
@@ -245,8 +241,8 @@ void Editorfenster::anzeigen() {
     else if (ungespeichert())
         titel += QStringLiteral(" - *");
     setWindowTitle(titel);
-    if (autorFeld->text() != deutsch(level.autor))
-        autorFeld->setText(deutsch(level.autor));
+    if (autorFeld->text() != QString::fromStdString(level.autor))
+        autorFeld->setText(QString::fromStdString(level.autor));
     const bool klein = level.groesse() == Brettgroesse::klein;
     kleinAktion->setChecked(klein);
     vollAktion->setChecked(!klein);
@@ -388,7 +384,7 @@ void Editorfenster::groesseWaehlen(Brettgroesse groesse) {
 // --- text notation and the clipboard ---
 
 void Editorfenster::kopieren() {
-    QApplication::clipboard()->setText(deutsch(alsText(level)));
+    QApplication::clipboard()->setText(QString::fromStdString(alsText(level)));
     hinweis(QStringLiteral("Das Level steht als Text in der Zwischenablage."));
 }
 
@@ -402,7 +398,7 @@ void Editorfenster::einfuegen() {
     }
     auto umwandlung = ausText(levels.front(), level.groesse());
     if (!umwandlung.modell) {
-        melden(deutsch(umwandlung.fehler));
+        melden(QString::fromStdString(umwandlung.fehler));
         return;
     }
     const Levelmodell vorher = level;
@@ -445,12 +441,12 @@ bool Editorfenster::dateiOeffnen(const QString& pfad) {
     if (QFileInfo(pfad).suffix().compare(QStringLiteral("lev"), Qt::CaseInsensitive) == 0) {
         auto geoeffnet = levelOeffnen(pfadText(pfad));
         if (!geoeffnet.modell) {
-            melden(deutsch(geoeffnet.fehler));
+            melden(QString::fromStdString(geoeffnet.fehler));
             return false;
         }
         neuesLevel(std::move(*geoeffnet.modell), name, pfad);
         if (!geoeffnet.hinweis.empty())
-            hinweis(deutsch(geoeffnet.hinweis));
+            hinweis(QString::fromStdString(geoeffnet.hinweis));
         return true;
     }
     const auto zeilen = textLesen(pfadText(pfad));
@@ -472,7 +468,7 @@ bool Editorfenster::dateiOeffnen(const QString& pfad) {
         for (std::size_t i = 0; i < levels.size(); ++i)
             namen << QStringLiteral("%1: %2").arg(i + 1).arg(
                 levels[i].titel.empty() ? QStringLiteral("Level %1").arg(i + 1)
-                                        : deutsch(levels[i].titel));
+                                        : QString::fromStdString(levels[i].titel));
         const int wahl = dialoge.waehlen(this, QStringLiteral("Level wählen"), namen);
         if (wahl < 0)
             return false;
@@ -480,7 +476,7 @@ bool Editorfenster::dateiOeffnen(const QString& pfad) {
     }
     auto umwandlung = ausText(levels[nummer], Brettgroesse::voll);
     if (!umwandlung.modell) {
-        melden(deutsch(umwandlung.fehler));
+        melden(QString::fromStdString(umwandlung.fehler));
         return false;
     }
     // A text level is saved under a level file name of its own.
@@ -518,7 +514,7 @@ bool Editorfenster::speichernNach(const QString& pfad) {
     if (!rekordFragen(pfad))
         return false;
     if (const auto fehler = levelSpeichern(level, pfadText(pfad))) {
-        melden(deutsch(*fehler));
+        melden(QString::fromStdString(*fehler));
         return false;
     }
     levelPfad = pfad;
@@ -533,7 +529,7 @@ bool Editorfenster::speichernNach(const QString& pfad) {
 }
 
 bool Editorfenster::rekordFragen(const QString& pfad) {
-    const QString rekord = deutsch(rekordDatei(pfadText(pfad)));
+    const QString rekord = QString::fromStdString(rekordDatei(pfadText(pfad)));
     if (!QFileInfo::exists(pfad) || !QFileInfo::exists(rekord) || rekord == rekordGefragt)
         return true;
     const auto antwort = meldung::zeigen(
@@ -588,7 +584,8 @@ void Editorfenster::sammlungImportieren() {
         text += z + '\n';
     const auto bericht = ::sammlungImportieren(textLevelsLesen(text), pfadText(ordner),
                                                pfadText(QFileInfo(pfad).completeBaseName()));
-    meldung::zeigen(this, QMessageBox::Information, fensterTitel, deutsch(berichtText(bericht)));
+    meldung::zeigen(this, QMessageBox::Information, fensterTitel,
+                    QString::fromStdString(berichtText(bericht)));
 }
 
 // --- checking and test play ---
@@ -611,7 +608,7 @@ std::optional<std::string> Editorfenster::zumStartenAblegen(const QTemporaryDir&
     // The game's level start reads a file: the level goes through a temporary one.
     const std::string datei = pfadText(ablage.filePath(QStringLiteral("level.lev")));
     if (const auto fehler = levelSpeichern(level, datei)) {
-        melden(deutsch(*fehler));
+        melden(QString::fromStdString(*fehler));
         return std::nullopt;
     }
     return datei;
@@ -637,7 +634,7 @@ void Editorfenster::testen() {
     if (const auto fehler = spiel->starten(*datei); !fehler.empty()) {
         spiel.reset();
         allesZeichnen();
-        melden(deutsch(fehler));
+        melden(QString::fromStdString(fehler));
         return;
     }
     bild->setFocus();
@@ -665,7 +662,7 @@ void Editorfenster::loesbar() {
     auto brett = std::make_unique<Brett>();
     brett->randAnlegen();
     if (const auto fehler = brettStarten(*datei, *brett)) {
-        melden(deutsch(*fehler));
+        melden(QString::fromStdString(*fehler));
         return;
     }
     loeser = new Loeserlauf(*brett, this);
@@ -699,7 +696,7 @@ void Editorfenster::loesungZeigen(const Loesung& loesung) {
         return;
     case Ergebnis::unbekannt:
         melden(loesung.grund.empty() ? QStringLiteral("Die Suche wurde abgebrochen.")
-                                     : deutsch(loesung.grund));
+                                     : QString::fromStdString(loesung.grund));
         return;
     case Ergebnis::geloest:
         break;

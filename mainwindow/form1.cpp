@@ -34,17 +34,9 @@
 #include <QScreen>
 #include <QTimer>
 
-using namespace Qt::StringLiterals;
-
 #include <ctime>
 
-namespace {
-
-QString zuQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 Form1::Form1(const QString& ordner, Aussenwelt aussenwelt, QWidget* parent)
     : QWidget(parent), ordner(ordner), aussenwelt(std::move(aussenwelt)),
@@ -157,8 +149,9 @@ void Form1::Form_Load() {
     einstellungenWerte =
         konfigurationLesen(dateiImOrdner(ordner.toStdString(), konfigurationsDatei), &fehler);
     if (!fehler.empty())
-        meldungZeigen(zuQt(fehler));
-    const QString meldungsText = blatt.mitErsatzLaden(ordner, zuQt(einstellungenWerte.grafikset));
+        meldungZeigen(QString::fromStdString(fehler));
+    const QString meldungsText =
+        blatt.mitErsatzLaden(ordner, QString::fromStdString(einstellungenWerte.grafikset));
     if (!meldungsText.isEmpty())
         meldungZeigen(meldungsText);
     spiel->randAnlegen();
@@ -244,11 +237,11 @@ void Form1::levelStartenMit(Startart startart) {
         return;
     steuerung->neuesBrett();
     levelliste->notizZeigen(false);
-    zaehler->autorZeigen(zuQt(ergebnis.autor));
+    zaehler->autorZeigen(QString::fromStdString(ergebnis.autor));
     brettFokussieren();
     if (!ergebnis.ok) {
         // The player picks another level; the panel stays where the choice is made.
-        meldungZeigen(zuQt(ergebnis.fehler));
+        meldungZeigen(QString::fromStdString(ergebnis.fehler));
         levellisteEinblenden();
         return;
     }
@@ -265,7 +258,7 @@ void Form1::Command9_Click() {
 void Form1::lesezeichenSetzen(int nummer) {
     const std::string pfad = dateiImOrdner(ordner.toStdString(), lesezeichenDatei(nummer));
     if (const auto fehler = ::lesezeichenSetzen(*spiel, pfad))
-        meldungZeigen(zuQt(*fehler));
+        meldungZeigen(QString::fromStdString(*fehler));
     brettFokussieren();
 }
 
@@ -279,7 +272,7 @@ void Form1::lesezeichenAbrufen(int nummer) {
     bildBrett->leeren();
     levellisteAusblenden();
     if (!fehler.empty())
-        meldungZeigen(zuQt(fehler));
+        meldungZeigen(QString::fromStdString(fehler));
 }
 
 // --- the secondary windows and the outside launches ---
@@ -356,7 +349,7 @@ void Form1::Timer3_Timer() {
                         u"Sie haben ein Lesezeichen abgerufen, daher zählt diese Lösung nicht "
                         u"als Rekord."_s);
     else
-        neuenRekordAnbieten(this, zuQt(spiel->levelDatei), spiel->schritte);
+        neuenRekordAnbieten(this, QString::fromStdString(spiel->levelDatei), spiel->schritte);
     bildBrett->leeren();
     levellisteEinblenden();
     levelliste->naechsteWaehlen();
