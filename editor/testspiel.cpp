@@ -10,9 +10,11 @@
 Testspiel::Testspiel(Brettbild& bild, const Kachelblatt& blatt, const Einstellungen& einstellungen,
                      std::function<void()> knall)
     : spiel(std::make_unique<Brett>()), flaeche(std::make_unique<Brettflaeche>(bild, blatt)),
-      explosion(new Explosionsbild(*flaeche, *spiel, einstellungen, std::move(knall))) {
+      explosion(new Explosionsbild(*flaeche, *spiel, einstellungen, std::move(knall))),
+      steuerung(*spiel, *flaeche, [this] { return explosion->laeuft(); }) {
     spiel->randAnlegen();
-    connect(explosion, &Explosionsbild::vorbei, this, &Testspiel::abschlussMelden);
+    connect(&steuerung, &Spielsteuerung::gesprengt, explosion, &Explosionsbild::starten);
+    connect(explosion, &Explosionsbild::vorbei, this, &Testspiel::explosionVorbei);
 }
 
 // The picture lies on the editor's board, which outlives the test play.
@@ -22,7 +24,7 @@ Testspiel::~Testspiel() {
 
 std::string Testspiel::starten(const std::string& pfad) {
     explosion->beenden();
-    verlauf.leeren();
+    steuerung.neuesBrett();
     const Levelstart start = levelStarten(*spiel, "", pfad, *flaeche, Startart::neu);
     if (start.ok)
         neuZeichnen();
@@ -30,11 +32,8 @@ std::string Testspiel::starten(const std::string& pfad) {
 }
 
 void Testspiel::taste(int keyCode) {
-    const Zugergebnis ergebnis = verlauf.ziehen(*spiel, keyCode, *flaeche);
-    if (!ergebnis.geschritten)
+    if (!steuerung.schritt(keyCode))
         return;
-    if (ergebnis.sprengung)
-        explosion->starten(*ergebnis.sprengung);
     Q_EMIT gezogen();
     if (!explosion->laeuft())
         abschlussMelden();
@@ -44,20 +43,22 @@ void Testspiel::zug(char richtung) {
     taste(zugTaste(richtung));
 }
 
-bool Testspiel::zurueck() {
-    if (!verlauf.kannZurueck())
-        return false;
-    // The step back restores the blasted wall at once; the picture of its blast goes too.
-    explosion->beenden();
-    if (!verlauf.zurueck(*spiel, *flaeche))
-        return false;
+void Testspiel::zurueck() {
+    steuerung.zurueck();
     Q_EMIT gezogen();
-    return true;
 }
 
 void Testspiel::neuZeichnen() {
     flaeche->leeren();
     brettZeichnen(*spiel, *flaeche, Rand::zeichnen);
+}
+
+// The steps back asked for during the blast are taken only now, so the counters are
+// shown again.
+void Testspiel::explosionVorbei() {
+    steuerung.explosionVorbei();
+    Q_EMIT gezogen();
+    abschlussMelden();
 }
 
 void Testspiel::abschlussMelden() {

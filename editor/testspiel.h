@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/brett.h"
-#include "game/zugverlauf.h"
+#include "kit/spielsteuerung.h"
 
 #include <QObject>
 #include <functional>
@@ -27,10 +27,10 @@ class Testspiel : public QObject {
     // Starts the level file; the game's German message when it cannot.
     std::string starten(const std::string& pfad);
 
-    // An arrow key; the step is remembered so that `zurueck` can take it back, as in
-    // the game (never back into a completed level).
+    // An arrow key and a step back, through the game's own control: a step back never
+    // leads into a completed level and waits for the end of a running blast.
     void taste(int keyCode);
-    bool zurueck();
+    void zurueck();
     // A step as the solver writes it: 'l', 'r', 'o' or 'u'.
     void zug(char richtung);
 
@@ -42,10 +42,11 @@ class Testspiel : public QObject {
 
   private:
     void neuZeichnen();
+    void explosionVorbei();
     void abschlussMelden();
 
     std::unique_ptr<Brett> spiel;
-    Zugverlauf verlauf;
     std::unique_ptr<Brettflaeche> flaeche;
     Explosionsbild* explosion;
+    Spielsteuerung steuerung;
 };

@@ -1,8 +1,8 @@
 #include "mainwindow/tastenweiche.h"
 
 #include "kit/pfeiltasten.h"
+#include "kit/spielsteuerung.h"
 #include "mainwindow/levelliste.h"
-#include "mainwindow/spielsteuerung.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -2,9 +2,9 @@
 // wires together are tested where they live: the core, the game control, the kit.
 #include "kit/brettbild.h"
 #include "kit/explosionsbild.h"
+#include "kit/maus.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/gewinnanimation.h"
-#include "mainwindow/maus.h"
 #include "tests/hauptfensterattrappe.h"
 
 #include <QAction>

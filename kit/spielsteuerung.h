@@ -2,7 +2,7 @@
 
 #include "game/zug.h"
 #include "game/zugverlauf.h"
-#include "mainwindow/maus.h"
+#include "kit/maus.h"
 
 #include <QObject>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "mainwindow/spielsteuerung.h"
+#include "kit/spielsteuerung.h"
 
 #include <utility>
 

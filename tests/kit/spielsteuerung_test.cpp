@@ -2,7 +2,7 @@
 #include "game/brett.h"
 #include "game/levelstart.h"
 #include "game/zeichenflaeche.h"
-#include "mainwindow/spielsteuerung.h"
+#include "kit/spielsteuerung.h"
 #include "tests/hauptfensterattrappe.h"
 
 #include <QtTest>

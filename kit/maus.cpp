@@ -1,4 +1,4 @@
-#include "mainwindow/maus.h"
+#include "kit/maus.h"
 
 #include "game/brett.h"
 
