@@ -123,8 +123,6 @@ Editorfenster::Editorfenster(const QString& ordner, Aussenwelt aussenwelt, Edito
     statusBar()->addPermanentWidget(zaehlerText);
     statusBar()->addPermanentWidget(ortText);
     menuesAnlegen();
-    vorspielTakt.setInterval(vorspielTaktMs);
-    connect(&vorspielTakt, &QTimer::timeout, this, &Editorfenster::vorspielSchritt);
     werkzeugWaehlen(Werkzeug::mauer);
     allesZeichnen();
     anzeigen();
@@ -642,7 +640,6 @@ void Editorfenster::testen() {
 }
 
 void Editorfenster::testBeenden() {
-    vorspielTakt.stop();
     if (!spiel)
         return;
     spiel.reset();
@@ -712,17 +709,6 @@ void Editorfenster::loesungZeigen(const Loesung& loesung) {
     if (antwort != QMessageBox::Yes)
         return;
     testen();
-    if (!spiel)
-        return;
-    vorspiel = loesung.zuege;
-    vorspielTakt.start();
-}
-
-void Editorfenster::vorspielSchritt() {
-    if (!spiel || vorspiel.empty()) {
-        vorspielTakt.stop();
-        return;
-    }
-    spiel->zug(vorspiel.front());
-    vorspiel.erase(vorspiel.begin());
+    if (spiel)
+        spiel->vorspielen(loesung.zuege);
 }

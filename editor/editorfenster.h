@@ -9,7 +9,6 @@
 
 #include <QMainWindow>
 #include <QStringList>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -76,8 +75,6 @@ class Editorfenster : public QMainWindow {
     Werkzeug werkzeug() const { return gewaehlt; }
     const Testspiel* testspiel() const { return spiel.get(); }
     bool sucht() const { return loeser != nullptr; }
-
-    static constexpr int vorspielTaktMs = 200; // a pace the author can follow
     Editorbrett& brettbild() const { return *bild; }
 
   protected:
@@ -106,7 +103,6 @@ class Editorfenster : public QMainWindow {
                                                  const QString& vorhaben);
     void testBeenden();
     void loesungZeigen(const Loesung& loesung);
-    void vorspielSchritt();
     void zelleZeichnen(Zellort ort);
     void allesZeichnen();
     void anzeigen();
@@ -130,8 +126,6 @@ class Editorfenster : public QMainWindow {
     std::unique_ptr<Testspiel> spiel;
     Loeserlauf* loeser = nullptr;     // while "Lösbar?" searches
     QProgressDialog* suche = nullptr; // its progress and "Abbrechen"
-    std::string vorspiel;             // the solution's keys still to be played back
-    QTimer vorspielTakt;
 
     Editorbrett* bild = nullptr;
     QLineEdit* autorFeld = nullptr;
