@@ -1,7 +1,7 @@
 #include "editor/editorfenster.h"
 
 #include "editor/editorbrett.h"
-#include "editor/loeserlauf.h"
+#include "editor/loesungssuche.h"
 #include "editor/testspiel.h"
 #include "game/kachelsatz.h"
 #include "game/levelmodell/leveldatei.h"
@@ -27,7 +27,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -650,7 +649,7 @@ void Editorfenster::testBeenden() {
 // --- "Lösbar?" ---
 
 void Editorfenster::loesbar() {
-    if (spiel || loeser)
+    if (spiel || suche)
         return;
     QTemporaryDir ablage;
     const auto datei = zumStartenAblegen(ablage, QStringLiteral("geprüft"));
@@ -662,28 +661,11 @@ void Editorfenster::loesbar() {
         melden(QString::fromStdString(*fehler));
         return;
     }
-    loeser = new Loeserlauf(*brett, this);
-    suche = new QProgressDialog(QStringLiteral("Suche die Lösung mit den wenigsten Schritten …"),
-                                QStringLiteral("Abbrechen"), 0, 0, this);
-    suche->setObjectName(QStringLiteral("Suche"));
-    suche->setWindowTitle(fensterTitel);
-    suche->setWindowModality(Qt::WindowModal);
-    suche->setMinimumDuration(0);
-    connect(suche, &QProgressDialog::canceled, loeser, &Loeserlauf::abbrechen);
-    connect(loeser, &Loeserlauf::stand, suche, [this](quint64 zustaende, int schranke) {
-        suche->setLabelText(QStringLiteral("Suche die Lösung mit den wenigsten Schritten …\n"
-                                           "Untersuchte Stellungen: %1\nMindestens %2 Schritte")
-                                .arg(zustaende)
-                                .arg(schranke));
-    });
-    connect(loeser, &Loeserlauf::fertig, this, &Editorfenster::loesungZeigen);
-    suche->show();
+    suche = new Loesungssuche(*brett, fensterTitel, this);
+    connect(suche, &Loesungssuche::fertig, this, &Editorfenster::loesungZeigen);
 }
 
 void Editorfenster::loesungZeigen(const Loesung& loesung) {
-    loeser->deleteLater();
-    loeser = nullptr;
-    suche->hide(); // the questions below wait in an event loop of their own
     suche->deleteLater();
     suche = nullptr;
     switch (loesung.ergebnis) {

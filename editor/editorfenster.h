@@ -16,8 +16,7 @@
 #include <vector>
 
 class Editorbrett;
-class Loeserlauf;
-class QProgressDialog;
+class Loesungssuche;
 class QTemporaryDir;
 struct Loesung;
 class QAction;
@@ -74,7 +73,7 @@ class Editorfenster : public QMainWindow {
     const Levelmodell& modell() const { return level; }
     Werkzeug werkzeug() const { return gewaehlt; }
     const Testspiel* testspiel() const { return spiel.get(); }
-    bool sucht() const { return loeser != nullptr; }
+    bool sucht() const { return suche != nullptr; }
     Editorbrett& brettbild() const { return *bild; }
 
   protected:
@@ -124,8 +123,7 @@ class Editorfenster : public QMainWindow {
     Levelmodell gespeichert; // as last opened or saved: the level differs from it when unsaved
     QString rekordGefragt;   // the record file whose question was answered "Nein"
     std::unique_ptr<Testspiel> spiel;
-    Loeserlauf* loeser = nullptr;     // while "Lösbar?" searches
-    QProgressDialog* suche = nullptr; // its progress and "Abbrechen"
+    Loesungssuche* suche = nullptr; // while "Lösbar?" searches
 
     Editorbrett* bild = nullptr;
     QLineEdit* autorFeld = nullptr;
