@@ -8,7 +8,6 @@
 #include "game/levelmodell/pruefung.h"
 #include "game/levelmodell/sammlung.h"
 #include "game/levelmodell/textnotation.h"
-#include "game/rekord.h"
 #include "game/textdatei.h"
 #include "game/zug.h"
 #include "kit/meldung.h"
@@ -414,7 +413,7 @@ void Editorfenster::neuesLevel(Levelmodell neu, const QString& name, const QStri
     titelName = name;
     levelPfad = pfad;
     gespeichert = level;
-    rekordGefragt.clear();
+    rekordfrage.vergessen();
     allesZeichnen();
     anzeigen();
 }
@@ -508,7 +507,7 @@ bool Editorfenster::speichernNach(const QString& pfad) {
                problemListe(probleme));
         return false;
     }
-    if (!rekordFragen(pfad))
+    if (!rekordfrage.stellen(this, fensterTitel, pfad))
         return false;
     if (const auto fehler = levelSpeichern(level, pfadText(pfad))) {
         melden(QString::fromStdString(*fehler));
@@ -522,26 +521,6 @@ bool Editorfenster::speichernNach(const QString& pfad) {
                 ? QStringLiteral("Gespeichert.")
                 : QStringLiteral("Gespeichert, noch offen: ") +
                       problemListe(probleme).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    return true;
-}
-
-bool Editorfenster::rekordFragen(const QString& pfad) {
-    const QString rekord = QString::fromStdString(rekordDatei(pfadText(pfad)));
-    if (!QFileInfo::exists(pfad) || !QFileInfo::exists(rekord) || rekord == rekordGefragt)
-        return true;
-    const auto antwort = meldung::zeigen(
-        this, QMessageBox::Question, fensterTitel,
-        QStringLiteral("Zu „%1“ gibt es einen Rekord. Nach der Änderung passt er vielleicht "
-                       "nicht mehr zum Level. Soll der Rekord gelöscht werden?")
-            .arg(QFileInfo(pfad).fileName()),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (antwort == QMessageBox::Cancel)
-        return false;
-    if (antwort == QMessageBox::Yes && !QFile::remove(rekord))
-        melden(QStringLiteral("Der Rekord „%1“ konnte nicht gelöscht werden.")
-                   .arg(QFileInfo(rekord).fileName()));
-    if (antwort == QMessageBox::No)
-        rekordGefragt = rekord;
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/rekordfrage.h"
 #include "game/konfiguration.h"
 #include "game/levelmodell/levelmodell.h"
 #include "game/levelmodell/verlauf.h"
@@ -95,7 +96,6 @@ class Editorfenster : public QMainWindow {
     void neuesLevel(Levelmodell neu, const QString& titelName, const QString& levelPfad);
     bool aenderungenSichern();
     bool speichernNach(const QString& pfad);
-    bool rekordFragen(const QString& pfad);
     // Writes the level where the game's level start can read it; none (and the author
     // told why) when the game could not start it. `vorhaben`: "getestet", "geprüft".
     std::optional<std::string> zumStartenAblegen(const QTemporaryDir& ablage,
@@ -121,7 +121,7 @@ class Editorfenster : public QMainWindow {
     QString levelPfad;       // the .lev file saving writes, empty until there is one
     QString titelName;       // the file shown in the title
     Levelmodell gespeichert; // as last opened or saved: the level differs from it when unsaved
-    QString rekordGefragt;   // the record file whose question was answered "Nein"
+    Rekordfrage rekordfrage;
     std::unique_ptr<Testspiel> spiel;
     Loesungssuche* suche = nullptr; // while "Lösbar?" searches
 
