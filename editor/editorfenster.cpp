@@ -445,15 +445,10 @@ bool Editorfenster::dateiOeffnen(const QString& pfad) {
             hinweis(QString::fromStdString(geoeffnet.hinweis));
         return true;
     }
-    const auto zeilen = textLesen(pfadText(pfad));
-    if (!zeilen) {
-        melden(QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden.").arg(name));
+    const auto gelesen = textDateiLesen(pfad);
+    if (!gelesen)
         return false;
-    }
-    std::string text;
-    for (const auto& z : *zeilen)
-        text += z + '\n';
-    const auto levels = textLevelsLesen(text);
+    const auto& levels = *gelesen;
     if (levels.empty()) {
         melden(QStringLiteral("In der Datei „%1“ steht kein Level in Textform.").arg(name));
         return false;
@@ -478,6 +473,19 @@ bool Editorfenster::dateiOeffnen(const QString& pfad) {
     // A text level is saved under a level file name of its own.
     neuesLevel(std::move(*umwandlung.modell), name, {});
     return true;
+}
+
+std::optional<std::vector<TextLevel>> Editorfenster::textDateiLesen(const QString& pfad) {
+    const auto zeilen = textLesen(pfadText(pfad));
+    if (!zeilen) {
+        melden(QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden.")
+                   .arg(QFileInfo(pfad).fileName()));
+        return std::nullopt;
+    }
+    std::string text;
+    for (const auto& z : *zeilen)
+        text += z + '\n';
+    return textLevelsLesen(text);
 }
 
 bool Editorfenster::speichern() {
@@ -549,16 +557,10 @@ void Editorfenster::sammlungImportieren() {
         dialoge.oeffnen(this, QStringLiteral("Sammlung importieren"), ordner, textFilter);
     if (pfad.isEmpty())
         return;
-    const auto zeilen = textLesen(pfadText(pfad));
-    if (!zeilen) {
-        melden(QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden.")
-                   .arg(QFileInfo(pfad).fileName()));
+    const auto levels = textDateiLesen(pfad);
+    if (!levels)
         return;
-    }
-    std::string text;
-    for (const auto& z : *zeilen)
-        text += z + '\n';
-    const auto bericht = ::sammlungImportieren(textLevelsLesen(text), pfadText(ordner),
+    const auto bericht = ::sammlungImportieren(*levels, pfadText(ordner),
                                                pfadText(QFileInfo(pfad).completeBaseName()));
     meldung::zeigen(this, QMessageBox::Information, fensterTitel,
                     QString::fromStdString(berichtText(bericht)));

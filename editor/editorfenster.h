@@ -20,6 +20,7 @@ class Editorbrett;
 class Loesungssuche;
 class QTemporaryDir;
 struct Loesung;
+struct TextLevel;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -96,6 +97,8 @@ class Editorfenster : public QMainWindow {
     void neuesLevel(Levelmodell neu, const QString& titelName, const QString& levelPfad);
     bool aenderungenSichern();
     bool speichernNach(const QString& pfad);
+    // The text levels in a file; none (and the author told why) when it cannot be read.
+    std::optional<std::vector<TextLevel>> textDateiLesen(const QString& pfad);
     // Writes the level where the game's level start can read it; none (and the author
     // told why) when the game could not start it. `vorhaben`: "getestet", "geprüft".
     std::optional<std::string> zumStartenAblegen(const QTemporaryDir& ablage,
