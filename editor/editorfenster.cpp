@@ -1,14 +1,13 @@
 #include "editor/editorfenster.h"
 
 #include "editor/editorbrett.h"
-#include "editor/loeserlauf.h"
+#include "editor/loesungssuche.h"
 #include "editor/testspiel.h"
 #include "game/kachelsatz.h"
 #include "game/levelmodell/leveldatei.h"
 #include "game/levelmodell/pruefung.h"
 #include "game/levelmodell/sammlung.h"
 #include "game/levelmodell/textnotation.h"
-#include "game/rekord.h"
 #include "game/textdatei.h"
 #include "game/zug.h"
 #include "kit/meldung.h"
@@ -27,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -123,8 +121,6 @@ Editorfenster::Editorfenster(const QString& ordner, Aussenwelt aussenwelt, Edito
     statusBar()->addPermanentWidget(zaehlerText);
     statusBar()->addPermanentWidget(ortText);
     menuesAnlegen();
-    vorspielTakt.setInterval(vorspielTaktMs);
-    connect(&vorspielTakt, &QTimer::timeout, this, &Editorfenster::vorspielSchritt);
     werkzeugWaehlen(Werkzeug::mauer);
     allesZeichnen();
     anzeigen();
@@ -417,7 +413,7 @@ void Editorfenster::neuesLevel(Levelmodell neu, const QString& name, const QStri
     titelName = name;
     levelPfad = pfad;
     gespeichert = level;
-    rekordGefragt.clear();
+    rekordfrage.vergessen();
     allesZeichnen();
     anzeigen();
 }
@@ -449,15 +445,10 @@ bool Editorfenster::dateiOeffnen(const QString& pfad) {
             hinweis(QString::fromStdString(geoeffnet.hinweis));
         return true;
     }
-    const auto zeilen = textLesen(pfadText(pfad));
-    if (!zeilen) {
-        melden(QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden.").arg(name));
+    const auto gelesen = textDateiLesen(pfad);
+    if (!gelesen)
         return false;
-    }
-    std::string text;
-    for (const auto& z : *zeilen)
-        text += z + '\n';
-    const auto levels = textLevelsLesen(text);
+    const auto& levels = *gelesen;
     if (levels.empty()) {
         melden(QStringLiteral("In der Datei „%1“ steht kein Level in Textform.").arg(name));
         return false;
@@ -482,6 +473,19 @@ bool Editorfenster::dateiOeffnen(const QString& pfad) {
     // A text level is saved under a level file name of its own.
     neuesLevel(std::move(*umwandlung.modell), name, {});
     return true;
+}
+
+std::optional<std::vector<TextLevel>> Editorfenster::textDateiLesen(const QString& pfad) {
+    const auto zeilen = textLesen(pfadText(pfad));
+    if (!zeilen) {
+        melden(QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden.")
+                   .arg(QFileInfo(pfad).fileName()));
+        return std::nullopt;
+    }
+    std::string text;
+    for (const auto& z : *zeilen)
+        text += z + '\n';
+    return textLevelsLesen(text);
 }
 
 bool Editorfenster::speichern() {
@@ -511,7 +515,7 @@ bool Editorfenster::speichernNach(const QString& pfad) {
                problemListe(probleme));
         return false;
     }
-    if (!rekordFragen(pfad))
+    if (!rekordfrage.stellen(this, fensterTitel, pfad))
         return false;
     if (const auto fehler = levelSpeichern(level, pfadText(pfad))) {
         melden(QString::fromStdString(*fehler));
@@ -525,26 +529,6 @@ bool Editorfenster::speichernNach(const QString& pfad) {
                 ? QStringLiteral("Gespeichert.")
                 : QStringLiteral("Gespeichert, noch offen: ") +
                       problemListe(probleme).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    return true;
-}
-
-bool Editorfenster::rekordFragen(const QString& pfad) {
-    const QString rekord = QString::fromStdString(rekordDatei(pfadText(pfad)));
-    if (!QFileInfo::exists(pfad) || !QFileInfo::exists(rekord) || rekord == rekordGefragt)
-        return true;
-    const auto antwort = meldung::zeigen(
-        this, QMessageBox::Question, fensterTitel,
-        QStringLiteral("Zu „%1“ gibt es einen Rekord. Nach der Änderung passt er vielleicht "
-                       "nicht mehr zum Level. Soll der Rekord gelöscht werden?")
-            .arg(QFileInfo(pfad).fileName()),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (antwort == QMessageBox::Cancel)
-        return false;
-    if (antwort == QMessageBox::Yes && !QFile::remove(rekord))
-        melden(QStringLiteral("Der Rekord „%1“ konnte nicht gelöscht werden.")
-                   .arg(QFileInfo(rekord).fileName()));
-    if (antwort == QMessageBox::No)
-        rekordGefragt = rekord;
     return true;
 }
 
@@ -573,16 +557,10 @@ void Editorfenster::sammlungImportieren() {
         dialoge.oeffnen(this, QStringLiteral("Sammlung importieren"), ordner, textFilter);
     if (pfad.isEmpty())
         return;
-    const auto zeilen = textLesen(pfadText(pfad));
-    if (!zeilen) {
-        melden(QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden.")
-                   .arg(QFileInfo(pfad).fileName()));
+    const auto levels = textDateiLesen(pfad);
+    if (!levels)
         return;
-    }
-    std::string text;
-    for (const auto& z : *zeilen)
-        text += z + '\n';
-    const auto bericht = ::sammlungImportieren(textLevelsLesen(text), pfadText(ordner),
+    const auto bericht = ::sammlungImportieren(*levels, pfadText(ordner),
                                                pfadText(QFileInfo(pfad).completeBaseName()));
     meldung::zeigen(this, QMessageBox::Information, fensterTitel,
                     QString::fromStdString(berichtText(bericht)));
@@ -642,7 +620,6 @@ void Editorfenster::testen() {
 }
 
 void Editorfenster::testBeenden() {
-    vorspielTakt.stop();
     if (!spiel)
         return;
     spiel.reset();
@@ -653,7 +630,7 @@ void Editorfenster::testBeenden() {
 // --- "Lösbar?" ---
 
 void Editorfenster::loesbar() {
-    if (spiel || loeser)
+    if (spiel || suche)
         return;
     QTemporaryDir ablage;
     const auto datei = zumStartenAblegen(ablage, QStringLiteral("geprüft"));
@@ -665,28 +642,11 @@ void Editorfenster::loesbar() {
         melden(QString::fromStdString(*fehler));
         return;
     }
-    loeser = new Loeserlauf(*brett, this);
-    suche = new QProgressDialog(QStringLiteral("Suche die Lösung mit den wenigsten Schritten …"),
-                                QStringLiteral("Abbrechen"), 0, 0, this);
-    suche->setObjectName(QStringLiteral("Suche"));
-    suche->setWindowTitle(fensterTitel);
-    suche->setWindowModality(Qt::WindowModal);
-    suche->setMinimumDuration(0);
-    connect(suche, &QProgressDialog::canceled, loeser, &Loeserlauf::abbrechen);
-    connect(loeser, &Loeserlauf::stand, suche, [this](quint64 zustaende, int schranke) {
-        suche->setLabelText(QStringLiteral("Suche die Lösung mit den wenigsten Schritten …\n"
-                                           "Untersuchte Stellungen: %1\nMindestens %2 Schritte")
-                                .arg(zustaende)
-                                .arg(schranke));
-    });
-    connect(loeser, &Loeserlauf::fertig, this, &Editorfenster::loesungZeigen);
-    suche->show();
+    suche = new Loesungssuche(*brett, fensterTitel, this);
+    connect(suche, &Loesungssuche::fertig, this, &Editorfenster::loesungZeigen);
 }
 
 void Editorfenster::loesungZeigen(const Loesung& loesung) {
-    loeser->deleteLater();
-    loeser = nullptr;
-    suche->hide(); // the questions below wait in an event loop of their own
     suche->deleteLater();
     suche = nullptr;
     switch (loesung.ergebnis) {
@@ -712,17 +672,6 @@ void Editorfenster::loesungZeigen(const Loesung& loesung) {
     if (antwort != QMessageBox::Yes)
         return;
     testen();
-    if (!spiel)
-        return;
-    vorspiel = loesung.zuege;
-    vorspielTakt.start();
-}
-
-void Editorfenster::vorspielSchritt() {
-    if (!spiel || vorspiel.empty()) {
-        vorspielTakt.stop();
-        return;
-    }
-    spiel->zug(vorspiel.front());
-    vorspiel.erase(vorspiel.begin());
+    if (spiel)
+        spiel->vorspielen(loesung.zuege);
 }

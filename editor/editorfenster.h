@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/rekordfrage.h"
 #include "game/konfiguration.h"
 #include "game/levelmodell/levelmodell.h"
 #include "game/levelmodell/verlauf.h"
@@ -9,7 +10,6 @@
 
 #include <QMainWindow>
 #include <QStringList>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,10 +17,10 @@
 #include <vector>
 
 class Editorbrett;
-class Loeserlauf;
-class QProgressDialog;
+class Loesungssuche;
 class QTemporaryDir;
 struct Loesung;
+struct TextLevel;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -75,9 +75,7 @@ class Editorfenster : public QMainWindow {
     const Levelmodell& modell() const { return level; }
     Werkzeug werkzeug() const { return gewaehlt; }
     const Testspiel* testspiel() const { return spiel.get(); }
-    bool sucht() const { return loeser != nullptr; }
-
-    static constexpr int vorspielTaktMs = 200; // a pace the author can follow
+    bool sucht() const { return suche != nullptr; }
     Editorbrett& brettbild() const { return *bild; }
 
   protected:
@@ -99,14 +97,14 @@ class Editorfenster : public QMainWindow {
     void neuesLevel(Levelmodell neu, const QString& titelName, const QString& levelPfad);
     bool aenderungenSichern();
     bool speichernNach(const QString& pfad);
-    bool rekordFragen(const QString& pfad);
+    // The text levels in a file; none (and the author told why) when it cannot be read.
+    std::optional<std::vector<TextLevel>> textDateiLesen(const QString& pfad);
     // Writes the level where the game's level start can read it; none (and the author
     // told why) when the game could not start it. `vorhaben`: "getestet", "geprüft".
     std::optional<std::string> zumStartenAblegen(const QTemporaryDir& ablage,
                                                  const QString& vorhaben);
     void testBeenden();
     void loesungZeigen(const Loesung& loesung);
-    void vorspielSchritt();
     void zelleZeichnen(Zellort ort);
     void allesZeichnen();
     void anzeigen();
@@ -126,12 +124,9 @@ class Editorfenster : public QMainWindow {
     QString levelPfad;       // the .lev file saving writes, empty until there is one
     QString titelName;       // the file shown in the title
     Levelmodell gespeichert; // as last opened or saved: the level differs from it when unsaved
-    QString rekordGefragt;   // the record file whose question was answered "Nein"
+    Rekordfrage rekordfrage;
     std::unique_ptr<Testspiel> spiel;
-    Loeserlauf* loeser = nullptr;     // while "Lösbar?" searches
-    QProgressDialog* suche = nullptr; // its progress and "Abbrechen"
-    std::string vorspiel;             // the solution's keys still to be played back
-    QTimer vorspielTakt;
+    Loesungssuche* suche = nullptr; // while "Lösbar?" searches
 
     Editorbrett* bild = nullptr;
     QLineEdit* autorFeld = nullptr;

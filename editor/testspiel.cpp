@@ -15,6 +15,8 @@ Testspiel::Testspiel(Brettbild& bild, const Kachelblatt& blatt, const Einstellun
     spiel->randAnlegen();
     connect(&steuerung, &Spielsteuerung::gesprengt, explosion, &Explosionsbild::starten);
     connect(explosion, &Explosionsbild::vorbei, this, &Testspiel::explosionVorbei);
+    vorspielTakt.setInterval(vorspielTaktMs);
+    connect(&vorspielTakt, &QTimer::timeout, this, &Testspiel::vorspielSchritt);
 }
 
 // The picture lies on the editor's board, which outlives the test play.
@@ -39,7 +41,18 @@ void Testspiel::taste(int keyCode) {
         abschlussMelden();
 }
 
-void Testspiel::zug(char richtung) {
+void Testspiel::vorspielen(std::string zuege) {
+    vorspiel = std::move(zuege);
+    vorspielTakt.start();
+}
+
+void Testspiel::vorspielSchritt() {
+    if (vorspiel.empty()) {
+        vorspielTakt.stop();
+        return;
+    }
+    const char richtung = vorspiel.front();
+    vorspiel.erase(vorspiel.begin());
     taste(zugTaste(richtung));
 }
 

@@ -4,6 +4,7 @@
 #include "kit/spielsteuerung.h"
 
 #include <QObject>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,8 +32,9 @@ class Testspiel : public QObject {
     // leads into a completed level and waits for the end of a running blast.
     void taste(int keyCode);
     void zurueck();
-    // A step as the solver writes it: 'l', 'r', 'o' or 'u'.
-    void zug(char richtung);
+    // Plays a solution back, one step per tick, each as the solver writes it: 'l', 'r',
+    // 'o' or 'u'. The playback ends with the keys or with the test play.
+    void vorspielen(std::string zuege);
 
     const Brett& brett() const { return *spiel; }
 
@@ -44,9 +46,13 @@ class Testspiel : public QObject {
     void neuZeichnen();
     void explosionVorbei();
     void abschlussMelden();
+    void vorspielSchritt();
 
     std::unique_ptr<Brett> spiel;
     std::unique_ptr<Brettflaeche> flaeche;
     Explosionsbild* explosion;
     Spielsteuerung steuerung;
+    static constexpr int vorspielTaktMs = 200; // a pace the author can follow
+    std::string vorspiel;                      // the solution's keys still to be played back
+    QTimer vorspielTakt;
 };

@@ -190,6 +190,16 @@ class EditorTest : public QObject {
         fenster->sammlungImportieren();
         QVERIFY(QFile::exists(pfad("sammlung-02.lev")));
         QVERIFY(zeuge->texte().last().startsWith(QStringLiteral("2 Level geschrieben")));
+
+        // A text file that cannot be read is named, and the level stays as it was.
+        const QString fehlt = QStringLiteral("Die Datei „fehlt.txt“ konnte nicht gelesen werden.");
+        QVERIFY(!fenster->dateiOeffnen(pfad("fehlt.txt")));
+        QCOMPARE(zeuge->texte().last(), fehlt);
+        QCOMPARE(fenster->modell(), ausBild({"#+*#"}));
+        zeuge->meldungen.clear();
+        oeffnenDatei = pfad("fehlt.txt");
+        fenster->sammlungImportieren();
+        QCOMPARE(zeuge->texte(), QStringList{fehlt});
     }
 
     void testPlayPushesBlastsUndoesAndReturnsToTheBoardAsItWas() {

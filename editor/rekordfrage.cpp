@@ -1,0 +1,28 @@
+#include "editor/rekordfrage.h"
+
+#include "game/rekord.h"
+#include "kit/meldung.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+bool Rekordfrage::stellen(QWidget* eltern, const QString& titel, const QString& pfad) {
+    const QString rekord = QString::fromStdString(rekordDatei(pfad.toStdString()));
+    if (!QFileInfo::exists(pfad) || !QFileInfo::exists(rekord) || rekord == behalten)
+        return true;
+    const auto antwort = meldung::zeigen(
+        eltern, QMessageBox::Question, titel,
+        QStringLiteral("Zu „%1“ gibt es einen Rekord. Nach der Änderung passt er vielleicht "
+                       "nicht mehr zum Level. Soll der Rekord gelöscht werden?")
+            .arg(QFileInfo(pfad).fileName()),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (antwort == QMessageBox::Cancel)
+        return false;
+    if (antwort == QMessageBox::Yes && !QFile::remove(rekord))
+        meldung::zeigen(eltern, QMessageBox::Warning, titel,
+                        QStringLiteral("Der Rekord „%1“ konnte nicht gelöscht werden.")
+                            .arg(QFileInfo(rekord).fileName()));
+    if (antwort == QMessageBox::No)
+        behalten = rekord;
+    return true;
+}
