@@ -125,16 +125,18 @@ TEST(Pruefung, namesEveryProblemAndBlocksOnlyTheFigureAndTheLimit) {
 TEST(Verlauf, takesBackEveryStepAndRedoesThem) {
     Levelmodell m;
     Verlauf verlauf;
-    for (int i = 0; i < 300; ++i) {
+    // One change more than the 500 steps the history holds: the first is forgotten.
+    for (int i = 0; i <= 500; ++i) {
         verlauf.merken(m);
-        m.setzen({i % 23, i / 23}, Objekt::mauer);
+        m.setzen({i % 23, i / 23 % 18}, i < 23 * 18 ? Objekt::mauer : Objekt::kiste);
     }
     const Levelmodell ende = m;
-    int zurueck = 0;
+    std::size_t zurueck = 0;
     while (verlauf.rueckgaengig(m))
         ++zurueck;
-    EXPECT_EQ(zurueck, 300);
-    EXPECT_EQ(m, Levelmodell{});
+    EXPECT_EQ(zurueck, 500u);
+    EXPECT_EQ(m.an({0, 0}), Objekt::mauer);
+    EXPECT_EQ(m.an({1, 0}), Objekt::boden);
     while (verlauf.wiederherstellen(m))
         ;
     EXPECT_EQ(m, ende);
