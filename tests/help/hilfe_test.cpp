@@ -58,6 +58,8 @@ class HilfeTest : public QObject, Fensterprobe<Form2> {
             QVERIFY(geschrieben != hilfethemen().end());
             QCOMPARE(text()->text(), geschrieben->text);
             QVERIFY2(titel()->sizeHint().width() <= titel()->width(), qPrintable(thema));
+            // The text wraps within the label's width and fits its height.
+            QVERIFY2(text()->minimumSizeHint().width() <= text()->width(), qPrintable(thema));
             QVERIFY2(text()->heightForWidth(text()->width()) <= text()->height(),
                      qPrintable(thema));
             texte.insert(text()->text());
