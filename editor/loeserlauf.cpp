@@ -31,7 +31,7 @@ Loeserlauf::Loeserlauf(const Brett& brett, QObject* parent) : QObject(parent) {
         optionen.abbrechen = &abbruch;
         optionen.speicherGrenze = speicherGrenze;
         Weiterleitung weiterleitung(*this);
-        const Loesung loesung = loesen(*kopie, optionen, &weiterleitung);
+        const Loesung loesung = loesenOderBeispiel(*kopie, optionen, &weiterleitung);
         QMetaObject::invokeMethod(
             this, [this, loesung] { Q_EMIT fertig(loesung); }, Qt::QueuedConnection);
     });

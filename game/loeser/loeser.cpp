@@ -630,3 +630,16 @@ Loesung loesen(const Brett& brett, const Loeseroptionen& optionen, Fortschritt* 
     }
     return Suche(std::get<Lager>(gelesen), optionen, fortschritt).suchen();
 }
+
+Loesung loesenOderBeispiel(const Brett& brett, Loeseroptionen optionen, Fortschritt* fortschritt) {
+    const Loesung kuerzeste = loesen(brett, optionen, fortschritt);
+    // The search polls the flag only now and then: a quick one could finish regardless.
+    if (kuerzeste.ergebnis != Ergebnis::unbekannt ||
+        (optionen.abbrechen && optionen.abbrechen->load()))
+        return kuerzeste;
+    // The fast search's bound counts pushes only; reporting it would seem to lower the
+    // count the proof had reached.
+    optionen.schnell = true;
+    const Loesung beispiel = loesen(brett, optionen, nullptr);
+    return beispiel.ergebnis == Ergebnis::unbekannt ? kuerzeste : beispiel;
+}

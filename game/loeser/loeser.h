@@ -70,3 +70,8 @@ int zugTaste(char zug);
 
 // `brett` is a started board as the level start leaves it (or any later position).
 Loesung loesen(const Brett& brett, const Loeseroptionen& optionen, Fortschritt* fortschritt);
+
+// The fewest steps when their proof ends within the limits; when a limit ends it first,
+// any solution found fast within the same limits (not `optimal`), so that whether the
+// level can be solved is still answered. A cancelled search stays cancelled.
+Loesung loesenOderBeispiel(const Brett& brett, Loeseroptionen optionen, Fortschritt* fortschritt);

@@ -302,6 +302,13 @@ TEST_F(Loeser, grenzenUndAbbruchEndenDieSucheMitUnbekannt) {
     const Loesung abgebrochen = loesen(*brett, {.abbrechen = &abbrechen}, nullptr);
     EXPECT_EQ(abgebrochen.ergebnis, Ergebnis::unbekannt);
     EXPECT_NE(abgebrochen.grund.find("abgebrochen"), std::string::npos);
+    EXPECT_EQ(loesenOderBeispiel(*brett, {.abbrechen = &abbrechen}, nullptr).grund,
+              abgebrochen.grund);
+    // Past a limit the fast search still answers whether the level can be solved.
+    const Loesung beispiel = loesenOderBeispiel(*brett, {.zustandsGrenze = 500}, nullptr);
+    EXPECT_EQ(beispiel.ergebnis, Ergebnis::geloest);
+    EXPECT_FALSE(beispiel.optimal);
+    EXPECT_TRUE(spieltSichDurch(*brett, beispiel.zuege));
 
     EXPECT_NE(loesen(*brett, {.speicherGrenze = 1}, nullptr).grund.find("Speicher"),
               std::string::npos);
