@@ -75,7 +75,6 @@ class Editorfenster : public QMainWindow {
     const Levelmodell& modell() const { return level; }
     Werkzeug werkzeug() const { return gewaehlt; }
     const Testspiel* testspiel() const { return spiel.get(); }
-    bool sucht() const { return suche != nullptr; }
     Editorbrett& brettbild() const { return *bild; }
 
   protected:
