@@ -435,13 +435,13 @@ class Suche {
                     if (belegung[t] != frei || entfernungen.tot()[t] || klemmtNach(c, t))
                         continue;
                     Schluessel::verschieben(kind, i, t, form.kistenAnfang(), form.kistenEnde());
-                    folgeknoten(id, c, r, gNeu, tafel);
+                    weitergeben(id, c, r, gNeu, tafel);
                 } else if (belegung[t] == frei) {
                     Schluessel::verschieben(kind, i, t, form.tntAnfang(), tntEnde);
-                    folgeknoten(id, c, r, gNeu, tafel);
+                    weitergeben(id, c, r, gNeu, tafel);
                 } else if (belegung[t] == mauer) {
                     form.sprengen(kind, i, t);
-                    folgeknoten(id, c, r, gNeu, entfernungen.tabelle(form.gesprengt(kind.data())));
+                    weitergeben(id, c, r, gNeu, entfernungen.tabelle(form.gesprengt(kind.data())));
                 } else {
                     continue;
                 }
@@ -449,6 +449,29 @@ class Suche {
                     belegen(eltern.data());
             }
         }
+        for (const Wartend& w : wartend) {
+            kind.assign(wartendeSchluessel.begin() + static_cast<long>(w.anfang),
+                        wartendeSchluessel.begin() + static_cast<long>(w.anfang + form.laenge));
+            folgeknoten(id, w.von, w.richtung, w.g, *w.tafel);
+        }
+        wartend.clear();
+        wartendeSchluessel.clear();
+    }
+
+    // The proof looks each child up in the table only after all of them are made: the
+    // table's slots, far apart in memory, are fetched meanwhile. The fast search changes
+    // the board for each child and takes it at once.
+    void weitergeben(std::uint32_t id, Zelle von, int richtung, std::uint32_t g,
+                     const Tafel& tafel) {
+        if (optionen.schnell) {
+            folgeknoten(id, von, richtung, g, tafel);
+            return;
+        }
+        if (!tabelle.empty())
+            __builtin_prefetch(
+                &tabelle[streuwert(kind.data(), kind.size()) & (tabelle.size() - 1)]);
+        wartend.push_back({wartendeSchluessel.size(), von, richtung, g, &tafel});
+        wartendeSchluessel.insert(wartendeSchluessel.end(), kind.begin(), kind.end());
     }
 
     bool klemmtNach(Zelle von, Zelle nach) {
@@ -541,6 +564,15 @@ class Suche {
     std::vector<std::uint8_t> belegung;
     Gang gangEltern, gangKind;
     std::vector<Zelle> eltern, kind;
+    struct Wartend {
+        std::size_t anfang; // of its key in wartendeSchluessel
+        Zelle von;
+        int richtung;
+        std::uint32_t g;
+        const Tafel* tafel;
+    };
+    std::vector<Wartend> wartend;
+    std::vector<Zelle> wartendeSchluessel;
     std::vector<int> kosten;
     Zuordnung ungarisch;
     std::vector<int> tntWege;
