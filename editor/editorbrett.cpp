@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 void Editorbrett::mousePressEvent(QMouseEvent* ereignis) {
+    Brettbild::mousePressEvent(ereignis); // the test play's mouse
     if (taste != Qt::NoButton ||
         (ereignis->button() != Qt::LeftButton && ereignis->button() != Qt::RightButton))
         return;
@@ -22,6 +23,7 @@ void Editorbrett::mouseMoveEvent(QMouseEvent* ereignis) {
 }
 
 void Editorbrett::mouseReleaseEvent(QMouseEvent* ereignis) {
+    Brettbild::mouseReleaseEvent(ereignis);
     if (ereignis->button() != taste)
         return;
     taste = Qt::NoButton;

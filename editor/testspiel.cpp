@@ -15,6 +15,8 @@ Testspiel::Testspiel(Brettbild& bild, const Kachelblatt& blatt, const Einstellun
     spiel->randAnlegen();
     connect(&steuerung, &Spielsteuerung::gesprengt, explosion, &Explosionsbild::starten);
     connect(explosion, &Explosionsbild::vorbei, this, &Testspiel::explosionVorbei);
+    connect(&steuerung, &Spielsteuerung::geschritten, this, &Testspiel::geschritten);
+    steuerung.mausAnschliessen(bild);
     vorspielTakt.setInterval(vorspielTaktMs);
     connect(&vorspielTakt, &QTimer::timeout, this, &Testspiel::vorspielSchritt);
 }
@@ -34,8 +36,12 @@ std::string Testspiel::starten(const std::string& pfad) {
 }
 
 void Testspiel::taste(int keyCode) {
-    if (!steuerung.schritt(keyCode))
-        return;
+    steuerung.tasteGedrueckt();
+    steuerung.schritt(keyCode);
+}
+
+// A step of a key, the mouse or the playback.
+void Testspiel::geschritten() {
     Q_EMIT gezogen();
     if (!explosion->laeuft())
         abschlussMelden();

@@ -15,8 +15,8 @@ class Explosionsbild;
 class Kachelblatt;
 struct Einstellungen;
 
-// Test play inside the editor with the game's own level start, move rule, explosion and
-// completion test, drawn with the game's tiles onto the editor's board picture.
+// Test play inside the editor with the game's own level start, move rule, explosion,
+// completion test and mouse, drawn with the game's tiles onto the editor's board picture.
 class Testspiel : public QObject {
     Q_OBJECT
   public:
@@ -28,8 +28,9 @@ class Testspiel : public QObject {
     // Starts the level file; the game's German message when it cannot.
     std::string starten(const std::string& pfad);
 
-    // An arrow key and a step back, through the game's own control: a step back never
-    // leads into a completed level and waits for the end of a running blast.
+    // An arrow key and a step back, through the game's own control: a key stops a walk
+    // of the mouse, a step back never leads into a completed level and waits for the end
+    // of a running blast.
     void taste(int keyCode);
     void zurueck();
     // Plays a solution back, one step per tick, each as the solver writes it: 'l', 'r',
@@ -44,6 +45,7 @@ class Testspiel : public QObject {
 
   private:
     void neuZeichnen();
+    void geschritten();
     void explosionVorbei();
     void abschlussMelden();
     void vorspielSchritt();

@@ -1,5 +1,8 @@
 #include "kit/spielsteuerung.h"
 
+#include "kit/brettbild.h"
+#include "kit/hinweis.h"
+
 #include <utility>
 
 Verlaufstaste verlaufstaste(int taste, Qt::KeyboardModifiers umschalter) {
@@ -23,7 +26,18 @@ bool Spielsteuerung::schritt(int keyCode) {
     wartendeSchritteZurueck = 0;
     const Zugergebnis ergebnis = verlauf.ziehen(brett, keyCode, flaeche);
     melden(ergebnis);
+    if (ergebnis.geschritten)
+        Q_EMIT geschritten();
     return ergebnis.geschritten;
+}
+
+void Spielsteuerung::mausAnschliessen(Brettbild& bild) {
+    connect(&bild, &Brettbild::gedrueckt, &maus, &Maus::gedrueckt);
+    connect(&bild, &Brettbild::losgelassen, &maus, &Maus::losgelassen);
+    auto* keinWeg = new Hinweis(bild, QStringLiteral("Kein Weg"));
+    connect(&maus, &Maus::keinWeg, keinWeg, &Hinweis::zeigen);
+    // The word lies on the board, which may outlive this control.
+    connect(this, &QObject::destroyed, keinWeg, &QObject::deleteLater);
 }
 
 void Spielsteuerung::zurueck() {

@@ -8,6 +8,7 @@
 #include <functional>
 
 class Brett;
+class Brettbild;
 class Zeichenflaeche;
 
 // The keys that take a step back (Backspace, Ctrl+Z) or again (Ctrl+Y, Shift+Backspace).
@@ -32,6 +33,10 @@ class Spielsteuerung : public QObject {
     // Any key stops a walk of the mouse; the key then does what it always does.
     void tasteGedrueckt() { maus.anhalten(); }
 
+    // The mouse on `bild` walks the figure and pushes boxes; a failed drag says so over
+    // the board's bottom edge for a moment.
+    void mausAnschliessen(Brettbild& bild);
+
     // The explosion is over: the steps back asked for meanwhile are taken now.
     void explosionVorbei();
 
@@ -42,6 +47,8 @@ class Spielsteuerung : public QObject {
 
   Q_SIGNALS:
     void gesprengt(Sprengung sprengung);
+    // The figure moved by a key or the mouse; counters may have changed.
+    void geschritten();
 
   private:
     void melden(const Zugergebnis& ergebnis);

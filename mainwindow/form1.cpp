@@ -18,7 +18,6 @@
 #include "kit/spielsteuerung.h"
 #include "mainwindow/aussenstarts.h"
 #include "mainwindow/gewinnanimation.h"
-#include "mainwindow/hinweis.h"
 #include "mainwindow/lesezeichenmenue.h"
 #include "mainwindow/levelliste.h"
 #include "mainwindow/tastenweiche.h"
@@ -132,10 +131,7 @@ void Form1::steuerungAnlegen() {
         *spiel, *flaeche, [this] { return Image1->laeuft(); }, this);
     connect(steuerung, &Spielsteuerung::gesprengt, Image1, &Explosionsbild::starten);
     connect(Image1, &Explosionsbild::vorbei, steuerung, &Spielsteuerung::explosionVorbei);
-    connect(bildBrett, &Brettbild::gedrueckt, &steuerung->maus, &Maus::gedrueckt);
-    connect(bildBrett, &Brettbild::losgelassen, &steuerung->maus, &Maus::losgelassen);
-    connect(&steuerung->maus, &Maus::keinWeg, new Hinweis(*bildBrett, u"Kein Weg"_s),
-            &Hinweis::zeigen);
+    steuerung->mausAnschliessen(*bildBrett);
 }
 
 void Form1::Form_Load() {

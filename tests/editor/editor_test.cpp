@@ -3,6 +3,7 @@
 #include "editor/editorfenster.h"
 #include "editor/testspiel.h"
 #include "game/levelmodell/textnotation.h"
+#include "kit/maus.h"
 #include "tests/hauptfensterattrappe.h"
 
 #include <QClipboard>
@@ -230,9 +231,11 @@ class EditorTest : public QObject {
         QCOMPARE(fenster->testspiel()->brett().suchen(12 * 24, 8 * 24).art, std::string("mauer"));
         QVERIFY(schritte("0"));
 
-        // Solved while a blast is shown, the level counts as done at the blast's end.
-        for (const auto k : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right})
+        // Solved while a blast is shown, the level counts as done at the blast's end. The
+        // last push is a click on the box beside the figure, as in the game.
+        for (const auto k : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down})
             taste(k);
+        QTest::mouseClick(&fenster->brettbild(), Qt::LeftButton, {}, mitte(11, 9));
         QVERIFY(schritte("4"));
         QVERIFY(!zeuge->texte().contains(QStringLiteral("Geschafft!")));
         QTRY_VERIFY(zeuge->texte().contains(QStringLiteral("Geschafft!")));
@@ -240,6 +243,17 @@ class EditorTest : public QObject {
         taste(Qt::Key_Escape);
         QVERIFY(!fenster->testspiel());
         QCOMPARE(fenster->brettbild().bild(), bildVorher);
+    }
+
+    void aKeyStopsAWalkOfTheMouseInTestPlay() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("#@    $.#\n"));
+        fenster->einfuegen(); // centred: the figure at (8, 8)
+        fenster->testen();
+        QTest::mouseClick(&fenster->brettbild(), Qt::LeftButton, {}, mitte(12, 8));
+        const double unterwegs = fenster->testspiel()->brett().spielerX;
+        taste(Qt::Key_Left); // the walk stops, the key takes its step
+        QTest::qWait(4 * Maus::taktMs);
+        QCOMPARE(fenster->testspiel()->brett().spielerX, unterwegs - Brett::zelle);
     }
 
     void solvableFindsTheFewestStepsAndPlaysThemBack() {

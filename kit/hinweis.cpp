@@ -1,4 +1,4 @@
-#include "mainwindow/hinweis.h"
+#include "kit/hinweis.h"
 
 #include "kit/brettbild.h"
 
