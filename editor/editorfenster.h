@@ -73,7 +73,6 @@ class Editorfenster : public QMainWindow {
     void werkzeugWaehlen(Werkzeug w);
 
     const Levelmodell& modell() const { return level; }
-    Werkzeug werkzeug() const { return gewaehlt; }
     const Testspiel* testspiel() const { return spiel.get(); }
     Editorbrett& brettbild() const { return *bild; }
 
