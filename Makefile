@@ -6,7 +6,7 @@ JOBS := $(shell nproc)
 # `make fuzz` runs every harness this long, one after the other; new finds stay in
 # $(FUZZ)/fuzz/neu, crashes are written to $(FUZZ)/fuzz/ as crash-* files.
 FUZZ_SEKUNDEN ?= 600
-FUZZER := levelstart_fuzz lesezeichen_fuzz konfiguration_fuzz rekord_fuzz spiel_fuzz loeser_fuzz textlevel_fuzz
+FUZZER := levelstart_fuzz lesezeichen_fuzz konfiguration_fuzz rekord_fuzz spiel_fuzz
 
 # The player's own program folder; menu entries and icons go below XDG_DATA_HOME.
 PREFIX ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/lagerix2000
