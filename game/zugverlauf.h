@@ -28,8 +28,6 @@ class Zugverlauf {
     // A level start, a restart and a bookmark recall begin a new history.
     void leeren();
 
-    bool kannZurueck() const { return !zurueckSchritte.empty(); }
-
   private:
     struct Schritt {
         int keyCode = 0;

@@ -2,7 +2,6 @@
 
 #include "about/form3.h"
 #include "game/abschluss.h"
-#include "game/kachelsatz.h"
 #include "game/lesezeichen.h"
 #include "game/textdatei.h"
 #include "game/zeichnen.h"
@@ -16,7 +15,6 @@
 #include "kit/meldung.h"
 #include "kit/programmbild.h"
 #include "kit/spielsteuerung.h"
-#include "mainwindow/aussenstarts.h"
 #include "mainwindow/gewinnanimation.h"
 #include "mainwindow/lesezeichenmenue.h"
 #include "mainwindow/levelliste.h"
@@ -28,7 +26,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>

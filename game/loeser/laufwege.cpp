@@ -60,7 +60,7 @@ Laufwege::Laufwege(const Lager& lager) : lager(lager), zellen(static_cast<int>(l
 // The neighbours of a cell that are not permanent; none for a permanent cell.
 std::vector<std::size_t> Laufwege::nachbarn(std::size_t zelle) const {
     std::vector<std::size_t> liste;
-    for (int r = 0; zelle < lager.fest.size() && !lager.fest[zelle] && r < 4; ++r) {
+    for (int r = 0; !lager.fest[zelle] && r < 4; ++r) {
         const std::size_t n = zelle + lager.versatz(r);
         if (!lager.fest[n])
             liste.push_back(n);

@@ -357,9 +357,9 @@ class Suche {
         return std::max(beste, gefunden);
     }
 
-    // The steps still needed at the fewest: the pushes of the matching, or the walk
-    // that visits every box off its storage place, whichever is more.
-    int bewerten(Zelle figur, const Zelle* k, int pushes, const Tafel& tafel) {
+    // The steps still needed at the fewest: the bound `m` of schaetzen, or the walk that
+    // visits every box off its storage place, whichever is more.
+    int bewerten(Zelle figur, const Zelle* k, int m, const Tafel& tafel) {
         const std::vector<int>& abstand = tafel.stufen.back();
         offeneKisten.clear();
         int rest = unendlich;
@@ -371,7 +371,7 @@ class Suche {
             for (std::size_t j = 0; j < entfernungen.ziele().size(); ++j)
                 rest = std::min(rest, abstand[j * n + k[i]]);
         }
-        return std::max(pushes, laufwege.schranke(figur, offeneKisten, rest));
+        return std::max(m, laufwege.schranke(figur, offeneKisten, rest));
     }
 
     void folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g,
@@ -497,10 +497,12 @@ class Suche {
     }
 
     // The keys of the path from the start to `ziel`: each walk found again, then the push.
-    std::string zuegeNach(std::uint32_t ziel) {
+    // Every node on the path is one push.
+    std::string zuegeNach(std::uint32_t ziel, int& schuebe) {
         std::vector<std::uint32_t> pfad;
         for (std::uint32_t id = ziel; id != 0; id = knoten[id].eltern)
             pfad.push_back(id);
+        schuebe = static_cast<int>(pfad.size());
         std::reverse(pfad.begin(), pfad.end());
         std::vector<Zelle> k = form.start(lager);
         std::string zuege;
@@ -618,9 +620,7 @@ Loesung Suche::suchen() {
         if (k.m == 0) {
             loesung.ergebnis = Ergebnis::geloest;
             loesung.optimal = !optionen.schnell;
-            loesung.zuege = zuegeNach(e.knoten);
-            for (std::uint32_t id = e.knoten; id != 0; id = knoten[id].eltern)
-                ++loesung.schuebe;
+            loesung.zuege = zuegeNach(e.knoten, loesung.schuebe);
             break;
         }
         // The clock is read now and then; the count of positions every time.
