@@ -40,7 +40,7 @@ void Testspiel::taste(int keyCode) {
     steuerung.schritt(keyCode);
 }
 
-// A step of a key, the mouse or the playback.
+// A step of a key, the mouse or the playback, or one taken back.
 void Testspiel::geschritten() {
     Q_EMIT gezogen();
     if (!explosion->laeuft())
@@ -64,7 +64,6 @@ void Testspiel::vorspielSchritt() {
 
 void Testspiel::zurueck() {
     steuerung.zurueck();
-    Q_EMIT gezogen();
 }
 
 void Testspiel::neuZeichnen() {
@@ -72,11 +71,10 @@ void Testspiel::neuZeichnen() {
     brettZeichnen(*spiel, *flaeche, Rand::zeichnen);
 }
 
-// The steps back asked for during the blast are taken only now, so the counters are
-// shown again.
+// The steps back asked for during the blast are taken only now; a level solved during
+// the blast counts as done now.
 void Testspiel::explosionVorbei() {
     steuerung.explosionVorbei();
-    Q_EMIT gezogen();
     abschlussMelden();
 }
 

@@ -26,8 +26,6 @@ bool Spielsteuerung::schritt(int keyCode) {
     wartendeSchritteZurueck = 0;
     const Zugergebnis ergebnis = verlauf.ziehen(brett, keyCode, flaeche);
     melden(ergebnis);
-    if (ergebnis.geschritten)
-        Q_EMIT geschritten();
     return ergebnis.geschritten;
 }
 
@@ -44,8 +42,8 @@ void Spielsteuerung::zurueck() {
     maus.anhalten();
     if (explosionLaeuft())
         ++wartendeSchritteZurueck;
-    else
-        verlauf.zurueck(brett, flaeche);
+    else if (verlauf.zurueck(brett, flaeche))
+        Q_EMIT geschritten();
 }
 
 void Spielsteuerung::vor() {
@@ -54,8 +52,10 @@ void Spielsteuerung::vor() {
 }
 
 void Spielsteuerung::explosionVorbei() {
-    for (; wartendeSchritteZurueck > 0; --wartendeSchritteZurueck)
-        verlauf.zurueck(brett, flaeche);
+    for (; wartendeSchritteZurueck > 0; --wartendeSchritteZurueck) {
+        if (verlauf.zurueck(brett, flaeche))
+            Q_EMIT geschritten();
+    }
 }
 
 void Spielsteuerung::neuesBrett() {
@@ -65,6 +65,8 @@ void Spielsteuerung::neuesBrett() {
 }
 
 void Spielsteuerung::melden(const Zugergebnis& ergebnis) {
+    if (ergebnis.geschritten)
+        Q_EMIT geschritten();
     if (ergebnis.sprengung)
         Q_EMIT gesprengt(*ergebnis.sprengung);
 }

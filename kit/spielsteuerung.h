@@ -47,7 +47,8 @@ class Spielsteuerung : public QObject {
 
   Q_SIGNALS:
     void gesprengt(Sprengung sprengung);
-    // The figure moved by a key or the mouse; counters may have changed.
+    // The figure moved: a step of a key or the mouse, a step back or again; counters may
+    // have changed.
     void geschritten();
 
   private:
