@@ -17,8 +17,9 @@ class InfoTest : public QObject, Fensterprobe<Form3> {
     }
     void cleanup() { delete fenster; }
 
-    // The link takes only a left click released on it; the window stays open.
-    void pagesOpenAndTheWindowStaysOpen() {
+    // The link takes only a left click released on it; the window stays open. "Ok" hands
+    // the keys to the board; the close box leaves the focus where the desktop puts it.
+    void pagesOpenAndOkOrTheCloseBoxReturnToTheGame() {
         auto* verweis = element<QLabel>(u"Label1"_s);
         QTest::mouseClick(verweis, Qt::RightButton);
         QTest::mousePress(verweis, Qt::LeftButton);
@@ -30,11 +31,6 @@ class InfoTest : public QObject, Fensterprobe<Form3> {
                  QStringList({u"seiteOeffnen vestrum.htm"_s, u"seiteOeffnen hilfe.htm"_s}));
         QVERIFY(!geloescht());
         QVERIFY(fenster->isVisible());
-    }
-
-    // "Ok" hands the keys to the board; the close box leaves the focus where the desktop
-    // puts it.
-    void okReturnsToTheGameAndTheCloseBoxOnlyRedraws() {
         for (const bool mitOk : {true, false}) {
             haupt->aufrufe.clear();
             if (!fenster)
