@@ -228,7 +228,6 @@ class EditorTest : public QObject {
         QVERIFY(schritte("1"));
         QTRY_COMPARE(explosion->x(), Brett::geparkt);
         QCOMPARE(klaenge.size(), 1);
-        QCOMPARE(fenster->testspiel()->brett().suchen(12 * 24, 8 * 24).art, std::string("mauer"));
         QVERIFY(schritte("0"));
 
         // Solved while a blast is shown, the level counts as done at the blast's end. The
@@ -266,7 +265,6 @@ class EditorTest : public QObject {
         QCOMPARE(zeuge->texte().first(), QStringLiteral("Das Level ist lösbar, am kürzesten in 1 "
                                                         "Schritt. Soll die Lösung im Testspiel "
                                                         "vorgespielt werden?"));
-        QVERIFY(fenster->testspiel());
         QTRY_COMPARE(zeuge->texte().last(), QStringLiteral("Geschafft!"));
 
         fenster->testen(); // F5 again ends the test

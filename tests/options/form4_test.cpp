@@ -78,14 +78,21 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
         }
     }
 
-    // The close box takes the same way out as "Abbrechen".
-    void abbrechenAendertNichts() {
+    // A picture that cannot be read keeps the preview and says so. The close box takes the
+    // same way out as "Abbrechen".
+    void einKaputtesBildBehaeltDieVorschauUndAbbrechenAendertNichts() {
         haupt->anlegen(cfg, alteKonfiguration);
         haupt->bildAnlegen(u"neu.gif"_s, qRgb(200, 0, 0));
+        haupt->anlegen(u"kaputt.gif"_s, "GIF89a, aber dann nichts mehr"_ba);
         oeffnen();
         Check1()->setChecked(false);
         Check2()->setChecked(false);
+        Dialogzeuge zeuge;
         waehlen(u"neu.gif"_s);
+        waehlen(u"kaputt.gif"_s);
+        QCOMPARE(zeuge.meldungen.size(), 1u);
+        QVERIFY(zeuge.texte().constFirst().contains(u"„kaputt.gif“"_s));
+        QCOMPARE(vorschauFarbe(), QColor(200, 0, 0));
         klicken(u"Command2"_s);
         QCOMPARE(haupt->werte, Einstellungen{});
         QCOMPARE(haupt->inhalt(cfg), alteKonfiguration);
@@ -111,18 +118,6 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
             QCOMPARE(haupt->inhalt(cfg), "animation_an\r\nsound_an\r\n" + set + "\r\n");
             QCOMPARE(haupt->aufrufe, QStringList{u"grafiksetLaden Wald.GIF"_s} + geschlossen);
         }
-    }
-
-    void einKaputtesBildBehaeltDieVorschauUndMeldetSich() {
-        haupt->bildAnlegen(u"gut.gif"_s, qRgb(200, 100, 0));
-        haupt->anlegen(u"kaputt.gif"_s, "GIF89a, aber dann nichts mehr"_ba);
-        oeffnen();
-        Dialogzeuge zeuge;
-        waehlen(u"gut.gif"_s);
-        waehlen(u"kaputt.gif"_s);
-        QCOMPARE(zeuge.meldungen.size(), 1u);
-        QVERIFY(zeuge.texte().constFirst().contains(u"„kaputt.gif“"_s));
-        QCOMPARE(vorschauFarbe(), QColor(200, 100, 0));
     }
 
     // The settings stay in force for this run.
