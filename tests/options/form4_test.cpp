@@ -57,24 +57,33 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
     }
 
     // The boxes show the settings; "Ok" takes them in and writes them with the set in
-    // force, a name from the file unchanged. Without a chosen set no sheet is loaded.
-    void okSchreibtDieDreiZeilenUndUebernimmtDieKaestchen() {
-        for (const bool sound : {false, true}) { // after "Ok": both boxes turn over
-            const auto z = zeile(sound ? u"Sound an"_s : u"Sound aus"_s);
+    // force. A chosen set is shown at once but loaded only on "Ok"; it goes into the
+    // settings only when it could be loaded, else the name from the file stays unchanged
+    // with the sheet in use.
+    void okSchreibtDieDreiZeilenUndLaedtDasGewaehlteSet() {
+        for (const bool gelingt : {false, true}) { // after "Ok": both boxes turn over
+            const auto z = zeile(gelingt ? u"geladen"_s : u"nicht geladen"_s);
             neu();
-            haupt->werte = {sound, !sound, "kacheln\\alt.gif"};
+            haupt->werte = {gelingt, !gelingt, "kacheln\\alt.gif"};
+            haupt->ladenGelingt = gelingt;
             haupt->anlegen(cfg, alteKonfiguration);
+            // One pixel: the preview stretches it over the whole picture.
+            haupt->bildAnlegen(u"Wald.GIF"_s, qRgb(0, 150, 0), {1, 1});
             oeffnen();
-            QCOMPARE(Check1()->isChecked(), !sound);
-            QCOMPARE(Check2()->isChecked(), sound);
-            Check1()->setChecked(sound);
-            Check2()->setChecked(!sound);
+            QCOMPARE(Check1()->isChecked(), !gelingt);
+            QCOMPARE(Check2()->isChecked(), gelingt);
+            Check1()->setChecked(gelingt);
+            Check2()->setChecked(!gelingt);
+            waehlen(u"Wald.GIF"_s);
+            QCOMPARE(Image1()->pixmap().size(), QSize(96, 120));
+            QCOMPARE(vorschauFarbe(), QColor(0, 150, 0));
+            QVERIFY(haupt->aufrufe.isEmpty());
             klicken(u"Command1"_s);
-            QCOMPARE(haupt->inhalt(cfg), (sound ? "animation_aus\r\nsound_an\r\n"_ba
-                                                : "animation_an\r\nsound_aus\r\n"_ba) +
-                                             "kacheln\\alt.gif\r\n");
+            QCOMPARE(haupt->inhalt(cfg),
+                     gelingt ? "animation_aus\r\nsound_an\r\nWald.GIF\r\n"_ba
+                             : "animation_an\r\nsound_aus\r\nkacheln\\alt.gif\r\n"_ba);
             QVERIFY(geloescht());
-            QCOMPARE(haupt->aufrufe, geschlossen);
+            QCOMPARE(haupt->aufrufe, QStringList{u"grafiksetLaden Wald.GIF"_s} + geschlossen);
         }
     }
 
@@ -100,27 +109,7 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
         QCOMPARE(haupt->aufrufe, geschlossen);
     }
 
-    // A chosen set is shown at once but loaded only on "Ok"; it goes into the settings
-    // only when it could be loaded, so the name in force stays with the sheet in use.
-    void einGewaehltesSetWirdMitOkGeladen() {
-        for (const bool gelingt : {true, false}) {
-            neu();
-            haupt->ladenGelingt = gelingt;
-            // One pixel: the preview stretches it over the whole picture.
-            haupt->bildAnlegen(u"Wald.GIF"_s, qRgb(0, 150, 0), {1, 1});
-            oeffnen();
-            waehlen(u"Wald.GIF"_s);
-            QCOMPARE(Image1()->pixmap().size(), QSize(96, 120));
-            QCOMPARE(vorschauFarbe(), QColor(0, 150, 0));
-            QVERIFY(haupt->aufrufe.isEmpty());
-            klicken(u"Command1"_s);
-            const QByteArray set = gelingt ? "Wald.GIF" : "standardset.gif";
-            QCOMPARE(haupt->inhalt(cfg), "animation_an\r\nsound_an\r\n" + set + "\r\n");
-            QCOMPARE(haupt->aufrufe, QStringList{u"grafiksetLaden Wald.GIF"_s} + geschlossen);
-        }
-    }
-
-    // The settings stay in force for this run.
+    // The settings stay in force for this run; no set chosen, none is loaded.
     void eineUnschreibbareKonfigurationMeldetSichUndDieEinstellungenGelten() {
         oeffnen();
         Check1()->setChecked(false);
