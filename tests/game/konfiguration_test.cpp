@@ -14,7 +14,6 @@ TEST_F(Konfiguration, jedeZeileWirdGenauGeprueftUndDieLetzteGewinnt) {
     };
     const Einstellungen standard;
     const std::vector<Fall> faelle{
-        {{}, standard},
         {{"sound_an", "sound_aus"}, {true, false, "standardset.gif"}},
         {{"animation_aus", "animation_an"}, standard},
         {{"Sound_aus", "SOUND_AUS", "sound_aus ", " sound_aus", "animation_aus\t"}, standard},

