@@ -1,5 +1,7 @@
 #include "tests/game/testhilfen.h"
 
+#include "game/lesezeichen.h"
+
 #include "tests/tools/pruefhilfe.h"
 
 namespace {
@@ -57,25 +59,82 @@ TEST_F(Pruefer, befehleWirkenWieImSpiel) {
     }
 }
 
-TEST_F(Pruefer, aufruffehlerEndenMitStatus2OhneAusgabe) {
+// Asked for, the usage is the answer, on the output with success; after a wrong call it
+// goes to the error output with status 2. Either way nothing runs, not even a bookmark.
+TEST_F(Pruefer, dieAufrufhilfeKommtAufVerlangenAusOderNachEinemFalschenAufruf) {
     levelSchreiben("a.lev", levelAusBild({"@"}));
-    const std::vector<std::vector<std::string>> faelle{
-        {ordner.string()},
-        {ordner.string(), "a.lev", "lrq"},
-        {ordner.string(), "a.lev", "S4"},
-        {ordner.string(), "a.lev", "r", "A"},
-        {"--loesen", ordner.string(), "a.lev", "r"},
-        {"--schnell", ordner.string(), "a.lev"},
+    const struct {
+        std::vector<std::string> argumente;
+        int status;
+    } faelle[] = {
+        {{"--help"}, 0},
+        {{"-h", ordner.string(), "a.lev", "S1"}, 0},
+        {{"--loesen", ordner.string(), "a.lev", "--help"}, 0},
+        {{ordner.string()}, 2},
+        {{ordner.string(), "a.lev", "lrq"}, 2},
+        {{ordner.string(), "a.lev", "S4"}, 2},
+        {{ordner.string(), "a.lev", "S1", "A"}, 2},
+        {{"--loesen", ordner.string(), "a.lev", "r"}, 2},
+        {{"--schnell", ordner.string(), "a.lev"}, 2},
     };
-    for (const auto& argumente : faelle) {
-        SCOPED_TRACE(testing::PrintToString(argumente));
-        const auto lauf = laufen(argumente);
-        EXPECT_EQ(lauf.status, 2);
-        EXPECT_TRUE(lauf.zeilen.empty());
-        EXPECT_NE(lauf.fehler.find("Aufruf: lagerix-pruefen"), std::string::npos);
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::PrintToString(f.argumente));
+        const auto lauf = laufen(f.argumente);
+        EXPECT_EQ(lauf.status, f.status);
+        std::string ausgabe;
+        for (const auto& z : lauf.zeilen)
+            ausgabe += z + '\n';
+        const std::string& hilfe = f.status == 0 ? ausgabe : lauf.fehler;
+        const std::string& leer = f.status == 0 ? lauf.fehler : ausgabe;
+        EXPECT_NE(hilfe.find("Aufruf: lagerix-pruefen"), std::string::npos) << hilfe;
+        EXPECT_EQ(leer, "");
     }
-    // A rejected command string runs nothing, not even a bookmark.
     EXPECT_EQ(dateienImOrdner(), std::vector<std::string>{"a.lev"});
+}
+
+// A level named with a folder is found where the name says, from the working directory;
+// a bare name only in the program folder. Both ways of running refuse a level they cannot
+// read with status 1, and after a level that could not even be opened there is nothing
+// more to say: no board, and no command runs, so no bookmark is written.
+TEST_F(Pruefer, beideArtenFindenDasLevelGleichUndLehnenEinUnlesbaresMitStatus1Ab) {
+    std::filesystem::create_directory(ordner / "anderswo");
+    levelSchreiben("anderswo/b.lev", levelAusBild({"@$."}, "fB"));
+    levelSchreiben("kaputt.lev", {"fK", "0", "0", "mauer", "0"});
+    const std::string neben = pfad("anderswo/b.lev");
+    const std::string fehlt = " konnte nicht geöffnet werden. Vielleicht wurde sie gelöscht "
+                              "oder verschoben.";
+    const struct {
+        std::string level;
+        int status;
+        std::string fehler; // the first line when the level cannot be read
+        bool zeigtZustand;  // the plain run shows the board after the error
+    } faelle[] = {
+        {neben, 0, "", true},
+        {std::filesystem::relative(neben).string(), 0, "", true},
+        {"b.lev", 1, "fehler Die Leveldatei „b.lev“" + fehlt, false},
+        {pfad("nirgends/b.lev"), 1, "fehler Die Leveldatei „b.lev“" + fehlt, false},
+        {"kaputt.lev", 1, "fehler Die Leveldatei „kaputt.lev“", true},
+    };
+    for (const auto& f : faelle) {
+        for (const bool loesenAn : {false, true}) {
+            SCOPED_TRACE(f.level + (loesenAn ? " --loesen" : ""));
+            std::filesystem::remove(pfad(lesezeichenDatei(1)));
+            const auto lauf =
+                laufen(loesenAn ? std::vector<std::string>{"--loesen", ordner.string(), f.level}
+                                : std::vector<std::string>{ordner.string(), f.level, "S1"});
+            EXPECT_EQ(lauf.status, f.status);
+            ASSERT_FALSE(lauf.zeilen.empty());
+            if (f.status == 0) {
+                EXPECT_EQ(lauf.zeilen[0], loesenAn ? "loesung r" : "autor B");
+                continue;
+            }
+            EXPECT_TRUE(lauf.zeilen[0].starts_with(f.fehler)) << lauf.zeilen[0];
+            EXPECT_EQ(lauf.zeilen.size() > 1, f.zeigtZustand && !loesenAn);
+            if (!f.zeigtZustand) {
+                EXPECT_FALSE(std::filesystem::exists(pfad(lesezeichenDatei(1))));
+            }
+        }
+    }
 }
 
 TEST_F(Pruefer, einDefektesLevelMeldetZuerstDenFehler) {
@@ -106,8 +165,6 @@ TEST_F(Pruefer, loesenEndetMitDemStatusDerAntwort) {
         {"zu.lev", false, 3, "unloesbar"},
         {"doppelt.lev", false, 4,
          "unbekannt Auf dem Feld (24, 0) liegen mehrere Objekte übereinander."},
-        {"fehlt.lev", false, 4,
-         "unbekannt Die Leveldatei „fehlt.lev“ konnte nicht geöffnet werden."},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.level + (fall.schnell ? " schnell" : ""));
