@@ -12,6 +12,19 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The dots of a capital umlaut rise above the ascent of common desktop fonts, and a text
+// read from the top of its label would lose them ("Über Lagerix"). The label keeps its
+// place; its text moves down by as much as they rise.
+void umlautpunkteZeigen(QLabel& label) {
+    const QFontMetrics schrift = label.fontMetrics();
+    const int ueberstand = -schrift.tightBoundingRect(u"ÄÖÜ"_s).top() - schrift.ascent();
+    label.setContentsMargins(0, std::max(ueberstand, 0), 0, 0);
+}
+
+} // namespace
+
 Form2::Form2(Hauptfenster& haupt, QWidget* parent)
     : Nebenfenster(haupt, u"Hilfe zu Lagerix 2000"_s, twips(0, 0, 5580, 3795).size(), parent),
       List1(anlegen<QListWidget>(this, u"List1"_s, twips(120, 480, 2655, 3180))),
@@ -25,6 +38,7 @@ Form2::Form2(Hauptfenster& haupt, QWidget* parent)
     QFont fett = Label2->font();
     fett.setBold(true);
     Label2->setFont(fett);
+    umlautpunkteZeigen(*Label2);
 
     Label1->setWordWrap(true);
 

@@ -4,6 +4,7 @@
 #include "kit/hauptfenster.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 Nebenfenster::Nebenfenster(Hauptfenster& haupt, const QString& titel, QSize groesse,
                            QWidget* parent)
@@ -17,6 +18,14 @@ Nebenfenster::Nebenfenster(Hauptfenster& haupt, const QString& titel, QSize groe
 void Nebenfenster::closeEvent(QCloseEvent* ereignis) {
     Form_QueryUnload();
     ereignis->accept();
+}
+
+// A control that has no use for Escape passes it on to its window.
+void Nebenfenster::keyPressEvent(QKeyEvent* ereignis) {
+    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(ereignis);
 }
 
 QString Nebenfenster::pfad(const QString& datei) const {

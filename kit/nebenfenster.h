@@ -7,7 +7,8 @@ class Hauptfenster;
 
 // A secondary window of the game: modeless, fixed in size, laid out with the design's
 // font, deleted when closed. However it is closed, `Form_QueryUnload` runs first; closing
-// is never refused.
+// is never refused. Escape closes it as its close box does: a window that asks for a
+// choice takes that as "Abbrechen".
 class Nebenfenster : public QWidget {
     Q_OBJECT
 
@@ -16,6 +17,7 @@ class Nebenfenster : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
     virtual void Form_QueryUnload() = 0;
 
     // A file of the program folder.

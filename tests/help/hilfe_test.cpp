@@ -19,6 +19,19 @@ const QStringList themen{u"Das Spiel"_s,         u"Info / Hilfe"_s, u"Level Edit
                          u"Optionen"_s,          u"Rekorde"_s,      u"Steuerung"_s,
                          u"Über Lagerix"_s,      u"Vestrum"_s};
 
+// How many rows of the label's picture hold ink: a pixel unlike the row's last one, which
+// lies right of every title.
+int tintenzeilen(QLabel& label) {
+    const QImage bild = label.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int zeilen = 0;
+    for (int y = 0; y < bild.height(); ++y) {
+        const auto* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+        zeilen += std::any_of(zeile, zeile + bild.width(),
+                              [&](QRgb p) { return p != zeile[bild.width() - 1]; });
+    }
+    return zeilen;
+}
+
 } // namespace
 
 class HilfeTest : public QObject, Fensterprobe<Form2> {
@@ -58,6 +71,11 @@ class HilfeTest : public QObject, Fensterprobe<Form2> {
             QVERIFY(geschrieben != hilfethemen().end());
             QCOMPARE(text()->text(), geschrieben->text);
             QVERIFY2(titel()->sizeHint().width() <= titel()->width(), qPrintable(thema));
+            // As high as in a label with room enough: the dots of "Ü" go first at its top.
+            QLabel frei(thema);
+            frei.setFont(titel()->font());
+            frei.resize(titel()->width(), 3 * titel()->height());
+            QCOMPARE(tintenzeilen(*titel()), tintenzeilen(frei));
             // The text wraps within the label's width and fits its height.
             QVERIFY2(text()->minimumSizeHint().width() <= text()->width(), qPrintable(thema));
             QVERIFY2(text()->heightForWidth(text()->width()) <= text()->height(),

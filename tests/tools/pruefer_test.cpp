@@ -1,5 +1,7 @@
 #include "tests/game/testhilfen.h"
 
+#include "game/lesezeichen.h"
+
 #include "tests/tools/pruefhilfe.h"
 
 namespace {
@@ -57,35 +59,74 @@ TEST_F(Pruefer, befehleWirkenWieImSpiel) {
     }
 }
 
-TEST_F(Pruefer, aufruffehlerEndenMitStatus2OhneAusgabe) {
+// A wrong call prints the usage on the error output with status 2, one that asks for it
+// on the output with 0. Either way nothing runs, not even a bookmark.
+TEST_F(Pruefer, aufruffehlerEndenMitStatus2UndDieHilfeMit0OhneLauf) {
     levelSchreiben("a.lev", levelAusBild({"@"}));
     const std::vector<std::vector<std::string>> faelle{
+        {"--help"},
+        {"-h", ordner.string(), "a.lev", "S1"},
         {ordner.string()},
         {ordner.string(), "a.lev", "lrq"},
         {ordner.string(), "a.lev", "S4"},
-        {ordner.string(), "a.lev", "r", "A"},
+        {ordner.string(), "a.lev", "S1", "A"},
         {"--loesen", ordner.string(), "a.lev", "r"},
         {"--schnell", ordner.string(), "a.lev"},
     };
     for (const auto& argumente : faelle) {
         SCOPED_TRACE(testing::PrintToString(argumente));
         const auto lauf = laufen(argumente);
-        EXPECT_EQ(lauf.status, 2);
-        EXPECT_TRUE(lauf.zeilen.empty());
-        EXPECT_NE(lauf.fehler.find("Aufruf: lagerix-pruefen"), std::string::npos);
+        const bool hilfe = argumente[0] == "-h" || argumente[0] == "--help";
+        EXPECT_EQ(lauf.status, hilfe ? 0 : 2);
+        EXPECT_EQ(!lauf.zeilen.empty() && lauf.zeilen[0].starts_with("Aufruf: lagerix-pruefen"),
+                  hilfe);
+        EXPECT_EQ(lauf.fehler.find("Aufruf: lagerix-pruefen") != std::string::npos, !hilfe);
     }
-    // A rejected command string runs nothing, not even a bookmark.
     EXPECT_EQ(dateienImOrdner(), std::vector<std::string>{"a.lev"});
 }
 
-TEST_F(Pruefer, einDefektesLevelMeldetZuerstDenFehler) {
-    levelSchreiben("kaputt.lev", {"fA", "0", "0", "mauer", "0"});
-    const auto lauf = laufen({ordner.string(), "kaputt.lev", "r"});
-    EXPECT_EQ(lauf.status, 1);
-    ASSERT_GE(lauf.zeilen.size(), 3u);
-    EXPECT_TRUE(lauf.zeilen[0].starts_with("fehler Die Leveldatei „kaputt.lev“")) << lauf.zeilen[0];
-    EXPECT_EQ(lauf.zeilen[1], "autor A");
-    EXPECT_EQ(lauf.zeilen[2], "spieler -2000 -2000");
+// A level named with a folder is read where the name says, from the working directory; a
+// bare name only in the program folder. Both modes refuse a level they cannot read with 1,
+// the error first. After a level that could not be opened nothing follows and no command
+// runs, so no bookmark of an empty board is written.
+TEST_F(Pruefer, beideArtenFindenDasLevelGleichUndLehnenEinUnlesbaresMitStatus1Ab) {
+    std::filesystem::create_directory(ordner / "anderswo");
+    levelSchreiben("anderswo/b.lev", levelAusBild({"@$."}, "fB"));
+    levelSchreiben("kaputt.lev", {"fK", "0", "0", "mauer", "0"});
+    // Run from the level's own folder, as its author would.
+    struct Arbeitsordner {
+        std::filesystem::path vorher = std::filesystem::current_path();
+        ~Arbeitsordner() { std::filesystem::current_path(vorher); }
+    } zurueck;
+    std::filesystem::current_path(ordner / "anderswo");
+    const std::string fehlt = "fehler Die Leveldatei „b.lev“ konnte nicht geöffnet werden.";
+    const struct {
+        std::string level;
+        std::string anfang; // of the plain run; a read level is solved by "loesung r"
+        bool nurFehler;
+    } faelle[] = {
+        {pfad("anderswo/b.lev"), "autor B", false},
+        {"./b.lev", "autor B", false},
+        {"b.lev", fehlt, true},
+        {pfad("nirgends/b.lev"), fehlt, true},
+        {"kaputt.lev", "fehler Die Leveldatei „kaputt.lev“", false},
+    };
+    for (const auto& f : faelle) {
+        for (const bool loesenAn : {false, true}) {
+            SCOPED_TRACE(f.level + (loesenAn ? " --loesen" : ""));
+            std::filesystem::remove(pfad(lesezeichenDatei(1)));
+            const auto lauf =
+                laufen(loesenAn ? std::vector<std::string>{"--loesen", ordner.string(), f.level}
+                                : std::vector<std::string>{ordner.string(), f.level, "S1"});
+            const bool gelesen = f.anfang == "autor B";
+            EXPECT_EQ(lauf.status, gelesen ? 0 : 1);
+            ASSERT_FALSE(lauf.zeilen.empty());
+            EXPECT_TRUE(lauf.zeilen[0].starts_with(gelesen && loesenAn ? "loesung r" : f.anfang))
+                << lauf.zeilen[0];
+            EXPECT_TRUE(gelesen || (lauf.zeilen.size() == 1) == (f.nurFehler || loesenAn));
+            EXPECT_TRUE(!f.nurFehler || !std::filesystem::exists(pfad(lesezeichenDatei(1))));
+        }
+    }
 }
 
 // The first line of the answer and the status; the letters of the solution are the
@@ -106,8 +147,6 @@ TEST_F(Pruefer, loesenEndetMitDemStatusDerAntwort) {
         {"zu.lev", false, 3, "unloesbar"},
         {"doppelt.lev", false, 4,
          "unbekannt Auf dem Feld (24, 0) liegen mehrere Objekte übereinander."},
-        {"fehlt.lev", false, 4,
-         "unbekannt Die Leveldatei „fehlt.lev“ konnte nicht geöffnet werden."},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.level + (fall.schnell ? " schnell" : ""));

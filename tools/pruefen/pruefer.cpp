@@ -11,6 +11,7 @@
 #include "game/zug.h"
 #include "game/zugverlauf.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <memory>
@@ -23,17 +24,22 @@ constexpr const char* aufruf =
     "Aufruf: lagerix-pruefen [--bild] ORDNER LEVELDATEI [BEFEHLE]\n"
     "        lagerix-pruefen --loesen [--schnell] ORDNER LEVELDATEI\n"
     "  ORDNER      Programmordner mit lagerix.cfg, Leveldateien und Lesezeichen\n"
-    "  LEVELDATEI  Name der Leveldatei in ORDNER, wie in der Levelliste gewählt\n"
+    "  LEVELDATEI  Name der Leveldatei in ORDNER, wie in der Levelliste gewählt;\n"
+    "              ein Pfad mit „/“ gilt, wie er dasteht, vom aktuellen Ordner aus\n"
     "  BEFEHLE     l r o u: Pfeiltasten links, rechts, oben, unten; x: eine andere Taste\n"
     "              N: Level neu starten; S1 S2 S3: Lesezeichen setzen;\n"
     "              A1 A2 A3: Lesezeichen abrufen; T: einmal auf gelöstes Level prüfen\n"
     "              z: einen Schritt zurück; y: den Schritt wieder vor\n"
     "              Leerzeichen werden übergangen.\n"
+    "  Status      0; 1, wenn lagerix.cfg oder das Level nicht lesbar ist (auch mit\n"
+    "              --loesen); 2 bei falschem Aufruf\n"
+    "  -h, --help  zeigt diesen Text\n"
     "  --bild      zeigt das Spielfeld zusätzlich als Text\n"
     "  --loesen    sucht die Lösung mit den wenigsten Schritten: gibt „loesung ZÜGE“ und\n"
     "              „schritte N“ aus (Status 0), „unloesbar“ (3) oder „unbekannt GRUND“ (4)\n"
     "  --schnell   mit --loesen: irgendeine Lösung, schnell, ohne Beweis der kürzesten\n";
 
+constexpr int statusUnlesbar = 1;
 constexpr int statusUnloesbar = 3;
 constexpr int statusUnbekannt = 4;
 
@@ -128,6 +134,8 @@ void zustandAusgeben(const Brett& brett, const std::string& autor, const Einstel
 
 class Lauf {
   public:
+    // `levelDatei` is the level's whole path; `ordner` holds the configuration and the
+    // bookmarks.
     Lauf(std::string ordner, std::string levelDatei)
         : ordner(std::move(ordner)), levelDatei(std::move(levelDatei)) {
         std::string meldung;
@@ -139,6 +147,9 @@ class Lauf {
     }
 
     void ausfuehren(const Befehl& b) {
+        // A level that could not be opened left nothing to play, nor to keep in a bookmark.
+        if (!levelGelesen)
+            return;
         switch (b.art) {
         case 'N':
             starten(Startart::neustart);
@@ -170,10 +181,9 @@ class Lauf {
     }
 
     int loesungAusgeben(bool schnell, std::ostream& aus) const {
-        if (!fehler.empty()) {
-            aus << "unbekannt " << fehler.front() << '\n';
-            return statusUnbekannt;
-        }
+        // A level that was not read whole has no answer to search for.
+        if (fehlerAusgeben(aus))
+            return statusUnlesbar;
         Loeseroptionen optionen;
         optionen.schnell = schnell;
         const Loesung loesung = loesen(*brett, optionen, nullptr);
@@ -194,18 +204,28 @@ class Lauf {
     }
 
     int ausgeben(bool mitBild, std::ostream& aus) const {
-        for (const auto& f : fehler)
-            aus << "fehler " << f << '\n';
+        if (fehlerAusgeben(aus) && !levelGelesen)
+            return statusUnlesbar;
         zustandAusgeben(*brett, autor, einstellungen, aus);
         if (mitBild)
             bildAusgeben(*brett, aus);
-        return fehler.empty() ? 0 : 1;
+        return fehler.empty() ? 0 : statusUnlesbar;
     }
 
   private:
+    // One line for each error; false when there was none.
+    bool fehlerAusgeben(std::ostream& aus) const {
+        for (const auto& f : fehler)
+            aus << "fehler " << f << '\n';
+        return !fehler.empty();
+    }
+
     void starten(Startart art) {
-        const auto ergebnis = levelStarten(*brett, ordner, levelDatei, flaeche, art);
+        const auto ergebnis = levelStarten(*brett, "", levelDatei, flaeche, art);
         verlauf.leeren();
+        // The author is known once the first line was read: a damaged level still shows
+        // what became of the board, a missing one has nothing to show.
+        levelGelesen = !ergebnis.autor.empty();
         if (ergebnis.gestartet)
             autor = ergebnis.autor;
         if (!ergebnis.fehler.empty())
@@ -221,12 +241,24 @@ class Lauf {
     OhneBild flaeche;
     Zugverlauf verlauf;
     std::string autor;
+    bool levelGelesen = false;
     std::vector<std::string> fehler;
 };
+
+// A bare name lies in the program folder, as the level list shows it; a name with a
+// folder is taken as written, so a level can be checked where it is being made.
+std::string levelPfad(const std::string& ordner, const std::string& level) {
+    return level.find('/') == std::string::npos ? ordner + level : level;
+}
 
 } // namespace
 
 int pruefen(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+    // Asked for, the usage is the answer: on the output, with success.
+    if (std::ranges::any_of(argumente, [](const auto& a) { return a == "--help" || a == "-h"; })) {
+        aus << aufruf;
+        return 0;
+    }
     bool mitBild = false;
     bool loesenAn = false;
     bool schnell = false;
@@ -257,7 +289,7 @@ int pruefen(const std::vector<std::string>& argumente, std::ostream& aus, std::o
     if (ordner.empty() || ordner.back() != '/')
         ordner += '/';
 
-    Lauf lauf(ordner, werte[1]);
+    Lauf lauf(ordner, levelPfad(ordner, werte[1]));
     if (loesenAn)
         return lauf.loesungAusgeben(schnell, aus);
     for (const auto& b : *befehle)
