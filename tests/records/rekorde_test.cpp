@@ -91,6 +91,34 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
         }
     }
 
+    // The pushes come from playing the table's solution on the level as it is now; the
+    // line is shown whole.
+    void zeigtDieSchuebeDerBestmoeglichenLoesung() {
+        const struct {
+            const char* name;
+            QByteArray level; // null: none in the folder
+            QString erwartet;
+        } faelle[] = {
+            {"passt", levelDatei({"@ $ ."}), u"Bestmöglich: 3 Schritte, davon 2 Schübe"_s},
+            {"geändert", levelDatei({"@#$ ."}), u"Bestmöglich: 3 Schritte"_s},
+            {"fehlt", {}, u"Bestmöglich: 3 Schritte"_s},
+        };
+        for (const auto& [name, level, erwartet] : faelle) {
+            const auto z = zeile(QString::fromUtf8(name));
+            neu();
+            haupt->anlegen(u"bestwerte.txt"_s, "a.lev\t3\trrr\r\n");
+            rekorde({u"a.sco"_s});
+            if (!level.isNull())
+                haupt->anlegen(u"a.lev"_s, level);
+            oeffnen();
+            waehlen(List1(), u"a"_s);
+            QCOMPARE(werte().value(2), erwartet);
+            const auto* Label6 = element<QLabel>(u"Label6"_s);
+            QVERIFY(Label6->sizeHint().width() <= Label6->width());
+            QVERIFY(Label6->sizeHint().height() <= Label6->height());
+        }
+    }
+
     void diesenRekordLoeschenEntferntNurDenGewaehlten() {
         // "c" with its ending in capitals, none chosen, and "B" whose file went before the click.
         for (const QString& level : {u"c"_s, QString(), u"B"_s}) {
