@@ -12,9 +12,9 @@
 using namespace Qt::StringLiterals;
 
 Hinweisgeber::Hinweisgeber(const Brett& brett, Spielsteuerung& steuerung, Brettbild& bild,
-                           std::chrono::milliseconds grenze, QObject* parent)
+                           QObject* parent)
     : QObject(parent), brett(brett), steuerung(steuerung),
-      notiz(new Hinweis(bild, u"Hinweisnotiz"_s, Hinweis::Kante::oben)), grenze(grenze) {
+      notiz(new Hinweis(bild, u"Hinweisnotiz"_s, Hinweis::Kante::oben)) {
     // An answer belongs to the position it was searched from.
     connect(&steuerung, &Spielsteuerung::geschritten, this, &Hinweisgeber::anhalten);
     connect(&bild, &Brettbild::gedrueckt, this, &Hinweisgeber::anhalten);
@@ -39,7 +39,7 @@ void Hinweisgeber::geben(Umfang umfang) {
     suche = ++letzteSuche;
     notiz->zeigen(u"Hinweis wird gesucht …"_s, 0);
     faden.reset(QThread::create([this, nummer = suche, umfang, kopie = brett] {
-        const Loesung loesung = hinweisSuchen(kopie, grenze, &abbruch);
+        const Loesung loesung = hinweisSuchen(kopie, zeitGrenze, &abbruch);
         QMetaObject::invokeMethod(
             this,
             [this, nummer, umfang, loesung] {

@@ -24,7 +24,7 @@ class Hinweisgeber : public QObject {
     enum class Umfang { naechsterSchub, ganzeLoesung };
 
     Hinweisgeber(const Brett& brett, Spielsteuerung& steuerung, Brettbild& bild,
-                 std::chrono::milliseconds grenze = zeitGrenze, QObject* parent = nullptr);
+                 QObject* parent = nullptr);
     ~Hinweisgeber() override; // cancels a search and waits for its thread
 
     // Walks to the next box of a solution and pushes it once, or plays the whole solution.
@@ -43,7 +43,6 @@ class Hinweisgeber : public QObject {
     const Brett& brett;
     Spielsteuerung& steuerung;
     Hinweis* notiz;
-    std::chrono::milliseconds grenze;
     std::unique_ptr<QThread> faden;
     std::atomic<bool> abbruch = false;
     int suche = 0; // the number of the search whose answer is awaited; 0: none

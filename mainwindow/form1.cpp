@@ -130,7 +130,7 @@ void Form1::steuerungAnlegen() {
     connect(steuerung, &Spielsteuerung::gesprengt, Image1, &Explosionsbild::starten);
     connect(Image1, &Explosionsbild::vorbei, steuerung, &Spielsteuerung::explosionVorbei);
     steuerung->mausAnschliessen(*bildBrett);
-    hinweise = new Hinweisgeber(*spiel, *steuerung, *bildBrett, Hinweisgeber::zeitGrenze, this);
+    hinweise = new Hinweisgeber(*spiel, *steuerung, *bildBrett, this);
 }
 
 void Form1::Form_Load() {

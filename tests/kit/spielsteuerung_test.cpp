@@ -10,25 +10,18 @@
 #include <QLabel>
 #include <QtTest>
 
-using namespace std::chrono_literals;
-
 namespace {
-
-// A board started from the level file `datei` of `ordner`, which ends in '/'.
-std::unique_ptr<Brett> gestartet(const std::string& ordner, const std::string& datei) {
-    auto brett = std::make_unique<Brett>();
-    brett->randAnlegen();
-    OhneBild flaeche;
-    if (!levelStarten(*brett, ordner, datei, flaeche, Startart::neu).ok)
-        qFatal("Level nicht gestartet");
-    return brett;
-}
 
 // A board started from a picture of its top rows (see levelAusBild).
 std::unique_ptr<Brett> brettAus(const std::vector<std::string>& bild) {
     Programmordner ordner;
     ordner.anlegen(QStringLiteral("probe.lev"), levelDatei(bild));
-    return gestartet(ordner.pfad().toStdString(), "probe.lev");
+    auto brett = std::make_unique<Brett>();
+    brett->randAnlegen();
+    OhneBild flaeche;
+    if (!levelStarten(*brett, ordner.pfad().toStdString(), "probe.lev", flaeche, Startart::neu).ok)
+        qFatal("Level nicht gestartet");
+    return brett;
 }
 
 } // namespace
@@ -43,33 +36,25 @@ class SpielsteuerungTest : public QObject {
     std::unique_ptr<Brettbild> brettbild;
     std::unique_ptr<Hinweisgeber> hinweise;
 
-    Spielsteuerung& mit(std::unique_ptr<Brett> neu) {
-        hinweise.reset();
-        brett = std::move(neu);
+    Spielsteuerung& mit(const std::vector<std::string>& bild) {
+        brett = brettAus(bild);
         explosionLaeuft = false;
         steuerung =
             std::make_unique<Spielsteuerung>(*brett, flaeche, [this] { return explosionLaeuft; });
         return *steuerung;
     }
-    Spielsteuerung& mit(const std::vector<std::string>& bild) { return mit(brettAus(bild)); }
 
-    Hinweisgeber& hinweiseFuer(std::unique_ptr<Brett> neu,
-                               std::chrono::milliseconds grenze = Hinweisgeber::zeitGrenze) {
-        mit(std::move(neu));
+    // Hints on a board started from `bild`, their note on a board picture of its own.
+    Hinweisgeber& hinweiseFuer(const std::vector<std::string>& bild) {
+        hinweise.reset();
+        mit(bild);
         brettbild = std::make_unique<Brettbild>();
-        hinweise = std::make_unique<Hinweisgeber>(*brett, *steuerung, *brettbild, grenze);
+        hinweise = std::make_unique<Hinweisgeber>(*brett, *steuerung, *brettbild);
         return *hinweise;
     }
-    // The note over the board; empty while none is shown.
-    QString notiz() const {
+    QString notiz() const { // empty while none is shown
         const auto* n = brettbild->findChild<QLabel*>(QStringLiteral("Hinweisnotiz"));
         return n->isHidden() ? QString() : n->text();
-    }
-    // Until the answer has come and its walk has ended.
-    void hinweisAbwarten(int schritteVorher) const {
-        QTRY_VERIFY(notiz() != QStringLiteral("Hinweis wird gesucht …") ||
-                    brett->schritte != schritteVorher);
-        QTRY_VERIFY(!steuerung->maus.laeuft());
     }
 
     void klicken(QPoint punkt) {
@@ -174,86 +159,36 @@ class SpielsteuerungTest : public QObject {
         }
     }
 
-    // H walks to the next box and pushes it once, Umschalt+H plays the whole solution,
-    // both at the pace of a walk. Every step is the game control's: counted, and taken
-    // back by a step back.
-    void einHinweisGehtZurNaechstenKisteUndSchiebtSieEinmal() {
-        const struct {
-            const char* name;
-            Hinweisgeber::Umfang umfang;
-            int schritte;
-            int abgestellt;
-        } faelle[] = {
-            {"H", Hinweisgeber::Umfang::naechsterSchub, 2, 0},
-            {"Umschalt+H", Hinweisgeber::Umfang::ganzeLoesung, 3, 1},
-        };
-        for (const auto& f : faelle) {
-            auto& h = hinweiseFuer(brettAus({"@ $ ."}));
-            QSignalSpy geschritten(steuerung.get(), &Spielsteuerung::geschritten);
-            h.geben(f.umfang);
-            QCOMPARE(notiz(), QStringLiteral("Hinweis wird gesucht …"));
-            QVERIFY2(geschritten.wait(), f.name);
-            QVERIFY2(brett->schritte == 1 && steuerung->maus.laeuft(), f.name);
-            hinweisAbwarten(0);
-            QTest::qWait(3 * Maus::taktMs);
-            QVERIFY2(brett->schritte == f.schritte, f.name);
-            QVERIFY2(brett->kistenAbgestellt == f.abgestellt, f.name);
-            steuerung->zurueck();
-            QVERIFY2(brett->schritte == f.schritte - 1, f.name);
-        }
-    }
-
-    // What the note says when there is no hint to walk; nothing moves then, and the play
-    // still counts.
-    void ohneLoesungSagtDieNotizWarum() {
-        const auto ordner = std::string(LAGERIX_ASSETS) + '/';
-        struct {
-            std::unique_ptr<Brett> brett;
-            std::chrono::milliseconds grenze;
-            QString notiz;
-        } faelle[] = {
-            {brettAus({"#### ", "#$ @.", "#  . ", " $"}), Hinweisgeber::zeitGrenze,
-             QStringLiteral("Von hier aus ist das Level nicht mehr lösbar – Rücktaste nimmt "
-                            "Schritte zurück.")},
-            // Even the fast search takes more than a second here.
-            {gestartet(ordner, "48-sprengmeister.lev"), 50ms,
-             QStringLiteral("Kein Hinweis gefunden.")},
-        };
-        for (auto& f : faelle) {
-            auto& h = hinweiseFuer(std::move(f.brett), f.grenze);
-            h.geben(Hinweisgeber::Umfang::naechsterSchub);
-            QTRY_COMPARE(notiz(), f.notiz);
-            QCOMPARE(brett->schritte, 0);
-            QVERIFY(!h.genutzt());
-        }
-    }
-
-    // The first hint of a play says once that it offers no record; a key or a step while
-    // the search runs drops its answer, which belongs to the position it came from.
-    void derErsteHinweisSagtEinmalDassKeinRekordZaehlt() {
-        auto& h = hinweiseFuer(brettAus({"@ $ .", "  $ ."}));
-        h.geben(Hinweisgeber::Umfang::naechsterSchub);
+    // An answer belongs to the position it was searched from: a key or a step while the
+    // search runs drops it. The first hint of a play says once that it offers no record,
+    // until a new board. A box in a corner gets no hint but the way back.
+    void einHinweisGiltNurFuerSeineStellungUndDerErsteSagtDassKeinRekordZaehlt() {
+        const auto schub = Hinweisgeber::Umfang::naechsterSchub;
+        auto& h = hinweiseFuer({"@ $ .", "  $ ."});
+        h.geben(schub);
         h.anhalten();
         QVERIFY(notiz().isEmpty());
-        h.geben(Hinweisgeber::Umfang::naechsterSchub);
+        h.geben(schub);
         QVERIFY(steuerung->schritt(tasteUnten));
         QTest::qWait(200);
         QCOMPARE(brett->schritte, 1);
-        QVERIFY(!h.genutzt());
 
-        const auto rekordNotiz = QStringLiteral("Mit Hinweisen zählt die Lösung nicht als Rekord.");
-        h.geben(Hinweisgeber::Umfang::naechsterSchub);
-        hinweisAbwarten(1);
+        for (const bool erster : {true, false}) {
+            const int vorher = brett->schritte;
+            h.geben(schub);
+            QTRY_VERIFY(brett->schritte > vorher && !steuerung->maus.laeuft());
+            QCOMPARE(notiz(), erster ? QStringLiteral("Mit Hinweisen zählt die Lösung nicht als "
+                                                      "Rekord.")
+                                     : QString());
+        }
         QVERIFY(h.genutzt());
-        QCOMPARE(notiz(), rekordNotiz);
-        const int schritte = brett->schritte;
-        h.geben(Hinweisgeber::Umfang::naechsterSchub);
-        hinweisAbwarten(schritte);
-        QVERIFY(brett->schritte > schritte);
-        QVERIFY(notiz().isEmpty());
-
         steuerung->neuesBrett();
         QVERIFY(!h.genutzt());
+
+        hinweiseFuer({"#### ", "#$ @.", "#  . ", " $"}).geben(schub);
+        QTRY_COMPARE(notiz(), QStringLiteral("Von hier aus ist das Level nicht mehr lösbar – "
+                                             "Rücktaste nimmt Schritte zurück."));
+        QCOMPARE(brett->schritte, 0);
     }
 };
 

@@ -484,9 +484,9 @@ class Form1Test : public QObject {
         QCOMPARE(zelle(2, danach), kachel("smile"));
     }
 
-    // H takes the figure to the next box and pushes it once; Umschalt+H plays the rest,
-    // and the solved play offers no record. Ctrl+H is no hint. What a hint says and what
-    // stops it is the game control's.
+    // H takes the figure to the next box and pushes it once, Umschalt+H plays the rest,
+    // step by step, each one taken back like any other; the solved play offers no record.
+    // Ctrl+H is no hint. What a hint says and when it is dropped is the game control's.
     void theHintKeysPlayTheSolutionAndSuchAPlayOffersNoRecord() {
         animationAus();
         // A box three pushes from its place, and one way to it.
@@ -500,6 +500,8 @@ class Form1Test : public QObject {
         QCOMPARE(zelle(3, 1), kachel("smile"));
         QTest::qWait(4 * Maus::taktMs);
         QCOMPARE(schritte(), 2);
+        taste(Qt::Key_Backspace);
+        QCOMPARE(zelle(3, 1), kachel("box"));
 
         taste(Qt::Key_H, Qt::ShiftModifier);
         QTRY_COMPARE(zeuge->texte(), QStringList{u"Sie haben das Level geschafft !"_s});
