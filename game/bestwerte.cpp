@@ -54,10 +54,10 @@ Bestwerte bestwerteLesen(const std::string& pfad) {
     return tabelle;
 }
 
-std::optional<int> bestwert(const Bestwerte& tabelle, const std::string& levelName) {
+const Bestwert* bestwert(const Bestwerte& tabelle, const std::string& levelName) {
     for (const auto& eintrag : tabelle.eintraege) {
         if (ohneEndung(eintrag.levelDatei) == levelName)
-            return eintrag.schritte;
+            return &eintrag;
     }
-    return std::nullopt;
+    return nullptr;
 }

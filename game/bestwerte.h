@@ -27,6 +27,6 @@ struct Bestwerte {
 // A missing or unreadable table knows no level.
 Bestwerte bestwerteLesen(const std::string& pfad);
 
-// The fewest steps for the level named `levelName` (its file name without the extension,
-// as the records window lists it), if the table knows them.
-std::optional<int> bestwert(const Bestwerte& tabelle, const std::string& levelName);
+// The entry of the level named `levelName` (its file name without the extension, as the
+// records window lists it); null when the table does not know it.
+const Bestwert* bestwert(const Bestwerte& tabelle, const std::string& levelName);

@@ -3,23 +3,32 @@
 #include "kit/brettbild.h"
 
 #include <QTimer>
+#include <algorithm>
 
-using namespace Qt::StringLiterals;
+namespace {
+constexpr int hoehe = 20;
+constexpr int mindestBreite = 120;
+constexpr int innenRand = 16; // pixels beside the text, both sides together
+} // namespace
 
-Hinweis::Hinweis(Brettbild& bild, const QString& text)
-    : QLabel(text, &bild), dauer(new QTimer(this)) {
-    setObjectName(u"Status"_s);
-    setGeometry(0, bild.height() - 20, 120, 20);
+Hinweis::Hinweis(Brettbild& bild, const QString& name, Kante kante)
+    : QLabel(&bild), dauer(new QTimer(this)) {
+    setObjectName(name);
+    move(0, kante == Kante::oben ? 0 : bild.height() - hoehe);
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
     hide();
     dauer->setSingleShot(true);
-    dauer->setInterval(dauerMs);
     connect(dauer, &QTimer::timeout, this, &QWidget::hide);
     connect(&bild, &Brettbild::gedrueckt, this, &QWidget::hide);
 }
 
-void Hinweis::zeigen() {
+void Hinweis::zeigen(const QString& text, int ms) {
+    setText(text);
+    const int breite = fontMetrics().horizontalAdvance(text) + innenRand;
+    resize(std::clamp(breite, mindestBreite, parentWidget()->width()), hoehe);
     show();
-    dauer->start();
+    dauer->stop();
+    if (ms > 0)
+        dauer->start(ms);
 }

@@ -28,6 +28,9 @@ class Maus : public QObject {
     void gedrueckt(QPoint punkt);
     void losgelassen(QPoint punkt);
 
+    // Walks the cursor keys `tasten` at the pace of a walk, the first at once; a press or
+    // a key stops it after the current step, and so does a step the rule refuses.
+    void gehen(std::vector<int> tasten);
     void anhalten();
     bool laeuft() const { return takt.isActive(); }
 
@@ -36,7 +39,6 @@ class Maus : public QObject {
     void keinWeg();
 
   private:
-    void gehen(std::vector<int> tasten);
     void naechsterSchritt();
 
     const Brett& brett;

@@ -32,8 +32,9 @@ bool Spielsteuerung::schritt(int keyCode) {
 void Spielsteuerung::mausAnschliessen(Brettbild& bild) {
     connect(&bild, &Brettbild::gedrueckt, &maus, &Maus::gedrueckt);
     connect(&bild, &Brettbild::losgelassen, &maus, &Maus::losgelassen);
-    auto* keinWeg = new Hinweis(bild, QStringLiteral("Kein Weg"));
-    connect(&maus, &Maus::keinWeg, keinWeg, &Hinweis::zeigen);
+    auto* keinWeg = new Hinweis(bild, QStringLiteral("Status"), Hinweis::Kante::unten);
+    connect(&maus, &Maus::keinWeg, keinWeg,
+            [keinWeg] { keinWeg->zeigen(QStringLiteral("Kein Weg")); });
     // The word lies on the board, which may outlive this control.
     connect(this, &QObject::destroyed, keinWeg, &QObject::deleteLater);
 }
@@ -62,6 +63,7 @@ void Spielsteuerung::neuesBrett() {
     maus.anhalten();
     verlauf.leeren();
     wartendeSchritteZurueck = 0;
+    Q_EMIT neuBegonnen();
 }
 
 void Spielsteuerung::melden(const Zugergebnis& ergebnis) {

@@ -50,6 +50,8 @@ class Spielsteuerung : public QObject {
     // The figure moved: a step of a key or the mouse, a step back or again; counters may
     // have changed.
     void geschritten();
+    // A level start, a restart or a bookmark recall.
+    void neuBegonnen();
 
   private:
     void melden(const Zugergebnis& ergebnis);

@@ -10,6 +10,7 @@
 #include "kit/brettflaeche.h"
 #include "kit/entwurf.h"
 #include "kit/explosionsbild.h"
+#include "kit/hinweisgeber.h"
 #include "kit/klickfeld.h"
 #include "kit/knopf.h"
 #include "kit/meldung.h"
@@ -114,21 +115,22 @@ void Form1::steuerelementeAnlegen() {
     connect(lesezeichenMenue, &Lesezeichenmenue::setzen, this, &Form1::lesezeichenSetzen);
     connect(lesezeichenMenue, &Lesezeichenmenue::abrufen, this, &Form1::lesezeichenAbrufen);
 
-    auto* tasten = new Tastenweiche(*this, *steuerung, *levelliste);
+    auto* tasten = new Tastenweiche(*this, *steuerung, *hinweise, *levelliste);
     connect(tasten, &Tastenweiche::hilfe, this, &Form1::hilfeZeigen);
     connect(tasten, &Tastenweiche::ok, this, &Form1::Command2_Click);
     connect(tasten, &Tastenweiche::schritt, this,
             [this](int keyCode) { Picture2_KeyDown(keyCode, 0); });
 }
 
-// Beyond the arrow keys: steps back and again, and the mouse on the board. A failed
-// drag says so over the board's bottom edge for a moment.
+// Beyond the arrow keys: steps back and again, the mouse on the board and the hints. A
+// failed drag says so over the board's bottom edge for a moment.
 void Form1::steuerungAnlegen() {
     steuerung = new Spielsteuerung(
         *spiel, *flaeche, [this] { return Image1->laeuft(); }, this);
     connect(steuerung, &Spielsteuerung::gesprengt, Image1, &Explosionsbild::starten);
     connect(Image1, &Explosionsbild::vorbei, steuerung, &Spielsteuerung::explosionVorbei);
     steuerung->mausAnschliessen(*bildBrett);
+    hinweise = new Hinweisgeber(*spiel, *steuerung, *bildBrett, this);
 }
 
 void Form1::Form_Load() {
@@ -336,12 +338,13 @@ void Form1::Timer3_Timer() {
         return;
     gewinnAnkuendigen(*this, *bildBrett, einstellungenWerte.animationAn);
     // Records are the fewest steps from the level's start; a recalled bookmark skipped
-    // steps that the counter never saw.
+    // steps that the counter never saw. A play with hints is not the player's own; the
+    // first hint said so.
     if (spiel->lesezeichenGenutzt)
         meldung::zeigen(this, QMessageBox::Information, meldung::programmTitel,
                         u"Sie haben ein Lesezeichen abgerufen, daher zählt diese Lösung nicht "
                         u"als Rekord."_s);
-    else
+    else if (!hinweise->genutzt())
         neuenRekordAnbieten(this, QString::fromStdString(spiel->levelDatei), spiel->schritte);
     bildBrett->leeren();
     levellisteEinblenden();

@@ -19,6 +19,7 @@ class Form2;
 class Form3;
 class Form4;
 class Form5;
+class Hinweisgeber;
 class Lesezeichenmenue;
 class Levelliste;
 class Spielsteuerung;
@@ -94,6 +95,7 @@ class Form1 : public QWidget, public Hauptfenster {
     Lesezeichenmenue* lesezeichenMenue = nullptr;
     std::unique_ptr<Zaehler> zaehler;
     Spielsteuerung* steuerung = nullptr; // arrow keys, steps back and again, the mouse
+    Hinweisgeber* hinweise = nullptr;    // H and Umschalt+H
 
     // Each secondary window exists at most once; it deletes itself when closed.
     QPointer<Form2> hilfe;

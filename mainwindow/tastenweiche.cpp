@@ -1,5 +1,6 @@
 #include "mainwindow/tastenweiche.h"
 
+#include "kit/hinweisgeber.h"
 #include "kit/pfeiltasten.h"
 #include "kit/spielsteuerung.h"
 #include "mainwindow/levelliste.h"
@@ -7,9 +8,10 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-Tastenweiche::Tastenweiche(QWidget& fenster, Spielsteuerung& steuerung,
+Tastenweiche::Tastenweiche(QWidget& fenster, Spielsteuerung& steuerung, Hinweisgeber& hinweise,
                            const Levelliste& levelliste)
-    : QObject(&fenster), fenster(fenster), steuerung(steuerung), levelliste(levelliste) {
+    : QObject(&fenster), fenster(fenster), steuerung(steuerung), hinweise(hinweise),
+      levelliste(levelliste) {
     for (auto* kind : fenster.findChildren<QWidget*>())
         kind->installEventFilter(this);
     fenster.installEventFilter(this);
@@ -22,8 +24,10 @@ bool Tastenweiche::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 bool Tastenweiche::tasteGedrueckt(QObject* objekt, const QKeyEvent& ereignis) {
-    // Any key ends a walk of the mouse after its current step, then does its own work.
+    // Any key ends a walk after its current step and a hint's search, then does its own
+    // work.
     steuerung.tasteGedrueckt();
+    hinweise.anhalten();
     const int taste = ereignis.key();
     if (taste == Qt::Key_F1) {
         Q_EMIT hilfe();
@@ -51,9 +55,24 @@ bool Tastenweiche::tasteGedrueckt(QObject* objekt, const QKeyEvent& ereignis) {
     case Verlaufstaste::keine:
         break;
     }
+    if (hinweisTaste(ereignis))
+        return true;
     const int code = pfeiltaste(taste);
     if (code == 0)
         return false;
     Q_EMIT schritt(code);
+    return true;
+}
+
+bool Tastenweiche::hinweisTaste(const QKeyEvent& ereignis) {
+    if (ereignis.key() != Qt::Key_H)
+        return false;
+    const auto umschalter = ereignis.modifiers() & ~Qt::KeypadModifier;
+    if (umschalter == Qt::NoModifier)
+        hinweise.geben(Hinweisgeber::Umfang::naechsterSchub);
+    else if (umschalter == Qt::ShiftModifier)
+        hinweise.geben(Hinweisgeber::Umfang::ganzeLoesung);
+    else
+        return false;
     return true;
 }

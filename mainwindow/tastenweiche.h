@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class Hinweisgeber;
 class Levelliste;
 class Spielsteuerung;
 class QKeyEvent;
@@ -13,7 +14,8 @@ class Tastenweiche : public QObject {
     Q_OBJECT
   public:
     // Watches `fenster` and the controls it has now.
-    Tastenweiche(QWidget& fenster, Spielsteuerung& steuerung, const Levelliste& levelliste);
+    Tastenweiche(QWidget& fenster, Spielsteuerung& steuerung, Hinweisgeber& hinweise,
+                 const Levelliste& levelliste);
 
   Q_SIGNALS:
     void hilfe();              // F1
@@ -27,7 +29,11 @@ class Tastenweiche : public QObject {
     // True when the key was used here and goes no further.
     bool tasteGedrueckt(QObject* objekt, const QKeyEvent& taste);
 
+    // True for H and Umschalt+H, after asking for the hint.
+    bool hinweisTaste(const QKeyEvent& taste);
+
     QWidget& fenster;
     Spielsteuerung& steuerung;
+    Hinweisgeber& hinweise;
     const Levelliste& levelliste;
 };

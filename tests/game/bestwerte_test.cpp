@@ -39,8 +39,11 @@ TEST(Bestwert, wirdUeberDenLevelnamenOhneEndungGefunden) {
         {"a", 3},           {"Level 1", 1}, {"ab", 2}, {"A", std::nullopt}, {"a.lev", std::nullopt},
         {"", std::nullopt},
     };
-    for (const auto& fall : faelle)
-        EXPECT_EQ(bestwert(tabelle, fall.name), fall.schritte) << fall.name;
+    for (const auto& fall : faelle) {
+        const Bestwert* eintrag = bestwert(tabelle, fall.name);
+        EXPECT_EQ(eintrag ? std::optional(eintrag->schritte) : std::nullopt, fall.schritte)
+            << fall.name;
+    }
 }
 
 } // namespace

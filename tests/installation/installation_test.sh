@@ -27,7 +27,7 @@ pruefe() {
 "$installation" installieren "$bau" "$ordner" >/dev/null
 pruefe "das Spiel liegt im Programmordner" test -x "$ordner/lagerix2000"
 pruefe "der Prüfer liegt im Programmordner" test -x "$ordner/lagerix-pruefen"
-pruefe "die Level liegen im Programmordner" test -f "$ordner/01-erste-schritte.lev"
+pruefe "die Level liegen im Programmordner" test -f "$ordner/01-schieben.lev"
 pruefe "Grafiksatz, Klang und Seiten liegen bereit" \
     test -f "$ordner/standardset.gif" -a -f "$ordner/explsion.wav" -a -f "$ordner/hilfe.htm"
 eintrag=$XDG_DATA_HOME/applications/lagerix2000.desktop
@@ -39,7 +39,7 @@ pruefe "das Symbol liegt in allen Größen bereit" \
     -a -f "$XDG_DATA_HOME/icons/hicolor/256x256/apps/lagerix2000.png"
 
 # The player plays: settings, a bookmark, a record, an own level; a shipped page is damaged.
-spielerdateien=(lagerix.cfg l1.bok 01-erste-schritte.sco mein-level.lev)
+spielerdateien=(lagerix.cfg l1.bok 01-schieben.sco mein-level.lev)
 for datei in "${spielerdateien[@]}"; do
     printf 'vom Spieler %s\r\n' "$datei" >"$ordner/$datei"
 done
@@ -55,7 +55,7 @@ pruefe "mitgelieferte Dateien werden erneuert" cmp -s "$quelle/assets/hilfe.htm"
 # The installed programs find everything in their own folder, started from elsewhere.
 cd /
 pruefe "der installierte Prüfer löst das erste Level" \
-    bash -c '"$1/lagerix-pruefen" "$1" 01-erste-schritte.lev lllorrrrlllluurrrr T | grep -qx "geschafft 1"' \
+    bash -c '"$1/lagerix-pruefen" "$1" 01-schieben.lev rrrr T | grep -qx "geschafft 1"' \
     _ "$ordner"
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$ordner/lagerix2000" >/dev/null 2>&1 || status=$?
@@ -65,7 +65,7 @@ pruefe "das installierte Spiel startet und läuft" test "$status" -eq 124
 for datei in "${spielerdateien[@]}"; do
     pruefe "$datei bleibt beim Entfernen" test -f "$ordner/$datei"
 done
-pruefe "das Spiel ist entfernt" test ! -e "$ordner/lagerix2000" -a ! -e "$ordner/01-erste-schritte.lev"
+pruefe "das Spiel ist entfernt" test ! -e "$ordner/lagerix2000" -a ! -e "$ordner/01-schieben.lev"
 pruefe "der Menüeintrag ist entfernt" test ! -e "$eintrag"
 pruefe "das Symbol ist entfernt" test ! -e "$XDG_DATA_HOME/icons/hicolor/48x48/apps/lagerix2000.png"
 

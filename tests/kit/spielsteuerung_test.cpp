@@ -2,9 +2,12 @@
 #include "game/brett.h"
 #include "game/levelstart.h"
 #include "game/zeichenflaeche.h"
+#include "kit/brettbild.h"
+#include "kit/hinweisgeber.h"
 #include "kit/spielsteuerung.h"
 #include "tests/hauptfensterattrappe.h"
 
+#include <QLabel>
 #include <QtTest>
 
 namespace {
@@ -30,6 +33,8 @@ class SpielsteuerungTest : public QObject {
     OhneBild flaeche;
     bool explosionLaeuft = false;
     std::unique_ptr<Spielsteuerung> steuerung;
+    std::unique_ptr<Brettbild> brettbild;
+    std::unique_ptr<Hinweisgeber> hinweise;
 
     Spielsteuerung& mit(const std::vector<std::string>& bild) {
         brett = brettAus(bild);
@@ -37,6 +42,19 @@ class SpielsteuerungTest : public QObject {
         steuerung =
             std::make_unique<Spielsteuerung>(*brett, flaeche, [this] { return explosionLaeuft; });
         return *steuerung;
+    }
+
+    // Hints on a board started from `bild`, their note on a board picture of its own.
+    Hinweisgeber& hinweiseFuer(const std::vector<std::string>& bild) {
+        hinweise.reset();
+        mit(bild);
+        brettbild = std::make_unique<Brettbild>();
+        hinweise = std::make_unique<Hinweisgeber>(*brett, *steuerung, *brettbild);
+        return *hinweise;
+    }
+    QString notiz() const { // empty while none is shown
+        const auto* n = brettbild->findChild<QLabel*>(QStringLiteral("Hinweisnotiz"));
+        return n->isHidden() ? QString() : n->text();
     }
 
     void klicken(QPoint punkt) {
@@ -139,6 +157,38 @@ class SpielsteuerungTest : public QObject {
             QVERIFY2(brett->schritte == f.schritte, f.name);
             QVERIFY2(keinWeg.size() == (f.keinWeg ? 1 : 0), f.name);
         }
+    }
+
+    // An answer belongs to the position it was searched from: a key or a step while the
+    // search runs drops it. The first hint of a play says once that it offers no record,
+    // until a new board. A box in a corner gets no hint but the way back.
+    void einHinweisGiltNurFuerSeineStellungUndDerErsteSagtDassKeinRekordZaehlt() {
+        const auto schub = Hinweisgeber::Umfang::naechsterSchub;
+        auto& h = hinweiseFuer({"@ $ .", "  $ ."});
+        h.geben(schub);
+        h.anhalten();
+        QVERIFY(notiz().isEmpty());
+        h.geben(schub);
+        QVERIFY(steuerung->schritt(tasteUnten));
+        QTest::qWait(200);
+        QCOMPARE(brett->schritte, 1);
+
+        for (const bool erster : {true, false}) {
+            const int vorher = brett->schritte;
+            h.geben(schub);
+            QTRY_VERIFY(brett->schritte > vorher && !steuerung->maus.laeuft());
+            QCOMPARE(notiz(), erster ? QStringLiteral("Mit Hinweisen zählt die Lösung nicht als "
+                                                      "Rekord.")
+                                     : QString());
+        }
+        QVERIFY(h.genutzt());
+        steuerung->neuesBrett();
+        QVERIFY(!h.genutzt());
+
+        hinweiseFuer({"#### ", "#$ @.", "#  . ", " $"}).geben(schub);
+        QTRY_COMPARE(notiz(), QStringLiteral("Von hier aus ist das Level nicht mehr lösbar – "
+                                             "Rücktaste nimmt Schritte zurück."));
+        QCOMPARE(brett->schritte, 0);
     }
 };
 

@@ -483,6 +483,31 @@ class Form1Test : public QObject {
         QCOMPARE(schritte(), danach);
         QCOMPARE(zelle(2, danach), kachel("smile"));
     }
+
+    // H takes the figure to the next box and pushes it once, Umschalt+H plays the rest,
+    // step by step, each one taken back like any other; the solved play offers no record.
+    // Ctrl+H is no hint. What a hint says and when it is dropped is the game control's.
+    void theHintKeysPlayTheSolutionAndSuchAPlayOffersNoRecord() {
+        animationAus();
+        // A box three pushes from its place, and one way to it.
+        ordner->anlegen(u"d-gang.lev"_s, levelDatei({"", " @ $  ."}, "fBernd"));
+        spielen(u"d-gang.lev"_s);
+        taste(Qt::Key_H, Qt::ControlModifier);
+        QTest::qWait(200);
+        QCOMPARE(schritte(), 0);
+        taste(Qt::Key_H);
+        QTRY_COMPARE(zelle(4, 1), kachel("box"));
+        QCOMPARE(zelle(3, 1), kachel("smile"));
+        QTest::qWait(4 * Maus::taktMs);
+        QCOMPARE(schritte(), 2);
+        taste(Qt::Key_Backspace);
+        QCOMPARE(zelle(3, 1), kachel("box"));
+
+        taste(Qt::Key_H, Qt::ShiftModifier);
+        QTRY_COMPARE(zeuge->texte(), QStringList{u"Sie haben das Level geschafft !"_s});
+        QVERIFY(zeuge->fragen.empty());
+        QVERIFY(!QFile::exists(ordner->pfad() + u"d-gang.sco"_s));
+    }
 };
 
 QTEST_MAIN(Form1Test)

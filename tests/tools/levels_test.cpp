@@ -40,7 +40,16 @@ TEST(Level, jedeMitgelieferteLeveldateiStehtInDerTabelleInSpielreihenfolge) {
         eingetragen.push_back(l.levelDatei);
     EXPECT_EQ(eingetragen, dateien);
     ASSERT_FALSE(eingetragen.empty());
-    EXPECT_EQ(eingetragen.front(), "01-erste-schritte.lev"); // the first level a new player sees
+    EXPECT_EQ(eingetragen.front(), "01-schieben.lev"); // the first level a new player sees
+    // A new player has pushed boxes in three levels at least before the first TNT box.
+    const auto mitTnt = [](const std::string& datei) {
+        const auto zeilen = laufen({LAGERIX_ASSETS, datei}).zeilen;
+        return std::any_of(zeilen.begin(), zeilen.end(), [](const std::string& z) {
+            return z.starts_with("feld ") && (z.ends_with(" tnt") || z.ends_with(" tntgestellt"));
+        });
+    };
+    EXPECT_GE(std::find_if(eingetragen.begin(), eingetragen.end(), mitTnt) - eingetragen.begin(),
+              3);
 }
 
 // Every key of a stored solution is a step, so the count it reaches is the table's. The
