@@ -100,9 +100,13 @@ std::vector<std::string> programmordnerEinrichten(const std::string& mitgeliefer
                                                   const std::string& ordner) {
     std::error_code fehler;
     std::filesystem::create_directories(ordner, fehler);
-    if (fehler)
+    if (fehler) {
+        const bool dateiImWeg =
+            fehler == std::errc::file_exists || fehler == std::errc::not_a_directory;
         return {"Der Programmordner „" + ordner + "“ konnte nicht angelegt werden (" +
-                fehlerGrund(fehler.value()) + ")."};
+                (dateiImWeg ? "an seiner Stelle steht eine Datei" : fehlerGrund(fehler.value())) +
+                ")."};
+    }
 
     const Liste bisher = listeLesen(ordner);
     Liste neu;

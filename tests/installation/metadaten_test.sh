@@ -11,11 +11,9 @@ menue=$quelle/resources/menue
 metainfo=$menue/example.vestrum.lagerix2000.metainfo.xml
 
 pruefe "die AppStream-Metadaten sind gültig" appstreamcli validate --no-net "$metainfo"
-for sprache in en de; do
-    muster='<summary>'
-    [ $sprache = en ] || muster="<summary xml:lang=\"$sprache\">"
-    pruefe "die Metadaten fassen das Spiel auf ${sprache} zusammen" grep -qF "$muster" "$metainfo"
-done
+# English is the summary without a language, which the validator asks for.
+pruefe "die Metadaten fassen das Spiel auch auf Deutsch zusammen" \
+    grep -qF '<summary xml:lang="de">' "$metainfo"
 
 for prefix in /usr "/home/ein Spieler/.local"; do
     DESTDIR=$zwischen cmake -DCMAKE_INSTALL_PREFIX="$prefix" -DLAGERIX_MENUE="$menue" \
@@ -34,7 +32,5 @@ for seite in "$quelle"/paket/man/*.6; do
     warnungen=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$seite" 2>&1 >/dev/null)
     pruefe "die Handbuchseite ${seite##*/} setzt ohne Warnung${warnungen:+: $warnungen}" \
         test -z "$warnungen"
-    pruefe "die Handbuchseite ${seite##*/} nennt ihr Programm" \
-        bash -c 'lexgrog "$1" | grep -q ": \"${2%.6} - "' _ "$seite" "${seite##*/}"
 done
 [ "$fehlschlaege" -eq 0 ]
