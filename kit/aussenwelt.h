@@ -13,7 +13,7 @@ struct Aussenwelt {
     // Starts a program detached from the game; false when it could not be started.
     std::function<bool(const QString& programm)> programmStarten;
     // Where the game's other programs stand, ending in '/'.
-    QString programme;
+    QString programme{};
 
     static Aussenwelt echt();
 };
