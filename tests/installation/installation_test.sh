@@ -18,9 +18,10 @@ cmake --install "$bau" --prefix "$prefix" >/dev/null
 istElf() { [ "$(head -c 4 "$1" | od -An -c | tr -d ' ')" = '177ELF' ]; }
 fehlt=""
 for datei in "$bau"/*; do
-    [ -f "$datei" ] && istElf "$datei" || continue
-    name=${datei##*/}
-    [ -x "$prefix/games/$name" ] || [ -f "$prefix/lib/games/lagerix2000/$name" ] || fehlt+=" $name"
+    if [ -f "$datei" ] && istElf "$datei"; then
+        name=${datei##*/}
+        [ -x "$prefix/games/$name" ] || [ -f "$prefix/lib/games/lagerix2000/$name" ] || fehlt+=" $name"
+    fi
 done
 for datei in "$quelle"/assets/*; do
     cmp -s "$datei" "$prefix/share/games/lagerix2000/${datei##*/}" || fehlt+=" ${datei##*/}"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the install tests: a scratch folder removed at the end, counted checks, and
 # the installed game started twice from a prefix (an install below the scratch folder,
 # or the unpacked package's usr/).
@@ -57,8 +58,8 @@ spielZweimalStarten() {
     done
     pruefe "jede mitgelieferte Datei liegt im Programmordner:${fehlt:- ja}" test -z "$fehlt"
 
-    local level schritte loesung
-    IFS=$'\t\r' read -r level schritte loesung <"$ordner/bestwerte.txt"
+    local level loesung
+    IFS=$'\t\r' read -r level _ loesung <"$ordner/bestwerte.txt"
     pruefe "der Prüfer spielt $level im Programmordner zu Ende" \
         bash -c '"$1" "$2" "$3" "$4 T" | grep -qx "geschafft 1"' _ \
         "$prefix/games/lagerix-pruefen" "$ordner" "$level" "$loesung"
