@@ -8,10 +8,12 @@ JOBS := $(shell nproc)
 FUZZ_SEKUNDEN ?= 600
 FUZZER := levelstart_fuzz lesezeichen_fuzz konfiguration_fuzz rekord_fuzz spiel_fuzz
 
-# The player's own program folder; menu entries and icons go below XDG_DATA_HOME.
-PREFIX ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/lagerix2000
+# `make install PREFIX=…` installs below PREFIX (by default ~/.local). PREFIX reaches
+# the install as it was typed: make does not expand it, and no shell line holds it.
+export LAGERIX_PREFIX := $(value PREFIX)
+unexport PREFIX
 
-.PHONY: run test deps build clean fuzz fuzz-build install uninstall
+.PHONY: run test deps build clean fuzz fuzz-build install uninstall installierbar deb
 
 deps:
 	./scripts/install-deps
@@ -23,8 +25,9 @@ build: deps
 run: build
 	./$(BUILD)/lagerix2000
 
+# The checks of the Debian package need the package, which only `make deb` builds.
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -LE paket
 	cmake -S . -B $(SAN) -DCMAKE_BUILD_TYPE=Debug -DLAGERIX_NUR_KERN=ON -DLAGERIX_LOESER_VERGLEICHE=30 \
 		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	cmake --build $(SAN) -j$(JOBS)
@@ -44,11 +47,22 @@ fuzz: fuzz-build
 			-dict=fuzz/woerter.dict -artifact_prefix=$(FUZZ)/fuzz/ $(FUZZ)/fuzz/neu/$$f fuzz/korpus/$$f || exit 1; \
 	done
 
-install: build
-	./scripts/installation installieren $(BUILD) "$(PREFIX)"
+# Only what is installed: the programs, the sound module, the manual pages.
+installierbar: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS) --target installierbar
+
+install: installierbar
+	./scripts/installation installieren $(BUILD)
 
 uninstall:
-	./scripts/installation entfernen "$(PREFIX)"
+	./scripts/installation entfernen
+
+# The Debian package, then its checks: the metadata validators, lintian, and the game
+# started from the unpacked package.
+deb: installierbar
+	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L 'metadaten|paket'
 
 # The build folder is the game's program folder: the player's records, bookmarks,
 # settings and own levels live there, so only what the compiler made is removed.

@@ -1,4 +1,5 @@
 #include "editor/editorfenster.h"
+#include "kit/programmorte.h"
 #include "kit/standardknoepfe.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     standardknoepfeDeutsch();
-    Editorfenster fenster(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    Editorfenster fenster(programmordnerBereiten());
     const QStringList argumente = QCoreApplication::arguments();
     if (argumente.size() > 1)
         fenster.dateiOeffnen(argumente.at(1));

@@ -436,3 +436,7 @@ std::string dateiName(std::string_view pfad) {
     const auto schnitt = pfad.find_last_of('/');
     return std::string(schnitt == std::string_view::npos ? pfad : pfad.substr(schnitt + 1));
 }
+
+std::string fehlerGrund(int nummer) {
+    return fehlerText(nummer);
+}

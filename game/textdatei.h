@@ -86,5 +86,8 @@ std::string dateiImOrdner(const std::string& ordner, std::string_view name);
 // no drive letter. A name from a file must pass this before it is opened.
 bool bleibtImOrdner(std::string_view name);
 
+// Why the system refused, in German, from an errno value: "der Datenträger ist voll".
+std::string fehlerGrund(int nummer);
+
 // The last path component, for messages.
 std::string dateiName(std::string_view pfad);

@@ -12,6 +12,8 @@ struct Aussenwelt {
     std::function<bool(const QString& pfad)> dateiAnzeigen;
     // Starts a program detached from the game; false when it could not be started.
     std::function<bool(const QString& programm)> programmStarten;
+    // Where the game's other programs stand, ending in '/'.
+    QString programme{};
 
     static Aussenwelt echt();
 };

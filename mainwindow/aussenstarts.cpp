@@ -24,7 +24,7 @@ void Aussenstarts::seiteOeffnen(const QString& seite) const {
 }
 
 void Aussenstarts::editorStarten() const {
-    const QString editor = ordner + u"lagerix-editor"_s;
+    const QString editor = aussenwelt.programme + u"lagerix-editor"_s;
     if (!QFile::exists(editor))
         melden(u"Der Level Editor ist nicht installiert."_s);
     else if (!aussenwelt.programmStarten(editor))

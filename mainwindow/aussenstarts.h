@@ -6,7 +6,7 @@ struct Aussenwelt;
 class QWidget;
 
 // What the main window starts outside the game: a page of the program folder in the
-// desktop's viewer, and the level editor beside the game. A launch that fails is told
+// desktop's viewer, and the level editor beside the game's program. A launch that fails is told
 // to the player in a message box over `fenster`.
 class Aussenstarts {
   public:

@@ -1,3 +1,4 @@
+#include "kit/programmorte.h"
 #include "kit/standardknoepfe.h"
 #include "mainwindow/form1.h"
 
@@ -6,7 +7,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     standardknoepfeDeutsch();
-    Form1 fenster(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    Form1 fenster(programmordnerBereiten());
     fenster.show();
     return QApplication::exec();
 }

@@ -48,8 +48,8 @@ class Form1Test : public QObject {
             };
         };
         fenster = std::make_unique<Form1>(
-            ordner->pfad(),
-            Aussenwelt{aufnehmen(klaenge), aufnehmen(seiten), aufnehmen(programme)});
+            ordner->pfad(), Aussenwelt{aufnehmen(klaenge), aufnehmen(seiten), aufnehmen(programme),
+                                       ordner->pfad() + u"programme/"_s});
         fenster->show();
         if (!QTest::qWaitForWindowExposed(fenster.get()))
             qWarning("Hauptfenster nicht sichtbar");
@@ -387,7 +387,7 @@ class Form1Test : public QObject {
     }
 
     // The desktop's viewer is found through the home page: without it no page opens. The
-    // editor starts only when it is installed.
+    // editor starts only when it is installed beside the game's program.
     void pagesAndTheEditorOpenOnlyWithTheirFilesPresent() {
         ordner->anlegen(u"hilfe.htm"_s, "<html></html>");
         Form1& f = starten();
@@ -401,11 +401,12 @@ class Form1Test : public QObject {
         QCOMPARE(zeuge->meldungen.size(), 3u);
         f.Image3_Click();
         f.seiteOeffnen(u"hilfe.htm"_s);
-        ordner->anlegen(u"lagerix-editor"_s, "#!/bin/sh\n");
+        QVERIFY(QDir(ordner->pfad()).mkdir(u"programme"_s));
+        ordner->anlegen(u"programme/lagerix-editor"_s, "#!/bin/sh\n");
         f.Command6_Click();
         QCOMPARE(seiten,
                  (QStringList{ordner->pfad() + u"vestrum.htm"_s, ordner->pfad() + u"hilfe.htm"_s}));
-        QCOMPARE(programme, QStringList{ordner->pfad() + u"lagerix-editor"_s});
+        QCOMPARE(programme, QStringList{ordner->pfad() + u"programme/lagerix-editor"_s});
         QCOMPARE(zeuge->meldungen.size(), 3u);
     }
 
