@@ -515,12 +515,15 @@ bool Editorfenster::speichernNach(const QString& pfad) {
                problemListe(probleme));
         return false;
     }
-    if (!rekordfrage.stellen(this, fensterTitel, pfad))
+    const Rekordwahl rekord = rekordfrage.stellen(this, fensterTitel, pfad);
+    if (rekord == Rekordwahl::abbrechen)
         return false;
     if (const auto fehler = levelSpeichern(level, pfadText(pfad))) {
         melden(QString::fromStdString(*fehler));
         return false;
     }
+    if (rekord == Rekordwahl::loeschen)
+        Rekordfrage::loeschen(this, fensterTitel, pfad);
     levelPfad = pfad;
     titelName = QFileInfo(pfad).fileName();
     gespeichert = level;

@@ -6,10 +6,18 @@
 #include <QFile>
 #include <QFileInfo>
 
-bool Rekordfrage::stellen(QWidget* eltern, const QString& titel, const QString& pfad) {
-    const QString rekord = QString::fromStdString(rekordDatei(pfad.toStdString()));
+namespace {
+
+QString rekordZu(const QString& pfad) {
+    return QString::fromStdString(rekordDatei(pfad.toStdString()));
+}
+
+} // namespace
+
+Rekordwahl Rekordfrage::stellen(QWidget* eltern, const QString& titel, const QString& pfad) {
+    const QString rekord = rekordZu(pfad);
     if (!QFileInfo::exists(pfad) || !QFileInfo::exists(rekord) || rekord == behalten)
-        return true;
+        return Rekordwahl::behalten;
     const auto antwort = meldung::zeigen(
         eltern, QMessageBox::Question, titel,
         QStringLiteral("Zu „%1“ gibt es einen Rekord. Nach der Änderung passt er vielleicht "
@@ -17,12 +25,17 @@ bool Rekordfrage::stellen(QWidget* eltern, const QString& titel, const QString& 
             .arg(QFileInfo(pfad).fileName()),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (antwort == QMessageBox::Cancel)
-        return false;
-    if (antwort == QMessageBox::Yes && !QFile::remove(rekord))
+        return Rekordwahl::abbrechen;
+    if (antwort == QMessageBox::Yes)
+        return Rekordwahl::loeschen;
+    behalten = rekord;
+    return Rekordwahl::behalten;
+}
+
+void Rekordfrage::loeschen(QWidget* eltern, const QString& titel, const QString& pfad) {
+    const QString rekord = rekordZu(pfad);
+    if (!QFile::remove(rekord))
         meldung::zeigen(eltern, QMessageBox::Warning, titel,
                         QStringLiteral("Der Rekord „%1“ konnte nicht gelöscht werden.")
                             .arg(QFileInfo(rekord).fileName()));
-    if (antwort == QMessageBox::No)
-        behalten = rekord;
-    return true;
 }

@@ -5,11 +5,15 @@
 #include "game/levelmodell/textnotation.h"
 #include "kit/maus.h"
 #include "tests/hauptfensterattrappe.h"
+#include "tests/schreibgrenze.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QtTest>
+#include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -140,6 +144,31 @@ class EditorTest : public QObject {
         QCOMPARE(zelle({6, 5}), kachel("mauer"));
         QVERIFY(fenster->speichern());
         QVERIFY(!QFile::exists(pfad("eigen.sco")));
+    }
+
+    // The record goes only with a level that is on disk: a save that the file or the
+    // disk refuses keeps the record and the old level.
+    void aRefusedSaveKeepsTheRecordAndTheLevel() {
+        const QByteArray alt = levelDatei({"#@$.#"});
+        zeuge->antwort = QMessageBox::Yes;
+        for (const bool schreibgeschuetzt : {true, false}) {
+            const auto z = zeile(schreibgeschuetzt ? u"schreibgeschützt"_s : u"voll"_s);
+            ordner->anlegen(u"alt.lev"_s, alt);
+            ordner->anlegen(u"alt.sco"_s, "12\r\nAnna\r\n");
+            QVERIFY(fenster->dateiOeffnen(pfad(u"alt.lev"_s)));
+            strich(Qt::LeftButton, {{0, 3}});
+            {
+                std::optional<Schreibgrenze> voll;
+                if (schreibgeschuetzt)
+                    QFile::setPermissions(pfad(u"alt.lev"_s), QFile::ReadOwner);
+                else
+                    voll.emplace(0);
+                QVERIFY(!fenster->speichern());
+            }
+            QFile::setPermissions(pfad(u"alt.lev"_s), QFile::ReadOwner | QFile::WriteOwner);
+            QVERIFY(QFile::exists(pfad(u"alt.sco"_s)));
+            QCOMPARE(ordner->inhalt(u"alt.lev"_s), alt);
+        }
     }
 
     void unsavedChangesAskBeforeTheyAreLost() {
