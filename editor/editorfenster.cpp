@@ -36,6 +36,7 @@ namespace {
 const QString fensterTitel = QStringLiteral("Lagerix 2000 - Level Editor");
 const QString levelFilter = QStringLiteral(
     "Level und Textlevel (*.lev *.txt *.xsb *.sok);;Level (*.lev);;Textlevel (*.txt *.xsb *.sok)");
+const QString nichtStartbar = QStringLiteral("So kann das Spiel das Level nicht starten:\n");
 const QString textFilter = QStringLiteral("Textlevel (*.txt *.xsb *.sok);;Alle Dateien (*)");
 
 std::string pfadText(const QString& pfad) {
@@ -58,6 +59,29 @@ bool imZaun(Zellort ort) {
     const int seite = Levelmodell::kleineSeite;
     return (ort.spalte == seite && ort.zeile <= seite) ||
            (ort.zeile == seite && ort.spalte < seite);
+}
+
+// Where the level goes for the game's level start to read it. Qt's own temporary path is
+// empty for a TMPDIR that does not exist, and its folder would then land anywhere.
+QString ablageOrt() {
+    return qEnvironmentVariable("TMPDIR", QStringLiteral("/tmp"));
+}
+
+// A temporary folder of its own, removed with the object.
+QString ablageVorlage() {
+    return ablageOrt() + QStringLiteral("/lagerix-editor-XXXXXX");
+}
+
+// Why no temporary folder could be made there.
+QString ablageFehler(const QTemporaryDir& ablage) {
+    const QFileInfo ort(ablageOrt());
+    if (!ort.exists())
+        return QStringLiteral("den Ordner gibt es nicht");
+    if (!ort.isDir())
+        return QStringLiteral("an seiner Stelle steht eine Datei");
+    if (!ort.isWritable())
+        return QStringLiteral("keine Berechtigung");
+    return ablage.errorString();
 }
 
 } // namespace
@@ -491,10 +515,13 @@ std::optional<std::vector<TextLevel>> Editorfenster::textDateiLesen(const QStrin
 bool Editorfenster::speichern() {
     if (levelPfad.isEmpty())
         return speichernUnter();
-    return speichernNach(levelPfad);
+    return startbar(nichtStartbar) && speichernNach(levelPfad);
 }
 
+// A level the game could not start is refused before the author names a file for it.
 bool Editorfenster::speichernUnter() {
+    if (!startbar(nichtStartbar))
+        return false;
     QString vorschlag = ordner + (titelName.isEmpty() ? QStringLiteral("neues-level.lev")
                                                       : QFileInfo(titelName).completeBaseName() +
                                                             QStringLiteral(".lev"));
@@ -509,12 +536,6 @@ bool Editorfenster::speichernUnter() {
 }
 
 bool Editorfenster::speichernNach(const QString& pfad) {
-    const auto probleme = levelPruefen(level);
-    if (speichernGesperrt(probleme)) {
-        melden(QStringLiteral("So kann das Spiel das Level nicht starten:\n") +
-               problemListe(probleme));
-        return false;
-    }
     const Rekordwahl rekord = rekordfrage.stellen(this, fensterTitel, pfad);
     if (rekord == Rekordwahl::abbrechen)
         return false;
@@ -528,6 +549,7 @@ bool Editorfenster::speichernNach(const QString& pfad) {
     titelName = QFileInfo(pfad).fileName();
     gespeichert = level;
     anzeigen();
+    const auto probleme = levelPruefen(level);
     hinweis(probleme.empty()
                 ? QStringLiteral("Gespeichert.")
                 : QStringLiteral("Gespeichert, noch offen: ") +
@@ -578,12 +600,22 @@ void Editorfenster::pruefen() {
         probleme.empty() ? QStringLiteral("Keine Probleme gefunden.") : problemListe(probleme));
 }
 
+bool Editorfenster::startbar(const QString& kopf) {
+    const auto probleme = levelPruefen(level);
+    if (!speichernGesperrt(probleme))
+        return true;
+    melden(kopf + problemListe(probleme));
+    return false;
+}
+
 std::optional<std::string> Editorfenster::zumStartenAblegen(const QTemporaryDir& ablage,
                                                             const QString& vorhaben) {
-    const auto probleme = levelPruefen(level);
-    if (speichernGesperrt(probleme)) {
-        melden(QStringLiteral("So kann das Level nicht %1 werden:\n").arg(vorhaben) +
-               problemListe(probleme));
+    if (!startbar(QStringLiteral("So kann das Level nicht %1 werden:\n").arg(vorhaben)))
+        return std::nullopt;
+    if (!ablage.isValid()) {
+        melden(QStringLiteral("So kann das Level nicht %1 werden: Im Ordner „%2“ lässt sich "
+                              "kein Arbeitsordner anlegen (%3).")
+                   .arg(vorhaben, ablageOrt(), ablageFehler(ablage)));
         return std::nullopt;
     }
     // The game's level start reads a file: the level goes through a temporary one.
@@ -600,7 +632,7 @@ void Editorfenster::testen() {
         testBeenden();
         return;
     }
-    QTemporaryDir ablage;
+    QTemporaryDir ablage(ablageVorlage());
     const auto datei = zumStartenAblegen(ablage, QStringLiteral("getestet"));
     if (!datei)
         return;
@@ -635,7 +667,7 @@ void Editorfenster::testBeenden() {
 void Editorfenster::loesbar() {
     if (spiel || suche)
         return;
-    QTemporaryDir ablage;
+    QTemporaryDir ablage(ablageVorlage());
     const auto datei = zumStartenAblegen(ablage, QStringLiteral("geprüft"));
     if (!datei)
         return;

@@ -95,6 +95,8 @@ class Editorfenster : public QMainWindow {
     void neuesLevel(Levelmodell neu, const QString& titelName, const QString& levelPfad);
     bool aenderungenSichern();
     bool speichernNach(const QString& pfad);
+    // False, and the author told why after `kopf`, when the game could not start the level.
+    bool startbar(const QString& kopf);
     // The text levels in a file; none (and the author told why) when it cannot be read.
     std::optional<std::vector<TextLevel>> textDateiLesen(const QString& pfad);
     // Writes the level where the game's level start can read it; none (and the author

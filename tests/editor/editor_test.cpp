@@ -30,6 +30,7 @@ class EditorTest : public QObject {
     std::unique_ptr<Programmordner> ordner;
     QStringList klaenge;
     QString speichernAls;
+    int speichernGefragt = 0; // how often the save dialog asked for a name
     QString oeffnenDatei;
     int levelWahl = -1;
     std::unique_ptr<Dialogzeuge> zeuge;
@@ -62,12 +63,16 @@ class EditorTest : public QObject {
         ordner = std::make_unique<Programmordner>();
         QFile::copy(QStringLiteral(LAGERIX_ASSETS "/standardset.gif"), pfad("standardset.gif"));
         klaenge.clear();
+        speichernGefragt = 0;
         zeuge = std::make_unique<Dialogzeuge>();
         Editordialoge dialoge{
             [this](QWidget*, const QString&, const QString&, const QString&) {
                 return oeffnenDatei;
             },
-            [this](QWidget*, const QString&) { return speichernAls; },
+            [this](QWidget*, const QString&) {
+                ++speichernGefragt;
+                return speichernAls;
+            },
             [this](QWidget*, const QString&, const QStringList&) { return levelWahl; }};
         fenster = std::make_unique<Editorfenster>(
             ordner->pfad(), Aussenwelt{[this](const QString& p) { klaenge << p; }, {}, {}},
@@ -122,6 +127,7 @@ class EditorTest : public QObject {
         QVERIFY(!fenster->speichern());
         QCOMPARE(zeuge->meldungen.size(), 1u);
         QVERIFY(zeuge->texte().last().contains(QStringLiteral("Die Figur fehlt.")));
+        QCOMPARE(speichernGefragt, 0); // refused before the author names a file
         QVERIFY(!QFile::exists(pfad("eigen.lev")));
 
         taste(Qt::Key_F);
@@ -271,6 +277,19 @@ class EditorTest : public QObject {
         taste(Qt::Key_Escape);
         QVERIFY(!fenster->testspiel());
         QCOMPARE(fenster->brettbild().bild(), bildVorher);
+    }
+
+    void testPlayNamesTheFolderItCannotWorkIn() {
+        const QByteArray alt = qgetenv("TMPDIR");
+        const auto zurueck = qScopeGuard([&] { qputenv("TMPDIR", alt); });
+        qputenv("TMPDIR", QFile::encodeName(pfad(u"fehlt"_s)));
+        QGuiApplication::clipboard()->setText(u"#@$.#"_s);
+        fenster->einfuegen();
+        fenster->testen();
+        QVERIFY(!fenster->testspiel());
+        QCOMPARE(zeuge->texte().last(),
+                 u"So kann das Level nicht getestet werden: Im Ordner „%1“ lässt sich kein "
+                 "Arbeitsordner anlegen (den Ordner gibt es nicht)."_s.arg(pfad(u"fehlt"_s)));
     }
 
     void aKeyStopsAWalkOfTheMouseInTestPlay() {
