@@ -268,11 +268,16 @@ void Editorfenster::anzeigen() {
     vollAktion->setChecked(!klein);
     if (spiel) {
         const Brett& b = spiel->brett();
-        zaehlerText->setText(QStringLiteral("Test: Schritte: %1, Kisten abgestellt: %2 von %3 "
-                                            "(Escape beendet, Rücktaste nimmt zurück)")
+        // A solved level takes no step back, as in the game: only the way out is left.
+        const QString tasten = b.geschafft
+                                   ? QStringLiteral("Geschafft! Escape oder F5 kehrt zum Editor "
+                                                    "zurück")
+                                   : QStringLiteral("Escape beendet, Rücktaste nimmt zurück");
+        zaehlerText->setText(QStringLiteral("Test: Schritte: %1, Kisten abgestellt: %2 von %3 (%4)")
                                  .arg(b.schritte)
                                  .arg(b.kistenAbgestellt)
-                                 .arg(b.kistenGesamt));
+                                 .arg(b.kistenGesamt)
+                                 .arg(tasten));
         return;
     }
     const Zaehlung z = level.zaehlen();

@@ -273,6 +273,10 @@ class EditorTest : public QObject {
         QVERIFY(schritte("4"));
         QVERIFY(!zeuge->texte().contains(QStringLiteral("Geschafft!")));
         QTRY_VERIFY(zeuge->texte().contains(QStringLiteral("Geschafft!")));
+        // No step back into a solved level: the status line says what the keys do now.
+        QVERIFY(steuerelement<QLabel>(fenster.get(), u"zaehler"_s)
+                    ->text()
+                    .endsWith(u"(Geschafft! Escape oder F5 kehrt zum Editor zurück)"_s));
 
         taste(Qt::Key_Escape);
         QVERIFY(!fenster->testspiel());
