@@ -102,6 +102,11 @@ class EditorTest : public QObject {
         QVERIFY(!fenster->windowTitle().endsWith(QLatin1Char('*'))); // back as it was
         fenster->wiederherstellen();
         QCOMPARE(fenster->modell().an({4, 3}), Objekt::mauer);
+
+        // A quick stroke reports only its ends: the cells between are painted too.
+        strich(Qt::LeftButton, {{10, 10}, {14, 10}});
+        for (int s = 10; s <= 14; ++s)
+            QCOMPARE(fenster->modell().an({s, 10}), Objekt::mauer);
     }
 
     // Which letter is which tool is the core's table; the window hands it the letters.
