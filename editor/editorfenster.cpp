@@ -472,6 +472,11 @@ bool Editorfenster::dateiOeffnen(const QString& pfad) {
         neuesLevel(std::move(*geoeffnet.modell), name, pfad);
         if (!geoeffnet.hinweis.empty())
             hinweis(QString::fromStdString(geoeffnet.hinweis));
+        if (!geoeffnet.warnung.empty()) {
+            gespeichert.reset();
+            anzeigen();
+            melden(QString::fromStdString(geoeffnet.warnung));
+        }
         return true;
     }
     const auto gelesen = textDateiLesen(pfad);

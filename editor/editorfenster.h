@@ -110,7 +110,7 @@ class Editorfenster : public QMainWindow {
     void anzeigen();
     void hinweis(const QString& text);
     void melden(const QString& text);
-    bool ungespeichert() const { return level != gespeichert; }
+    bool ungespeichert() const { return !gespeichert || level != *gespeichert; }
 
     QString ordner;
     Aussenwelt aussenwelt;
@@ -121,9 +121,11 @@ class Editorfenster : public QMainWindow {
     Verlauf verlauf;
     Levelmodell strichVorher;
     Werkzeug gewaehlt = Werkzeug::mauer;
-    QString levelPfad;       // the .lev file saving writes, empty until there is one
-    QString titelName;       // the file shown in the title
-    Levelmodell gespeichert; // as last opened or saved: the level differs from it when unsaved
+    QString levelPfad; // the .lev file saving writes, empty until there is one
+    QString titelName; // the file shown in the title
+    // As last opened or saved: the level differs from it when unsaved. None when the
+    // file holds what the grid cannot show, so that it differs whatever the author does.
+    std::optional<Levelmodell> gespeichert = Levelmodell{};
     Rekordfrage rekordfrage;
     std::unique_ptr<Testspiel> spiel;
     Loesungssuche* suche = nullptr; // while "Lösbar?" searches

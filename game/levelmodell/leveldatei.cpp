@@ -6,7 +6,9 @@
 #include "game/zahlen.h"
 #include "game/zeichenflaeche.h"
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 
 namespace {
@@ -30,6 +32,55 @@ std::optional<Objekt> objektFuerArt(const std::string& art) {
 // off the raster the shortest number that reads back to the same pixel.
 std::string einheiten(double pixel) {
     return zahlKurz(pixel * einheitenProZelle / Brett::zelle);
+}
+
+// What the entries of one cell hold.
+struct Zellinhalt {
+    int objekte = 0; // a box on a storage place, the pair of entries, counts once
+    bool kiste = false;
+    bool tnt = false;
+    bool stell = false;
+    Objekt oben = Objekt::boden; // the last entry, the one the game's lookup finds
+
+    void aufnehmen(Objekt o) {
+        ++objekte;
+        kiste = kiste || o == Objekt::kiste || o == Objekt::gestellt;
+        tnt = tnt || o == Objekt::tnt || o == Objekt::tntgestellt;
+        stell = stell || o == Objekt::stell || o == Objekt::gestellt || o == Objekt::tntgestellt;
+        oben = o;
+    }
+
+    // The one object the grid shows: what the game's lookup finds, and a box with a
+    // storage place as a box on a storage place, so that the boxes count as in the game.
+    Objekt gezeigt() const {
+        const bool kisteOderStell = oben == Objekt::kiste || oben == Objekt::stell;
+        if (stell && kiste && kisteOderStell)
+            return Objekt::gestellt;
+        if (stell && tnt && (oben == Objekt::tnt || oben == Objekt::stell))
+            return Objekt::tntgestellt;
+        return oben;
+    }
+};
+
+// The author's warning for cells that hold more than the grid can show; empty for none.
+std::string gestapeltText(std::vector<Zellort> zellen) {
+    if (zellen.empty())
+        return {};
+    std::sort(zellen.begin(), zellen.end(), [](Zellort a, Zellort b) {
+        return std::pair(a.zeile, a.spalte) < std::pair(b.zeile, b.spalte);
+    });
+    constexpr std::size_t genannt = 8;
+    std::string text = "Auf diesen Feldern liegen Objekte übereinander, die der Editor nicht "
+                       "zeigen kann:";
+    for (std::size_t i = 0; i < std::min(zellen.size(), genannt); ++i)
+        text += (i == 0 ? " " : "; ") + std::string("Spalte ") +
+                std::to_string(zellen[i].spalte + 1) + ", Zeile " +
+                std::to_string(zellen[i].zeile + 1);
+    if (zellen.size() > genannt)
+        text += " … und " + std::to_string(zellen.size() - genannt) + " weitere";
+    return text + ". Er zeigt dort je eines (Kiste und Stellplatz als Kiste auf Stellplatz, "
+                  "bei der Figur nur einen Stellplatz). Die Datei bleibt, wie sie ist, bis Sie "
+                  "das Level speichern.";
 }
 
 } // namespace
@@ -85,6 +136,7 @@ GeoeffnetesLevel levelOeffnen(const std::string& pfad) {
         gerundet = gerundet || naechste != genau;
         return static_cast<int>(naechste);
     };
+    std::map<std::pair<int, int>, Zellinhalt> inhalte; // by row, then column
     for (int i = brett->randAnzahl + 1; i <= letzter; ++i) {
         const Feldobjekt& f = brett->felder[i];
         const auto objekt = objektFuerArt(f.art);
@@ -96,13 +148,27 @@ GeoeffnetesLevel levelOeffnen(const std::string& pfad) {
             modell.randAussen.push_back({f.x, f.y});
             continue;
         }
-        // A later entry at the same cell is the one the game's lookup finds.
-        if (!modell.setzen({zelle(f.x), zelle(f.y)}, *objekt))
-            draussen += modell.an({zelle(f.x), zelle(f.y)}) == *objekt ? 0 : 1;
+        const Zellort ort{zelle(f.x), zelle(f.y)};
+        if (!modell.imBrett(ort))
+            ++draussen;
+        else if (f.partner == 0) // the second half of a pair is the same object
+            inhalte[{ort.zeile, ort.spalte}].aufnehmen(*objekt);
+    }
+    std::vector<Zellort> gestapelt;
+    for (const auto& [schluessel, inhalt] : inhalte) {
+        const Zellort ort{schluessel.second, schluessel.first};
+        modell.setzen(ort, inhalt.gezeigt());
+        if (inhalt.objekte > 1)
+            gestapelt.push_back(ort);
     }
     const Zellort figur{zelle(brett->spielerX), zelle(brett->spielerY)};
     if (!modell.figurSetzen(figur) && modell.figur() != figur)
         ++draussen;
+    // Only a storage place can lie under the figure in the grid.
+    const auto unterFigur = inhalte.find({figur.zeile, figur.spalte});
+    if (unterFigur != inhalte.end() && unterFigur->second.objekte == 1 &&
+        unterFigur->second.oben != Objekt::stell)
+        gestapelt.push_back(figur);
     if (klein && !modell.groesseWaehlen(Brettgroesse::klein))
         ergebnis.hinweis =
             "Objekte liegen außerhalb des kleinen Spielfelds, es bleibt beim großen. ";
@@ -113,6 +179,7 @@ GeoeffnetesLevel levelOeffnen(const std::string& pfad) {
                                                        "weggelassen. ";
     if (!ergebnis.hinweis.empty())
         ergebnis.hinweis.pop_back();
+    ergebnis.warnung = gestapeltText(gestapelt);
     ergebnis.modell = std::move(modell);
     return ergebnis;
 }

@@ -19,6 +19,9 @@ struct GeoeffnetesLevel {
     std::optional<Levelmodell> modell; // none when the game could not start the file
     std::string fehler;                // the game's own message then
     std::string hinweis;               // what was adjusted on the way, for the status line
+    // Cells holding more than the grid shows (a box under the figure, two objects on one
+    // cell), named for the author: saving would change the level there.
+    std::string warnung;
 };
 
 class Brett;
@@ -27,6 +30,6 @@ class Brett;
 // drawing; the game's German message when it cannot.
 std::optional<std::string> brettStarten(const std::string& pfad, Brett& brett);
 
-// Reads a level file with the game's level start, so the grid shows exactly the board
-// the game would show.
+// Reads a level file with the game's level start, so the grid shows the board the game
+// would show and counts its boxes as the game does.
 GeoeffnetesLevel levelOeffnen(const std::string& pfad);

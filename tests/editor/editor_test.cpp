@@ -182,6 +182,17 @@ class EditorTest : public QObject {
         }
     }
 
+    // What the grid cannot show is named, and the level differs from its file at once:
+    // the file stays as it is until the author saves.
+    void aLevelWithStackedObjectsOpensNamedAndUnsaved() {
+        const QByteArray datei = "fT\r\n25\r\n25\r\nkiste\r\n50\r\n25\r\nstell\r\n50\r\n25\r\n";
+        ordner->anlegen(u"stapel.lev"_s, datei);
+        QVERIFY(fenster->dateiOeffnen(pfad(u"stapel.lev"_s)));
+        QVERIFY(zeuge->texte().last().contains(u"Spalte 3, Zeile 2"_s));
+        QVERIFY(fenster->windowTitle().endsWith(u'*'));
+        QCOMPARE(ordner->inhalt(u"stapel.lev"_s), datei);
+    }
+
     void unsavedChangesAskBeforeTheyAreLost() {
         strich(Qt::LeftButton, {{1, 1}});
         const Levelmodell gezeichnet = fenster->modell();

@@ -81,6 +81,49 @@ TEST_F(Leveldatei, entriesOffTheRasterMoveToTheNearestCellAndBordersAreKept) {
                        "1 Objekt(e) außerhalb des Spielfelds weggelassen.");
 }
 
+// The grid holds one object per cell and the figure on floor or a storage place. What a
+// file stacks beyond that opens as the game's lookup shows it, a box with a storage place
+// as a box on a storage place so that the boxes count as in the game, and is named.
+TEST_F(Leveldatei, stackedEntriesOpenAsTheGameShowsThemAndAreNamed) {
+    const std::string gewarnt =
+        "Auf diesen Feldern liegen Objekte übereinander, die der Editor nicht zeigen kann: "
+        "Spalte 3, Zeile 2. Er zeigt dort je eines (Kiste und Stellplatz als Kiste auf "
+        "Stellplatz, bei der Figur nur einen Stellplatz). Die Datei bleibt, wie sie ist, bis Sie "
+        "das Level speichern.";
+    struct Fall {
+        const char* name;
+        std::string figurX; // file units; the entries all lie at x 50, y 25: column 3, row 2
+        std::vector<std::string> arten;
+        Objekt gezeigt;
+        bool warnung;
+        bool zaehltWieDasSpiel;
+    };
+    const Fall faelle[] = {
+        {"Paar", "25", {"gestellt"}, Objekt::gestellt, false, true},
+        {"Kiste und Stellplatz", "25", {"kiste", "stell"}, Objekt::gestellt, true, true},
+        {"TNT und Stellplatz", "25", {"stell", "tnt"}, Objekt::tntgestellt, true, true},
+        {"Mauer und Kiste", "25", {"mauer", "kiste"}, Objekt::kiste, true, true},
+        {"zwei Kisten", "25", {"kiste", "kiste"}, Objekt::kiste, true, false},
+        {"Figur auf Stellplatz", "50", {"stell"}, Objekt::stell, false, true},
+        {"Kiste unter der Figur", "50", {"kiste"}, Objekt::boden, true, false},
+    };
+    for (const auto& f : faelle) {
+        std::vector<std::string> zeilen{"fT", f.figurX, "25"};
+        for (const auto& art : f.arten)
+            zeilen.insert(zeilen.end(), {art, "50", "25"});
+        levelSchreiben("stapel.lev", zeilen);
+        const auto geoeffnet = levelOeffnen(pfad("stapel.lev"));
+        ASSERT_TRUE(geoeffnet.modell) << f.name;
+        EXPECT_EQ(geoeffnet.modell->an({2, 1}), f.gezeigt) << f.name;
+        EXPECT_EQ(geoeffnet.modell->figur(), (Zellort{f.figurX == "50" ? 2 : 1, 1})) << f.name;
+        EXPECT_EQ(geoeffnet.warnung, f.warnung ? gewarnt : "") << f.name;
+        auto brett = neuesBrett();
+        ASSERT_EQ(brettStarten(pfad("stapel.lev"), *brett), std::nullopt);
+        EXPECT_EQ(geoeffnet.modell->zaehlen().kisten == brett->kistenGesamt, f.zaehltWieDasSpiel)
+            << f.name;
+    }
+}
+
 // The game's own message for a file it cannot start; the writer's for a failed save.
 TEST_F(Leveldatei, aFileThatCannotBeOpenedOrSavedSaysWhy) {
     levelSchreiben("kaputt.lev", {"fX", "0"});
