@@ -7,6 +7,7 @@
 #include "game/zeichenflaeche.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -61,6 +62,29 @@ struct Zellinhalt {
         return oben;
     }
 };
+
+bool istZahl(std::string_view zeile) {
+    const auto anfang = zeile.find_first_not_of(' ');
+    const auto ende = zeile.find_last_not_of(' ');
+    if (anfang == std::string_view::npos)
+        return false;
+    double wert = 0;
+    const char* letztes = zeile.data() + ende + 1;
+    const auto [bis, fehler] = std::from_chars(zeile.data() + anfang, letztes, wert);
+    return fehler == std::errc{} && bis == letztes;
+}
+
+// The one level without entries the editor writes is a figure alone: the three lines of
+// the head and nothing else. Any other file without entries is no level, whatever its
+// first line seems to name as the author.
+bool nurKopf(const std::string& pfad) {
+    auto zeilen = textLesen(pfad);
+    if (!zeilen)
+        return false;
+    while (!zeilen->empty() && zeilen->back().empty())
+        zeilen->pop_back();
+    return zeilen->size() == 3 && istZahl((*zeilen)[1]) && istZahl((*zeilen)[2]);
+}
 
 // The author's warning for cells that hold more than the grid can show; empty for none.
 std::string gestapeltText(std::vector<Zellort> zellen) {
@@ -123,11 +147,17 @@ GeoeffnetesLevel levelOeffnen(const std::string& pfad) {
         ergebnis.fehler = start.fehler;
         return ergebnis;
     }
-    Levelmodell modell;
-    modell.autor = start.autor == "unbekannt" ? "" : start.autor;
     const bool klein = start.formatKennung == "e";
     // The fence of a small board is the game's, not the file's: the last entries.
     const int letzter = klein ? brett->belegt - Levelmodell::zaunEintraege : brett->belegt;
+    if (letzter == brett->randAnzahl && !nurKopf(pfad)) {
+        ergebnis.fehler = "In der Datei „" + dateiName(pfad) +
+                          "“ stehen keine Level-Einträge (mauer, kiste, stell …); sie ist wohl "
+                          "keine Leveldatei.";
+        return ergebnis;
+    }
+    Levelmodell modell;
+    modell.autor = start.autor == "unbekannt" ? "" : start.autor;
     bool gerundet = false;
     int draussen = 0;
     const auto zelle = [&](double pixel) {

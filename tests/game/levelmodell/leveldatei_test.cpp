@@ -125,12 +125,21 @@ TEST_F(Leveldatei, stackedEntriesOpenAsTheGameShowsThemAndAreNamed) {
 }
 
 // The game's own message for a file it cannot start; the writer's for a failed save.
+// A file without a single entry is no level, unless it is the head of a figure alone.
 TEST_F(Leveldatei, aFileThatCannotBeOpenedOrSavedSaysWhy) {
-    levelSchreiben("kaputt.lev", {"fX", "0"});
-    const auto geoeffnet = levelOeffnen(pfad("kaputt.lev"));
-    EXPECT_FALSE(geoeffnet.modell);
-    EXPECT_NE(geoeffnet.fehler.find("„kaputt.lev“ ist beschädigt: Zeile 3 fehlt"),
-              std::string::npos);
+    const std::pair<std::string, std::string> faelle[] = {
+        {"fX\r\n0", "„x.lev“ ist beschädigt: Zeile 3 fehlt"},
+        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01", 21),
+         "In der Datei „x.lev“ stehen keine Level-Einträge"},
+        {"fAnna\r\n0\r\n0\r\nGrüße\r\n", "In der Datei „x.lev“ stehen keine Level-Einträge"},
+        {"fAnna\r\n25\r\n-50\r\n\r\n", ""},
+    };
+    for (const auto& [bytes, fehler] : faelle) {
+        schreiben("x.lev", bytes);
+        const auto geoeffnet = levelOeffnen(pfad("x.lev"));
+        EXPECT_EQ(!geoeffnet.modell, !fehler.empty()) << bytes;
+        EXPECT_TRUE(geoeffnet.fehler.find(fehler) != std::string::npos) << geoeffnet.fehler;
+    }
     const auto meldung = levelSpeichern(Levelmodell{}, pfad("fehlt/neu.lev"));
     ASSERT_TRUE(meldung);
     EXPECT_TRUE(meldung->ends_with("(der Ordner existiert nicht).")) << *meldung;
