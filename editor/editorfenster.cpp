@@ -546,6 +546,20 @@ bool Editorfenster::speichernUnter() {
 }
 
 bool Editorfenster::speichernNach(const QString& pfad) {
+    if (gelieferterLevel(pfadText(pfad), pfadText(ordner))) {
+        const auto antwort = meldung::zeigen(
+            this, QMessageBox::Question, fensterTitel,
+            QStringLiteral("„%1“ kam mit dem Spiel: Ein Update des Spiels ersetzt das Level "
+                           "wieder, und Ihre Änderungen wären fort.\n\nSoll es unter einem "
+                           "eigenen Namen gespeichert werden („Speichern unter…“)? „Nein“ "
+                           "speichert trotzdem hier.")
+                .arg(QFileInfo(pfad).fileName()),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (antwort == QMessageBox::Yes)
+            return speichernUnter();
+        if (antwort != QMessageBox::No)
+            return false;
+    }
     const Rekordwahl rekord = rekordfrage.stellen(this, fensterTitel, pfad);
     if (rekord == Rekordwahl::abbrechen)
         return false;

@@ -1,5 +1,6 @@
 #include "leveldatei.h"
 
+#include "game/bestwerte.h"
 #include "game/brett.h"
 #include "game/levelstart.h"
 #include "game/textdatei.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -129,6 +131,16 @@ std::vector<std::string> levelZeilen(const Levelmodell& modell) {
 
 std::optional<std::string> levelSpeichern(const Levelmodell& modell, const std::string& pfad) {
     return textSchreiben(pfad, levelZeilen(modell));
+}
+
+bool gelieferterLevel(const std::string& pfad, const std::string& programmOrdner) {
+    const std::filesystem::path datei(pfad);
+    std::error_code fehler;
+    if (!std::filesystem::equivalent(datei.parent_path(), programmOrdner, fehler))
+        return false;
+    const auto tabelle = bestwerteLesen(programmOrdner + bestwerteDatei);
+    return std::any_of(tabelle.eintraege.begin(), tabelle.eintraege.end(),
+                       [&](const Bestwert& b) { return b.levelDatei == datei.filename(); });
 }
 
 std::optional<std::string> brettStarten(const std::string& pfad, Brett& brett) {

@@ -15,6 +15,10 @@ std::vector<std::string> levelZeilen(const Levelmodell& modell);
 // the old file is then untouched.
 std::optional<std::string> levelSpeichern(const Levelmodell& modell, const std::string& pfad);
 
+// True when `pfad` is a level that came with the game into `programmOrdner` (ending in
+// '/'): installing an update replaces it. The table of fewest steps lists every one.
+bool gelieferterLevel(const std::string& pfad, const std::string& programmOrdner);
+
 struct GeoeffnetesLevel {
     std::optional<Levelmodell> modell; // none when the game could not start the file
     std::string fehler;                // the game's own message then

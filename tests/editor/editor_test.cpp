@@ -193,6 +193,30 @@ class EditorTest : public QObject {
         QCOMPARE(ordner->inhalt(u"stapel.lev"_s), datei);
     }
 
+    // An update of the game replaces a shipped level: saving over it offers another name.
+    void savingOverAShippedLevelOffersAnotherName() {
+        const QString geliefert = u"01-erste-schritte.lev"_s;
+        QFile::copy(u"" LAGERIX_ASSETS "/bestwerte.txt"_s, pfad(u"bestwerte.txt"_s));
+        QFile::copy(u"" LAGERIX_ASSETS "/"_s + geliefert, pfad(geliefert));
+        QFile::setPermissions(pfad(geliefert), QFile::ReadOwner | QFile::WriteOwner);
+        const QByteArray vorher = ordner->inhalt(geliefert);
+        speichernAls = pfad(u"meins.lev"_s);
+        const std::tuple<QMessageBox::StandardButton, bool, bool, bool> faelle[] = {
+            {QMessageBox::Yes, true, false, true},
+            {QMessageBox::Cancel, false, false, false},
+            {QMessageBox::No, true, true, false},
+        };
+        for (const auto& [antwort, gespeichert, ueberschrieben, eigenes] : faelle) {
+            QVERIFY(fenster->dateiOeffnen(pfad(geliefert)));
+            strich(Qt::LeftButton, {{0, 17}});
+            zeuge->antwort = antwort;
+            QCOMPARE(fenster->speichern(), gespeichert);
+            QVERIFY(zeuge->texte().last().contains(u"Update"_s));
+            QCOMPARE(ordner->inhalt(geliefert) != vorher, ueberschrieben);
+            QCOMPARE(QFile::remove(pfad(u"meins.lev"_s)), eigenes);
+        }
+    }
+
     void unsavedChangesAskBeforeTheyAreLost() {
         strich(Qt::LeftButton, {{1, 1}});
         const Levelmodell gezeichnet = fenster->modell();

@@ -145,4 +145,18 @@ TEST_F(Leveldatei, aFileThatCannotBeOpenedOrSavedSaysWhy) {
     EXPECT_TRUE(meldung->ends_with("(der Ordner existiert nicht).")) << *meldung;
 }
 
+// Only the program folder's own copy of a listed level is replaced by an update.
+TEST_F(Leveldatei, aShippedLevelIsOneTheTableListsInTheProgramFolder) {
+    schreiben("bestwerte.txt", "01-start.lev\t3\trrr\r\n");
+    std::filesystem::create_directory(ordner / "eigen");
+    const std::pair<std::string, bool> faelle[] = {
+        {pfad("01-start.lev"), true},
+        {ordnerText() + "./01-start.lev", true},
+        {pfad("02-start.lev"), false},
+        {pfad("eigen/01-start.lev"), false},
+    };
+    for (const auto& [datei, geliefert] : faelle)
+        EXPECT_EQ(gelieferterLevel(datei, ordnerText()), geliefert) << datei;
+}
+
 } // namespace
