@@ -1,5 +1,6 @@
 #include "editor/editorfenster.h"
 
+#include "editor/dateiname.h"
 #include "editor/editorbrett.h"
 #include "editor/loesungssuche.h"
 #include "editor/testspiel.h"
@@ -40,7 +41,7 @@ const QString nichtStartbar = QStringLiteral("So kann das Spiel das Level nicht 
 const QString textFilter = QStringLiteral("Textlevel (*.txt *.xsb *.sok);;Alle Dateien (*)");
 
 std::string pfadText(const QString& pfad) {
-    return pfad.toStdString();
+    return QFile::encodeName(pfad).toStdString();
 }
 
 int pixel(int zelle) {
@@ -436,7 +437,7 @@ void Editorfenster::einfuegen() {
 
 // --- files ---
 
-void Editorfenster::neuesLevel(Levelmodell neu, const QString& name, const QString& pfad) {
+void Editorfenster::neuesLevel(Levelmodell neu, const QString& name, const std::string& pfad) {
     level = std::move(neu);
     verlauf.leeren();
     titelName = name;
@@ -462,9 +463,14 @@ void Editorfenster::oeffnen() {
 }
 
 bool Editorfenster::dateiOeffnen(const QString& pfad) {
-    const QString name = QFileInfo(pfad).fileName();
-    if (QFileInfo(pfad).suffix().compare(QStringLiteral("lev"), Qt::CaseInsensitive) == 0) {
-        auto geoeffnet = levelOeffnen(pfadText(pfad));
+    return dateiOeffnen(QFile::encodeName(pfad));
+}
+
+bool Editorfenster::dateiOeffnen(const QByteArray& nativ) {
+    const std::string pfad = nativ.toStdString();
+    const QString name = anzeigeName(pfad);
+    if (QFileInfo(name).suffix().compare(QStringLiteral("lev"), Qt::CaseInsensitive) == 0) {
+        auto geoeffnet = levelOeffnen(pfad);
         if (!geoeffnet.modell) {
             melden(QString::fromStdString(geoeffnet.fehler));
             return false;
@@ -479,7 +485,7 @@ bool Editorfenster::dateiOeffnen(const QString& pfad) {
         }
         return true;
     }
-    const auto gelesen = textDateiLesen(pfad);
+    const auto gelesen = textDateiLesen(QFile::decodeName(nativ));
     if (!gelesen)
         return false;
     const auto& levels = *gelesen;
@@ -523,7 +529,7 @@ std::optional<std::vector<TextLevel>> Editorfenster::textDateiLesen(const QStrin
 }
 
 bool Editorfenster::speichern() {
-    if (levelPfad.isEmpty())
+    if (levelPfad.empty())
         return speichernUnter();
     return startbar(nichtStartbar) && speichernNach(levelPfad);
 }
@@ -535,25 +541,25 @@ bool Editorfenster::speichernUnter() {
     QString vorschlag = ordner + (titelName.isEmpty() ? QStringLiteral("neues-level.lev")
                                                       : QFileInfo(titelName).completeBaseName() +
                                                             QStringLiteral(".lev"));
-    if (!levelPfad.isEmpty())
-        vorschlag = levelPfad;
+    if (!levelPfad.empty())
+        vorschlag = QFile::decodeName(QByteArray::fromStdString(levelPfad));
     QString pfad = dialoge.speichern(this, vorschlag);
     if (pfad.isEmpty())
         return false;
     if (QFileInfo(pfad).suffix().isEmpty())
         pfad += QStringLiteral(".lev");
-    return speichernNach(pfad);
+    return speichernNach(pfadText(pfad));
 }
 
-bool Editorfenster::speichernNach(const QString& pfad) {
-    if (gelieferterLevel(pfadText(pfad), pfadText(ordner))) {
+bool Editorfenster::speichernNach(const std::string& pfad) {
+    if (gelieferterLevel(pfad, pfadText(ordner))) {
         const auto antwort = meldung::zeigen(
             this, QMessageBox::Question, fensterTitel,
             QStringLiteral("„%1“ kam mit dem Spiel: Ein Update des Spiels ersetzt das Level "
                            "wieder, und Ihre Änderungen wären fort.\n\nSoll es unter einem "
                            "eigenen Namen gespeichert werden („Speichern unter…“)? „Nein“ "
                            "speichert trotzdem hier.")
-                .arg(QFileInfo(pfad).fileName()),
+                .arg(anzeigeName(pfad)),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (antwort == QMessageBox::Yes)
             return speichernUnter();
@@ -563,14 +569,14 @@ bool Editorfenster::speichernNach(const QString& pfad) {
     const Rekordwahl rekord = rekordfrage.stellen(this, fensterTitel, pfad);
     if (rekord == Rekordwahl::abbrechen)
         return false;
-    if (const auto fehler = levelSpeichern(level, pfadText(pfad))) {
+    if (const auto fehler = levelSpeichern(level, pfad)) {
         melden(QString::fromStdString(*fehler));
         return false;
     }
     if (rekord == Rekordwahl::loeschen)
         Rekordfrage::loeschen(this, fensterTitel, pfad);
     levelPfad = pfad;
-    titelName = QFileInfo(pfad).fileName();
+    titelName = anzeigeName(pfad);
     gespeichert = level;
     anzeigen();
     const auto probleme = levelPruefen(level);

@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QtTest>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -216,6 +219,29 @@ class EditorTest : public QObject {
             QCOMPARE(ordner->inhalt(geliefert) != vorher, ueberschrieben);
             QCOMPARE(QFile::remove(pfad(u"meins.lev"_s)), eigenes);
         }
+    }
+
+    // A name from an old Latin-1 system is no valid UTF-8: the file opens and is saved by
+    // its bytes, its record goes with it, and no file of another name appears.
+    void aLevelWhoseNameIsNoUtf8OpensAndSavesByItsBytes() {
+        const std::filesystem::path hier = QFile::encodeName(ordner->pfad()).toStdString();
+        const auto bytes = [&](const std::string& name) {
+            std::ifstream datei(hier / name, std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(datei), {});
+        };
+        std::ofstream(hier / "\xe4rger.lev", std::ios::binary) << levelDatei({"#@$.#"}).constData();
+        std::ofstream(hier / "\xe4rger.sco", std::ios::binary) << "12\r\nAnna\r\n";
+        QVERIFY(fenster->dateiOeffnen(QByteArray::fromStdString((hier / "\xe4rger.lev").string())));
+        QCOMPARE(fenster->modell().an({2, 0}), Objekt::kiste);
+        strich(Qt::LeftButton, {{0, 3}});
+        zeuge->antwort = QMessageBox::Yes;
+        QVERIFY(fenster->speichern());
+        std::vector<std::string> namen;
+        for (const auto& e : std::filesystem::directory_iterator(hier))
+            namen.push_back(e.path().filename().string());
+        std::sort(namen.begin(), namen.end());
+        QCOMPARE(namen, (std::vector<std::string>{"standardset.gif", "\xe4rger.lev"}));
+        QVERIFY(bytes("\xe4rger.lev").find("mauer\r\n0\r\n75\r\n") != std::string::npos);
     }
 
     void unsavedChangesAskBeforeTheyAreLost() {
