@@ -1,6 +1,7 @@
 #include "editor/editorbrett.h"
 
 #include "game/brett.h"
+#include "game/levelmodell/werkzeug.h"
 
 #include <QMouseEvent>
 
@@ -10,7 +11,7 @@ void Editorbrett::mousePressEvent(QMouseEvent* ereignis) {
         (ereignis->button() != Qt::LeftButton && ereignis->button() != Qt::RightButton))
         return;
     taste = ereignis->button();
-    letzteZelle = {-1, -1};
+    letzteZelle.reset();
     Q_EMIT strichBegonnen();
     malen(ereignis->position().toPoint());
 }
@@ -30,12 +31,20 @@ void Editorbrett::mouseReleaseEvent(QMouseEvent* ereignis) {
     Q_EMIT strichBeendet();
 }
 
+// Outside the board the stroke pauses: a line back in from where it left would paint
+// cells the mouse never crossed.
 void Editorbrett::malen(QPoint punkt) {
-    if (!rect().contains(punkt))
+    if (!rect().contains(punkt)) {
+        letzteZelle.reset();
         return;
-    const QPoint zelle(punkt.x() / Brett::zelle, punkt.y() / Brett::zelle);
+    }
+    const Zellort zelle{punkt.x() / Brett::zelle, punkt.y() / Brett::zelle};
     if (zelle == letzteZelle)
         return;
+    auto linie = zellenAufLinie(letzteZelle.value_or(zelle), zelle);
+    if (letzteZelle)
+        linie.erase(linie.begin()); // painted with the event before
     letzteZelle = zelle;
-    Q_EMIT zelleBemalt(zelle.x(), zelle.y(), taste == Qt::LeftButton);
+    for (const Zellort ort : linie)
+        Q_EMIT zelleBemalt(ort.spalte, ort.zeile, taste == Qt::LeftButton);
 }

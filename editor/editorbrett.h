@@ -1,9 +1,13 @@
 #pragma once
 
+#include "game/levelmodell/levelmodell.h"
 #include "kit/brettbild.h"
 
+#include <optional>
+
 // The board picture of the editor: it turns mouse strokes into cells. A stroke runs
-// from pressing a button to releasing it; every cell it enters is reported once.
+// from pressing a button to releasing it; every cell it crosses is reported, however
+// fast the mouse moves.
 class Editorbrett : public Brettbild {
     Q_OBJECT
   public:
@@ -25,5 +29,5 @@ class Editorbrett : public Brettbild {
     void malen(QPoint punkt);
 
     Qt::MouseButton taste = Qt::NoButton;
-    QPoint letzteZelle{-1, -1};
+    std::optional<Zellort> letzteZelle; // none at the start and after leaving the board
 };

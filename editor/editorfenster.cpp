@@ -1,5 +1,6 @@
 #include "editor/editorfenster.h"
 
+#include "editor/dateiname.h"
 #include "editor/editorbrett.h"
 #include "editor/loesungssuche.h"
 #include "editor/testspiel.h"
@@ -36,10 +37,11 @@ namespace {
 const QString fensterTitel = QStringLiteral("Lagerix 2000 - Level Editor");
 const QString levelFilter = QStringLiteral(
     "Level und Textlevel (*.lev *.txt *.xsb *.sok);;Level (*.lev);;Textlevel (*.txt *.xsb *.sok)");
+const QString nichtStartbar = QStringLiteral("So kann das Spiel das Level nicht starten:\n");
 const QString textFilter = QStringLiteral("Textlevel (*.txt *.xsb *.sok);;Alle Dateien (*)");
 
 std::string pfadText(const QString& pfad) {
-    return pfad.toStdString();
+    return QFile::encodeName(pfad).toStdString();
 }
 
 int pixel(int zelle) {
@@ -58,6 +60,29 @@ bool imZaun(Zellort ort) {
     const int seite = Levelmodell::kleineSeite;
     return (ort.spalte == seite && ort.zeile <= seite) ||
            (ort.zeile == seite && ort.spalte < seite);
+}
+
+// Where the level goes for the game's level start to read it. Qt's own temporary path is
+// empty for a TMPDIR that does not exist, and its folder would then land anywhere.
+QString ablageOrt() {
+    return qEnvironmentVariable("TMPDIR", QStringLiteral("/tmp"));
+}
+
+// A temporary folder of its own, removed with the object.
+QString ablageVorlage() {
+    return ablageOrt() + QStringLiteral("/lagerix-editor-XXXXXX");
+}
+
+// Why no temporary folder could be made there.
+QString ablageFehler(const QTemporaryDir& ablage) {
+    const QFileInfo ort(ablageOrt());
+    if (!ort.exists())
+        return QStringLiteral("den Ordner gibt es nicht");
+    if (!ort.isDir())
+        return QStringLiteral("an seiner Stelle steht eine Datei");
+    if (!ort.isWritable())
+        return QStringLiteral("keine Berechtigung");
+    return ablage.errorString();
 }
 
 } // namespace
@@ -244,11 +269,16 @@ void Editorfenster::anzeigen() {
     vollAktion->setChecked(!klein);
     if (spiel) {
         const Brett& b = spiel->brett();
-        zaehlerText->setText(QStringLiteral("Test: Schritte: %1, Kisten abgestellt: %2 von %3 "
-                                            "(Escape beendet, Rücktaste nimmt zurück)")
+        // A solved level takes no step back, as in the game: only the way out is left.
+        const QString tasten = b.geschafft
+                                   ? QStringLiteral("Geschafft! Escape oder F5 kehrt zum Editor "
+                                                    "zurück")
+                                   : QStringLiteral("Escape beendet, Rücktaste nimmt zurück");
+        zaehlerText->setText(QStringLiteral("Test: Schritte: %1, Kisten abgestellt: %2 von %3 (%4)")
                                  .arg(b.schritte)
                                  .arg(b.kistenAbgestellt)
-                                 .arg(b.kistenGesamt));
+                                 .arg(b.kistenGesamt)
+                                 .arg(tasten));
         return;
     }
     const Zaehlung z = level.zaehlen();
@@ -407,7 +437,7 @@ void Editorfenster::einfuegen() {
 
 // --- files ---
 
-void Editorfenster::neuesLevel(Levelmodell neu, const QString& name, const QString& pfad) {
+void Editorfenster::neuesLevel(Levelmodell neu, const QString& name, const std::string& pfad) {
     level = std::move(neu);
     verlauf.leeren();
     titelName = name;
@@ -433,9 +463,14 @@ void Editorfenster::oeffnen() {
 }
 
 bool Editorfenster::dateiOeffnen(const QString& pfad) {
-    const QString name = QFileInfo(pfad).fileName();
-    if (QFileInfo(pfad).suffix().compare(QStringLiteral("lev"), Qt::CaseInsensitive) == 0) {
-        auto geoeffnet = levelOeffnen(pfadText(pfad));
+    return dateiOeffnen(QFile::encodeName(pfad));
+}
+
+bool Editorfenster::dateiOeffnen(const QByteArray& nativ) {
+    const std::string pfad = nativ.toStdString();
+    const QString name = anzeigeName(pfad);
+    if (QFileInfo(name).suffix().compare(QStringLiteral("lev"), Qt::CaseInsensitive) == 0) {
+        auto geoeffnet = levelOeffnen(pfad);
         if (!geoeffnet.modell) {
             melden(QString::fromStdString(geoeffnet.fehler));
             return false;
@@ -443,9 +478,14 @@ bool Editorfenster::dateiOeffnen(const QString& pfad) {
         neuesLevel(std::move(*geoeffnet.modell), name, pfad);
         if (!geoeffnet.hinweis.empty())
             hinweis(QString::fromStdString(geoeffnet.hinweis));
+        if (!geoeffnet.warnung.empty()) {
+            gespeichert.reset();
+            anzeigen();
+            melden(QString::fromStdString(geoeffnet.warnung));
+        }
         return true;
     }
-    const auto gelesen = textDateiLesen(pfad);
+    const auto gelesen = textDateiLesen(QFile::decodeName(nativ));
     if (!gelesen)
         return false;
     const auto& levels = *gelesen;
@@ -489,42 +529,57 @@ std::optional<std::vector<TextLevel>> Editorfenster::textDateiLesen(const QStrin
 }
 
 bool Editorfenster::speichern() {
-    if (levelPfad.isEmpty())
+    if (levelPfad.empty())
         return speichernUnter();
-    return speichernNach(levelPfad);
+    return startbar(nichtStartbar) && speichernNach(levelPfad);
 }
 
+// A level the game could not start is refused before the author names a file for it.
 bool Editorfenster::speichernUnter() {
+    if (!startbar(nichtStartbar))
+        return false;
     QString vorschlag = ordner + (titelName.isEmpty() ? QStringLiteral("neues-level.lev")
                                                       : QFileInfo(titelName).completeBaseName() +
                                                             QStringLiteral(".lev"));
-    if (!levelPfad.isEmpty())
-        vorschlag = levelPfad;
+    if (!levelPfad.empty())
+        vorschlag = QFile::decodeName(QByteArray::fromStdString(levelPfad));
     QString pfad = dialoge.speichern(this, vorschlag);
     if (pfad.isEmpty())
         return false;
     if (QFileInfo(pfad).suffix().isEmpty())
         pfad += QStringLiteral(".lev");
-    return speichernNach(pfad);
+    return speichernNach(pfadText(pfad));
 }
 
-bool Editorfenster::speichernNach(const QString& pfad) {
-    const auto probleme = levelPruefen(level);
-    if (speichernGesperrt(probleme)) {
-        melden(QStringLiteral("So kann das Spiel das Level nicht starten:\n") +
-               problemListe(probleme));
-        return false;
+bool Editorfenster::speichernNach(const std::string& pfad) {
+    if (gelieferterLevel(pfad, pfadText(ordner))) {
+        const auto antwort = meldung::zeigen(
+            this, QMessageBox::Question, fensterTitel,
+            QStringLiteral("„%1“ kam mit dem Spiel: Ein Update des Spiels ersetzt das Level "
+                           "wieder, und Ihre Änderungen wären fort.\n\nSoll es unter einem "
+                           "eigenen Namen gespeichert werden („Speichern unter…“)? „Nein“ "
+                           "speichert trotzdem hier.")
+                .arg(anzeigeName(pfad)),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (antwort == QMessageBox::Yes)
+            return speichernUnter();
+        if (antwort != QMessageBox::No)
+            return false;
     }
-    if (!rekordfrage.stellen(this, fensterTitel, pfad))
+    const Rekordwahl rekord = rekordfrage.stellen(this, fensterTitel, pfad);
+    if (rekord == Rekordwahl::abbrechen)
         return false;
-    if (const auto fehler = levelSpeichern(level, pfadText(pfad))) {
+    if (const auto fehler = levelSpeichern(level, pfad)) {
         melden(QString::fromStdString(*fehler));
         return false;
     }
+    if (rekord == Rekordwahl::loeschen)
+        Rekordfrage::loeschen(this, fensterTitel, pfad);
     levelPfad = pfad;
-    titelName = QFileInfo(pfad).fileName();
+    titelName = anzeigeName(pfad);
     gespeichert = level;
     anzeigen();
+    const auto probleme = levelPruefen(level);
     hinweis(probleme.empty()
                 ? QStringLiteral("Gespeichert.")
                 : QStringLiteral("Gespeichert, noch offen: ") +
@@ -575,12 +630,22 @@ void Editorfenster::pruefen() {
         probleme.empty() ? QStringLiteral("Keine Probleme gefunden.") : problemListe(probleme));
 }
 
+bool Editorfenster::startbar(const QString& kopf) {
+    const auto probleme = levelPruefen(level);
+    if (!speichernGesperrt(probleme))
+        return true;
+    melden(kopf + problemListe(probleme));
+    return false;
+}
+
 std::optional<std::string> Editorfenster::zumStartenAblegen(const QTemporaryDir& ablage,
                                                             const QString& vorhaben) {
-    const auto probleme = levelPruefen(level);
-    if (speichernGesperrt(probleme)) {
-        melden(QStringLiteral("So kann das Level nicht %1 werden:\n").arg(vorhaben) +
-               problemListe(probleme));
+    if (!startbar(QStringLiteral("So kann das Level nicht %1 werden:\n").arg(vorhaben)))
+        return std::nullopt;
+    if (!ablage.isValid()) {
+        melden(QStringLiteral("So kann das Level nicht %1 werden: Im Ordner „%2“ lässt sich "
+                              "kein Arbeitsordner anlegen (%3).")
+                   .arg(vorhaben, ablageOrt(), ablageFehler(ablage)));
         return std::nullopt;
     }
     // The game's level start reads a file: the level goes through a temporary one.
@@ -597,7 +662,7 @@ void Editorfenster::testen() {
         testBeenden();
         return;
     }
-    QTemporaryDir ablage;
+    QTemporaryDir ablage(ablageVorlage());
     const auto datei = zumStartenAblegen(ablage, QStringLiteral("getestet"));
     if (!datei)
         return;
@@ -632,7 +697,7 @@ void Editorfenster::testBeenden() {
 void Editorfenster::loesbar() {
     if (spiel || suche)
         return;
-    QTemporaryDir ablage;
+    QTemporaryDir ablage(ablageVorlage());
     const auto datei = zumStartenAblegen(ablage, QStringLiteral("geprüft"));
     if (!datei)
         return;

@@ -55,6 +55,8 @@ class Editorfenster : public QMainWindow {
 
     // Opens a level file or a text file; false when nothing was opened.
     bool dateiOeffnen(const QString& pfad);
+    // The same for a path as the system hands it over, byte for byte.
+    bool dateiOeffnen(const QByteArray& pfad);
 
     // The menu commands, public so that tests drive them as the author does.
     void neu();
@@ -92,9 +94,11 @@ class Editorfenster : public QMainWindow {
     // Records `vorher` for undo when the level differs from it.
     void geaendertSeit(const Levelmodell& vorher);
     void imVerlaufGehen(bool (Verlauf::*schritt)(Levelmodell&));
-    void neuesLevel(Levelmodell neu, const QString& titelName, const QString& levelPfad);
+    void neuesLevel(Levelmodell neu, const QString& titelName, const std::string& levelPfad);
     bool aenderungenSichern();
-    bool speichernNach(const QString& pfad);
+    bool speichernNach(const std::string& pfad);
+    // False, and the author told why after `kopf`, when the game could not start the level.
+    bool startbar(const QString& kopf);
     // The text levels in a file; none (and the author told why) when it cannot be read.
     std::optional<std::vector<TextLevel>> textDateiLesen(const QString& pfad);
     // Writes the level where the game's level start can read it; none (and the author
@@ -108,7 +112,7 @@ class Editorfenster : public QMainWindow {
     void anzeigen();
     void hinweis(const QString& text);
     void melden(const QString& text);
-    bool ungespeichert() const { return level != gespeichert; }
+    bool ungespeichert() const { return !gespeichert || level != *gespeichert; }
 
     QString ordner;
     Aussenwelt aussenwelt;
@@ -119,9 +123,11 @@ class Editorfenster : public QMainWindow {
     Verlauf verlauf;
     Levelmodell strichVorher;
     Werkzeug gewaehlt = Werkzeug::mauer;
-    QString levelPfad;       // the .lev file saving writes, empty until there is one
-    QString titelName;       // the file shown in the title
-    Levelmodell gespeichert; // as last opened or saved: the level differs from it when unsaved
+    std::string levelPfad; // the .lev file saving writes, empty until there is one
+    QString titelName;     // the file shown in the title
+    // As last opened or saved: the level differs from it when unsaved. None when the
+    // file holds what the grid cannot show, so that it differs whatever the author does.
+    std::optional<Levelmodell> gespeichert = Levelmodell{};
     Rekordfrage rekordfrage;
     std::unique_ptr<Testspiel> spiel;
     Loesungssuche* suche = nullptr; // while "Lösbar?" searches

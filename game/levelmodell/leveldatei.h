@@ -15,10 +15,17 @@ std::vector<std::string> levelZeilen(const Levelmodell& modell);
 // the old file is then untouched.
 std::optional<std::string> levelSpeichern(const Levelmodell& modell, const std::string& pfad);
 
+// True when `pfad` is a level that came with the game into `programmOrdner` (ending in
+// '/'): installing an update replaces it. The table of fewest steps lists every one.
+bool gelieferterLevel(const std::string& pfad, const std::string& programmOrdner);
+
 struct GeoeffnetesLevel {
     std::optional<Levelmodell> modell; // none when the game could not start the file
     std::string fehler;                // the game's own message then
     std::string hinweis;               // what was adjusted on the way, for the status line
+    // Cells holding more than the grid shows (a box under the figure, two objects on one
+    // cell), named for the author: saving would change the level there.
+    std::string warnung;
 };
 
 class Brett;
@@ -27,6 +34,6 @@ class Brett;
 // drawing; the game's German message when it cannot.
 std::optional<std::string> brettStarten(const std::string& pfad, Brett& brett);
 
-// Reads a level file with the game's level start, so the grid shows exactly the board
-// the game would show.
+// Reads a level file with the game's level start, so the grid shows the board the game
+// would show and counts its boxes as the game does.
 GeoeffnetesLevel levelOeffnen(const std::string& pfad);

@@ -3,6 +3,7 @@
 #include "game/zeichnen.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 const std::array<Werkzeugangabe, 8> werkzeuge{{
     {Werkzeug::mauer, "Mauer", "Mauer setzen (M)", 'M', "mauer"},
@@ -30,6 +31,28 @@ std::optional<Werkzeug> werkzeugFuerTaste(char taste) {
 
 std::string kachelFuer(Objekt o) {
     return o == Objekt::boden ? "blank" : kachelFuerArt(artWort(o));
+}
+
+std::vector<Zellort> zellenAufLinie(Zellort von, Zellort bis) {
+    const int breite = std::abs(bis.spalte - von.spalte);
+    const int hoehe = -std::abs(bis.zeile - von.zeile);
+    const int schrittS = von.spalte < bis.spalte ? 1 : -1;
+    const int schrittZ = von.zeile < bis.zeile ? 1 : -1;
+    // How far the cells so far lie off the true line, scaled to whole numbers.
+    int abweichung = breite + hoehe;
+    std::vector<Zellort> zellen{von};
+    for (Zellort ort = von; ort != bis; zellen.push_back(ort)) {
+        const int doppelt = 2 * abweichung;
+        if (doppelt >= hoehe) {
+            abweichung += hoehe;
+            ort.spalte += schrittS;
+        }
+        if (doppelt <= breite) {
+            abweichung += breite;
+            ort.zeile += schrittZ;
+        }
+    }
+    return zellen;
 }
 
 std::vector<Zellort> werkzeugAnwenden(Levelmodell& modell, Werkzeug w, Zellort ort) {

@@ -28,6 +28,10 @@ std::optional<Werkzeug> werkzeugFuerTaste(char taste);
 // The tile the game draws for the object on a cell: its floor tile for an empty cell.
 std::string kachelFuer(Objekt o);
 
+// The cells of the straight line from `von` to `bis`, both included, each beside or
+// diagonal to the one before: a quick mouse stroke reports only some of the cells it crosses.
+std::vector<Zellort> zellenAufLinie(Zellort von, Zellort bis);
+
 // Applies the tool to one cell and returns the cells whose picture changed, so that a
 // stroke redraws only those: the cell itself and, when the figure moved, where it stood.
 std::vector<Zellort> werkzeugAnwenden(Levelmodell& modell, Werkzeug w, Zellort ort);

@@ -5,11 +5,16 @@
 #include "game/levelmodell/textnotation.h"
 #include "kit/maus.h"
 #include "tests/hauptfensterattrappe.h"
+#include "tests/schreibgrenze.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -26,6 +31,7 @@ class EditorTest : public QObject {
     std::unique_ptr<Programmordner> ordner;
     QStringList klaenge;
     QString speichernAls;
+    int speichernGefragt = 0; // how often the save dialog asked for a name
     QString oeffnenDatei;
     int levelWahl = -1;
     std::unique_ptr<Dialogzeuge> zeuge;
@@ -58,12 +64,16 @@ class EditorTest : public QObject {
         ordner = std::make_unique<Programmordner>();
         QFile::copy(QStringLiteral(LAGERIX_ASSETS "/standardset.gif"), pfad("standardset.gif"));
         klaenge.clear();
+        speichernGefragt = 0;
         zeuge = std::make_unique<Dialogzeuge>();
         Editordialoge dialoge{
             [this](QWidget*, const QString&, const QString&, const QString&) {
                 return oeffnenDatei;
             },
-            [this](QWidget*, const QString&) { return speichernAls; },
+            [this](QWidget*, const QString&) {
+                ++speichernGefragt;
+                return speichernAls;
+            },
             [this](QWidget*, const QString&, const QStringList&) { return levelWahl; }};
         fenster = std::make_unique<Editorfenster>(
             ordner->pfad(), Aussenwelt{[this](const QString& p) { klaenge << p; }, {}, {}},
@@ -93,6 +103,11 @@ class EditorTest : public QObject {
         QVERIFY(!fenster->windowTitle().endsWith(QLatin1Char('*'))); // back as it was
         fenster->wiederherstellen();
         QCOMPARE(fenster->modell().an({4, 3}), Objekt::mauer);
+
+        // A quick stroke reports only its ends: the cells between are painted too.
+        strich(Qt::LeftButton, {{10, 10}, {14, 10}});
+        for (int s = 10; s <= 14; ++s)
+            QCOMPARE(fenster->modell().an({s, 10}), Objekt::mauer);
     }
 
     // Which letter is which tool is the core's table; the window hands it the letters.
@@ -111,13 +126,15 @@ class EditorTest : public QObject {
     }
 
     // A record may not fit the level after a change: the author is asked, and a "Nein"
-    // holds for that record until the level is opened again.
+    // holds for that record until the level is opened again. A "Ja" deletes it only with
+    // the level safely on disk: a save that a full disk refuses keeps it.
     void savesWhatTheGameReadsAndAsksToDeleteTheRecordItOverwrites() {
         strich(Qt::LeftButton, {{5, 5}, {6, 5}});
         speichernAls = pfad("eigen");
         QVERIFY(!fenster->speichern());
         QCOMPARE(zeuge->meldungen.size(), 1u);
         QVERIFY(zeuge->texte().last().contains(QStringLiteral("Die Figur fehlt.")));
+        QCOMPARE(speichernGefragt, 0); // refused before the author names a file
         QVERIFY(!QFile::exists(pfad("eigen.lev")));
 
         taste(Qt::Key_F);
@@ -138,8 +155,50 @@ class EditorTest : public QObject {
         fenster->neu();
         QVERIFY(fenster->dateiOeffnen(pfad("eigen.lev")));
         QCOMPARE(zelle({6, 5}), kachel("mauer"));
+        {
+            const Schreibgrenze voll(0);
+            QVERIFY(!fenster->speichern());
+        }
+        QVERIFY(QFile::exists(pfad("eigen.sco")));
         QVERIFY(fenster->speichern());
         QVERIFY(!QFile::exists(pfad("eigen.sco")));
+    }
+
+    // What the grid cannot show is named, and the level differs from its file at once.
+    void aLevelWithStackedObjectsOpensNamedAndUnsaved() {
+        ordner->anlegen(u"stapel.lev"_s,
+                        "fT\r\n25\r\n25\r\nkiste\r\n50\r\n25\r\nstell\r\n50\r\n25\r\n");
+        QVERIFY(fenster->dateiOeffnen(pfad(u"stapel.lev"_s)));
+        QVERIFY(zeuge->texte().join(u' ').contains(u"Spalte 3, Zeile 2"_s));
+        QVERIFY(fenster->windowTitle().endsWith(u'*'));
+    }
+
+    // An update of the game replaces a shipped level: saving over it offers another name.
+    void savingOverAShippedLevelOffersAnotherName() {
+        const QString geliefert = u"01-erste-schritte.lev"_s;
+        QFile::copy(u"" LAGERIX_ASSETS "/bestwerte.txt"_s, pfad(u"bestwerte.txt"_s));
+        QFile::copy(u"" LAGERIX_ASSETS "/"_s + geliefert, pfad(geliefert));
+        const QByteArray vorher = ordner->inhalt(geliefert);
+        QVERIFY(fenster->dateiOeffnen(pfad(geliefert)));
+        strich(Qt::LeftButton, {{0, 17}});
+        zeuge->antwort = QMessageBox::Yes;
+        speichernAls = pfad(u"meins.lev"_s);
+        QVERIFY(fenster->speichern());
+        QVERIFY(zeuge->texte().join(u' ').contains(u"Update"_s));
+        QVERIFY(QFile::exists(speichernAls) && ordner->inhalt(geliefert) == vorher);
+    }
+
+    // A name from an old Latin-1 system is no valid UTF-8: the level and its record are
+    // found by their bytes, and the save writes no file of another name.
+    void aLevelWhoseNameIsNoUtf8OpensAndSavesByItsBytes() {
+        const std::filesystem::path hier = QFile::encodeName(ordner->pfad()).toStdString();
+        std::ofstream(hier / "\xe4rger.lev") << levelDatei({"#@$.#"}).constData();
+        std::ofstream(hier / "\xe4rger.sco") << "12\r\nAnna\r\n";
+        QVERIFY(fenster->dateiOeffnen(QByteArray::fromStdString((hier / "\xe4rger.lev").string())));
+        zeuge->antwort = QMessageBox::Yes;
+        QVERIFY(fenster->speichern());
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(hier), {}), 2); // .gif, .lev
+        QVERIFY(!std::filesystem::exists(hier / "\xe4rger.sco"));
     }
 
     void unsavedChangesAskBeforeTheyAreLost() {
@@ -238,10 +297,27 @@ class EditorTest : public QObject {
         QVERIFY(schritte("4"));
         QVERIFY(!zeuge->texte().contains(QStringLiteral("Geschafft!")));
         QTRY_VERIFY(zeuge->texte().contains(QStringLiteral("Geschafft!")));
+        // No step back into a solved level: the status line says what the keys do now.
+        QVERIFY(steuerelement<QLabel>(fenster.get(), u"zaehler"_s)
+                    ->text()
+                    .endsWith(u"(Geschafft! Escape oder F5 kehrt zum Editor zurück)"_s));
 
         taste(Qt::Key_Escape);
         QVERIFY(!fenster->testspiel());
         QCOMPARE(fenster->brettbild().bild(), bildVorher);
+    }
+
+    void testPlayNamesTheFolderItCannotWorkIn() {
+        const QByteArray alt = qgetenv("TMPDIR");
+        const auto zurueck = qScopeGuard([&] { qputenv("TMPDIR", alt); });
+        qputenv("TMPDIR", QFile::encodeName(pfad(u"fehlt"_s)));
+        QGuiApplication::clipboard()->setText(u"#@$.#"_s);
+        fenster->einfuegen();
+        fenster->testen();
+        QVERIFY(!fenster->testspiel());
+        QCOMPARE(zeuge->texte().last(),
+                 u"So kann das Level nicht getestet werden: Im Ordner „%1“ lässt sich kein "
+                 "Arbeitsordner anlegen (den Ordner gibt es nicht)."_s.arg(pfad(u"fehlt"_s)));
     }
 
     void aKeyStopsAWalkOfTheMouseInTestPlay() {

@@ -9,11 +9,11 @@
 #include "game/levelstart.h"
 #include "game/zeichenflaeche.h"
 #include "game/zug.h"
+#include "tests/schreibgrenze.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,7 +21,6 @@
 #include <memory>
 #include <ostream>
 #include <string>
-#include <sys/resource.h>
 #include <tuple>
 #include <vector>
 
@@ -136,29 +135,6 @@ class Ordnertest : public ::testing::Test {
     }
 
     std::filesystem::path ordner;
-};
-
-// Lets every write beyond `bytes` fail with EFBIG while it lives: a failed write that
-// works even for root, whom permission bits do not stop.
-class Schreibgrenze {
-  public:
-    explicit Schreibgrenze(rlim_t bytes) {
-        alterHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &alt);
-        rlimit neu = alt;
-        neu.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &neu);
-    }
-    ~Schreibgrenze() {
-        ::setrlimit(RLIMIT_FSIZE, &alt);
-        std::signal(SIGXFSZ, alterHandler);
-    }
-    Schreibgrenze(const Schreibgrenze&) = delete;
-    Schreibgrenze& operator=(const Schreibgrenze&) = delete;
-
-  private:
-    rlimit alt{};
-    void (*alterHandler)(int) = nullptr;
 };
 
 // Every value of the board, entry by entry; names the first difference.

@@ -81,16 +81,60 @@ TEST_F(Leveldatei, entriesOffTheRasterMoveToTheNearestCellAndBordersAreKept) {
                        "1 Objekt(e) außerhalb des Spielfelds weggelassen.");
 }
 
+// What a file stacks on a cell (here column 3, row 2) opens as the game's lookup shows it,
+// a box with a storage place as a box on a storage place, counted as the game counts, and
+// is named; only the figure on a storage place and a pair are no stack.
+TEST_F(Leveldatei, stackedEntriesOpenAsTheGameShowsThemAndAreNamed) {
+    const std::tuple<const char*, std::vector<std::string>, Objekt, bool, bool> faelle[] = {
+        {"25", {"gestellt"}, Objekt::gestellt, false, true},
+        {"25", {"kiste", "stell"}, Objekt::gestellt, true, true},
+        {"25", {"stell", "tnt"}, Objekt::tntgestellt, true, true},
+        {"25", {"mauer", "kiste"}, Objekt::kiste, true, true},
+        {"50", {"stell"}, Objekt::stell, false, true},
+        {"50", {"kiste"}, Objekt::boden, true, false},
+    };
+    for (const auto& [figurX, arten, gezeigt, gewarnt, zaehltWieDasSpiel] : faelle) {
+        std::vector<std::string> zeilen{"fT", figurX, "25"};
+        for (const auto& art : arten)
+            zeilen.insert(zeilen.end(), {art, "50", "25"});
+        levelSchreiben("stapel.lev", zeilen);
+        const auto geoeffnet = levelOeffnen(pfad("stapel.lev"));
+        auto brett = neuesBrett();
+        ASSERT_TRUE(geoeffnet.modell && !brettStarten(pfad("stapel.lev"), *brett)) << arten[0];
+        EXPECT_EQ(geoeffnet.modell->an({2, 1}), gezeigt) << arten[0];
+        EXPECT_EQ(geoeffnet.warnung.find("Spalte 3, Zeile 2.") != std::string::npos, gewarnt);
+        EXPECT_EQ(geoeffnet.modell->zaehlen().kisten == brett->kistenGesamt, zaehltWieDasSpiel);
+    }
+}
+
 // The game's own message for a file it cannot start; the writer's for a failed save.
+// A file without a single entry is no level, unless it is the head of a figure alone.
 TEST_F(Leveldatei, aFileThatCannotBeOpenedOrSavedSaysWhy) {
-    levelSchreiben("kaputt.lev", {"fX", "0"});
-    const auto geoeffnet = levelOeffnen(pfad("kaputt.lev"));
-    EXPECT_FALSE(geoeffnet.modell);
-    EXPECT_NE(geoeffnet.fehler.find("„kaputt.lev“ ist beschädigt: Zeile 3 fehlt"),
-              std::string::npos);
+    const std::pair<std::string, std::string> faelle[] = {
+        {"fX\r\n0", "„x.lev“ ist beschädigt: Zeile 3 fehlt"},
+        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01", 21),
+         "In der Datei „x.lev“ stehen keine Level-Einträge"},
+        {"fAnna\r\n0\r\n0\r\nGrüße\r\n", "In der Datei „x.lev“ stehen keine Level-Einträge"},
+        {"fAnna\r\n25\r\n-50\r\n\r\n", ""},
+    };
+    for (const auto& [bytes, fehler] : faelle) {
+        schreiben("x.lev", bytes);
+        const auto geoeffnet = levelOeffnen(pfad("x.lev"));
+        EXPECT_EQ(!geoeffnet.modell, !fehler.empty()) << bytes;
+        EXPECT_TRUE(geoeffnet.fehler.find(fehler) != std::string::npos) << geoeffnet.fehler;
+    }
     const auto meldung = levelSpeichern(Levelmodell{}, pfad("fehlt/neu.lev"));
     ASSERT_TRUE(meldung);
     EXPECT_TRUE(meldung->ends_with("(der Ordner existiert nicht).")) << *meldung;
+}
+
+// Only the program folder's own copy of a listed level is replaced by an update.
+TEST_F(Leveldatei, aShippedLevelIsOneTheTableListsInTheProgramFolder) {
+    schreiben("bestwerte.txt", "01-start.lev\t3\trrr\r\n");
+    for (const auto& [datei, geliefert] : {std::pair{pfad("01-start.lev"), true},
+                                           {pfad("02-start.lev"), false},
+                                           {pfad("eigen/01-start.lev"), false}})
+        EXPECT_EQ(gelieferterLevel(datei, ordnerText()), geliefert) << datei;
 }
 
 } // namespace

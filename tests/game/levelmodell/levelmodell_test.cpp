@@ -166,4 +166,19 @@ TEST(Werkzeug, everyToolHasItsOwnKey) {
     EXPECT_EQ(werkzeugFuerTaste('X'), std::nullopt);
 }
 
+// A stroke paints every cell between two positions of the mouse, each next to the one
+// before and none off the line.
+TEST(Werkzeug, aLineHoldsEveryCellBetweenItsEnds) {
+    using Z = std::vector<Zellort>;
+    const std::pair<Zellort, Z> faelle[] = {
+        {{3, 3}, Z{{3, 3}}},
+        {{6, 3}, Z{{3, 3}, {4, 3}, {5, 3}, {6, 3}}},
+        {{0, 6}, Z{{3, 3}, {2, 4}, {1, 5}, {0, 6}}},
+        {{6, 4}, Z{{3, 3}, {4, 3}, {5, 4}, {6, 4}}},
+        {{2, 6}, Z{{3, 3}, {3, 4}, {2, 5}, {2, 6}}},
+    };
+    for (const auto& [bis, zellen] : faelle)
+        EXPECT_EQ(zellenAufLinie({3, 3}, bis), zellen) << bis.spalte << ", " << bis.zeile;
+}
+
 } // namespace
