@@ -175,7 +175,7 @@ class EditorTest : public QObject {
 
     // An update of the game replaces a shipped level: saving over it offers another name.
     void savingOverAShippedLevelOffersAnotherName() {
-        const QString geliefert = u"01-erste-schritte.lev"_s;
+        const QString geliefert = u"01-schieben.lev"_s;
         QFile::copy(u"" LAGERIX_ASSETS "/bestwerte.txt"_s, pfad(u"bestwerte.txt"_s));
         QFile::copy(u"" LAGERIX_ASSETS "/"_s + geliefert, pfad(geliefert));
         const QByteArray vorher = ordner->inhalt(geliefert);
