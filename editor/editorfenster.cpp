@@ -55,6 +55,26 @@ QString problemListe(const std::vector<Problem>& probleme) {
     return text.trimmed();
 }
 
+// The characters of the level's texts (the author) that the level file cannot hold.
+QString ersatzbeduerftig(const Levelmodell& level) {
+    std::string text;
+    for (const auto& zeile : levelZeilen(level))
+        text += zeile;
+    return QString::fromStdString(nichtDarstellbar(text));
+}
+
+// The level file is Windows-1252, as the game reads it: the author decides whether
+// characters beyond it may be saved as '?'. True when there are none.
+bool ersetzenErlaubt(QWidget* fenster, const QString& zeichen) {
+    return zeichen.isEmpty() ||
+           meldung::zeigen(fenster, QMessageBox::Question, fensterTitel,
+                           QStringLiteral("Diese Zeichen kann die Leveldatei nicht aufnehmen; "
+                                          "sie werden als „?“ gespeichert: %1\nTrotzdem "
+                                          "speichern?")
+                               .arg(zeichen),
+                           QMessageBox::Save | QMessageBox::Cancel) == QMessageBox::Save;
+}
+
 // The small board's fence, as the game lays it: column 12 down to row 12 and row 12.
 bool imZaun(Zellort ort) {
     const int seite = Levelmodell::kleineSeite;
@@ -417,7 +437,15 @@ void Editorfenster::kopieren() {
 void Editorfenster::einfuegen() {
     if (spiel)
         return;
-    const auto levels = textLevelsLesen(QApplication::clipboard()->text().toStdString());
+    const std::string text = QApplication::clipboard()->text().toStdString();
+    // A file of more could not be opened either; reading it would only keep the window busy.
+    if (text.size() > groessteTextdatei) {
+        melden(QStringLiteral("Der Text in der Zwischenablage ist größer als %1 MB und kann kein "
+                              "Level sein.")
+                   .arg(groessteTextdatei / (1024 * 1024)));
+        return;
+    }
+    const auto levels = textLevelsLesen(notationstextLesen(text));
     if (levels.empty()) {
         melden(QStringLiteral("In der Zwischenablage steht kein Level in Textform."));
         return;
@@ -431,8 +459,13 @@ void Editorfenster::einfuegen() {
     if (umwandlung.modell->autor.empty())
         umwandlung.modell->autor = level.autor;
     level = std::move(*umwandlung.modell);
+    // A pasted level is a new one: the file that was open keeps its content, and saving
+    // asks for a name. Undo still brings back what was there.
+    levelPfad.clear();
+    titelName.clear();
     allesZeichnen();
     geaendertSeit(vorher);
+    anzeigen();
 }
 
 // --- files ---
@@ -516,16 +549,12 @@ bool Editorfenster::dateiOeffnen(const QByteArray& nativ) {
 }
 
 std::optional<std::vector<TextLevel>> Editorfenster::textDateiLesen(const QString& pfad) {
-    const auto zeilen = textLesen(pfadText(pfad));
-    if (!zeilen) {
-        melden(QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden.")
-                   .arg(QFileInfo(pfad).fileName()));
+    const Textinhalt inhalt = textdateiLesen(pfadText(pfad));
+    if (inhalt.fehler != Dateifehler::keiner) {
+        melden(QString::fromStdString(lesefehlerMeldung("Die Datei", pfadText(pfad), inhalt)));
         return std::nullopt;
     }
-    std::string text;
-    for (const auto& z : *zeilen)
-        text += z + '\n';
-    return textLevelsLesen(text);
+    return textLevelsLesen(notationstextLesen(inhalt.bytes));
 }
 
 bool Editorfenster::speichern() {
@@ -566,6 +595,9 @@ bool Editorfenster::speichernNach(const std::string& pfad) {
         if (antwort != QMessageBox::No)
             return false;
     }
+    const QString ersetzt = ersatzbeduerftig(level);
+    if (!ersetzenErlaubt(this, ersetzt))
+        return false;
     const Rekordwahl rekord = rekordfrage.stellen(this, fensterTitel, pfad);
     if (rekord == Rekordwahl::abbrechen)
         return false;
@@ -580,10 +612,13 @@ bool Editorfenster::speichernNach(const std::string& pfad) {
     gespeichert = level;
     anzeigen();
     const auto probleme = levelPruefen(level);
-    hinweis(probleme.empty()
-                ? QStringLiteral("Gespeichert.")
-                : QStringLiteral("Gespeichert, noch offen: ") +
-                      problemListe(probleme).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    QString status = probleme.empty()
+                         ? QStringLiteral("Gespeichert.")
+                         : QStringLiteral("Gespeichert, noch offen: ") +
+                               problemListe(probleme).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (!ersetzt.isEmpty())
+        status += QStringLiteral(" In der Datei steht „?“ statt %1.").arg(ersetzt);
+    hinweis(status);
     return true;
 }
 

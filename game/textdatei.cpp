@@ -227,6 +227,32 @@ std::string nachWindows1252(std::string_view utf8) {
     return bytes;
 }
 
+std::string notationstextLesen(std::string_view bytes) {
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (bytes.starts_with(bom))
+        bytes.remove_prefix(bom.size());
+    // A broken sequence decodes to U+FFFD in one byte; a real U+FFFD takes three.
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t anfang = i;
+        if (utf8Lesen(bytes, i) == 0xFFFD && i == anfang + 1)
+            return ausWindows1252(bytes);
+    }
+    return std::string(bytes);
+}
+
+std::string nichtDarstellbar(std::string_view utf8) {
+    std::string zeichen;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t anfang = i;
+        if (nachByte(utf8Lesen(utf8, i)) != '?' || utf8[anfang] == '?')
+            continue;
+        const std::string_view eines = utf8.substr(anfang, i - anfang);
+        if (zeichen.find(eines) == std::string::npos)
+            zeichen += eines;
+    }
+    return zeichen;
+}
+
 std::optional<std::string_view> Zeilenleser::naechste() {
     if (anfang >= bytes.size())
         return std::nullopt;

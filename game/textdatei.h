@@ -11,6 +11,15 @@
 std::string ausWindows1252(std::string_view bytes);
 std::string nachWindows1252(std::string_view utf8); // broken and unmappable characters become '?'
 
+// The text of a file in the common level notation, which authors write with any editor:
+// a leading byte-order mark is skipped, valid UTF-8 stays as it is, anything else is
+// read as Windows-1252.
+std::string notationstextLesen(std::string_view bytes);
+
+// The characters of `utf8` that Windows-1252 cannot hold and a write turns into '?',
+// each once, in the order they first stand; empty when every character fits.
+std::string nichtDarstellbar(std::string_view utf8);
+
 // Every file of the game is small (a full board is under 40 KB); anything larger is
 // not one of ours and is refused before it is read.
 inline constexpr std::size_t groessteTextdatei = 4 * 1024 * 1024;

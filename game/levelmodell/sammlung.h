@@ -11,10 +11,13 @@ struct Importbericht {
 };
 
 // Writes every level of a collection as its own level file `<name>-01.lev`, … into
-// `ordner` (ending in '/'). A level that does not fit, cannot be started by the game,
-// or whose file name is taken is skipped; existing files are never overwritten.
+// `ordner` (ending in '/'), numbered with as many digits as the last number needs (two
+// at least) so the game's list, sorted by name, keeps their order; a level with a title
+// is `<name>-01-<title>.lev`. A damaged level, one that does not fit or cannot be
+// started by the game, or whose file name is taken is skipped; existing files are never
+// overwritten.
 Importbericht sammlungImportieren(const std::vector<TextLevel>& levels, const std::string& ordner,
                                   const std::string& name);
 
-// The summary for the author, German, several lines.
+// The summary for the author, German, several lines: the counts and the first reasons.
 std::string berichtText(const Importbericht& bericht);

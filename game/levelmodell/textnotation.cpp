@@ -1,5 +1,7 @@
 #include "textnotation.h"
 
+#include "game/textdatei.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -27,6 +29,48 @@ void beschneiden(std::vector<std::string>& zeilen) {
     const auto letzte = std::find_if(zeilen.rbegin(), zeilen.rend(), hatObjekte);
     zeilen.erase(letzte.base(), zeilen.end());
     zeilen.erase(zeilen.begin(), std::find_if(zeilen.begin(), zeilen.end(), hatObjekte));
+}
+
+constexpr std::string_view leerraum = " \t";
+
+bool istLeer(std::string_view zeile) {
+    return zeile.find_first_not_of(leerraum) == std::string_view::npos;
+}
+
+// "Title: x", "Comment: y": a word and a colon start every line of a level's data.
+bool istAngabe(std::string_view zeile) {
+    const auto doppelpunkt = zeile.find(':');
+    return doppelpunkt != std::string_view::npos && doppelpunkt > 0 &&
+           std::all_of(zeile.begin(), zeile.begin() + static_cast<std::ptrdiff_t>(doppelpunkt),
+                       [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
+}
+
+bool mauerAmRand(std::string_view zeile) {
+    return !istLeer(zeile) && !istAngabe(zeile) &&
+           (zeile[zeile.find_first_not_of(leerraum)] == '#' ||
+            zeile[zeile.find_last_not_of(leerraum)] == '#');
+}
+
+// A row of a level with a character the notation does not know, rather than a comment:
+// it lies next to a row and starts or ends with a wall, or lies between two rows.
+bool istBeschaedigt(std::string_view zeile, bool nachZeile, bool vorZeile) {
+    if (istLeer(zeile) || istAngabe(zeile))
+        return false;
+    return (mauerAmRand(zeile) && (nachZeile || vorZeile)) || (nachZeile && vorZeile);
+}
+
+// "In Zeile 2 steht „x“; …" for the first character of `zeile` that is no board letter.
+std::string unbekanntesZeichen(std::string_view zeile, int nummer) {
+    const auto stelle = zeile.find_first_not_of(brettZeichen);
+    const auto b = static_cast<unsigned char>(zeile[stelle]);
+    // A character beyond ASCII is named whole: its lead byte tells its length in UTF-8.
+    const std::size_t laenge = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+    const std::string zeichen = b == '\t' ? "ein Tabulator"
+                                : b < 0x20 || b == 0x7F
+                                    ? "das Steuerzeichen " + std::to_string(b)
+                                    : "„" + std::string(zeile.substr(stelle, laenge)) + "“";
+    return "In Zeile " + std::to_string(nummer) + " steht " + zeichen +
+           "; die Textform kennt dieses Zeichen nicht.";
 }
 
 // "Title: Name" gives "Name" for the key "title"; none for other lines.
@@ -70,30 +114,33 @@ std::vector<TextLevel> textLevelsLesen(std::string_view text) {
     std::vector<TextLevel> levels;
     TextLevel kommend; // title and author seen before its rows
     bool inLevel = false;
-    std::size_t anfang = 0;
-    while (anfang < text.size()) {
-        auto ende = text.find('\n', anfang);
-        if (ende == std::string_view::npos)
-            ende = text.size();
-        std::string_view zeile = text.substr(anfang, ende - anfang);
-        anfang = ende + 1;
-        if (!zeile.empty() && zeile.back() == '\r')
-            zeile.remove_suffix(1);
-        if (istBrettzeile(zeile)) {
+    int levelzeile = 0;
+    Zeilenleser leser(text);
+    // One line ahead: whether a row follows decides what a damaged line is.
+    for (auto zeile = leser.naechste(), folgende = leser.naechste(); zeile;
+         zeile = folgende, folgende = leser.naechste()) {
+        const bool vorZeile = folgende && (istBrettzeile(*folgende) || mauerAmRand(*folgende));
+        const bool heil = istBrettzeile(*zeile);
+        if (heil || istBeschaedigt(*zeile, inLevel, vorZeile)) {
             if (!inLevel) {
                 levels.push_back(std::move(kommend));
                 kommend = {};
                 inLevel = true;
+                levelzeile = 0;
             }
-            levels.back().zeilen.emplace_back(zeile);
+            TextLevel& level = levels.back();
+            ++levelzeile;
+            if (!heil && level.fehler.empty())
+                level.fehler = unbekanntesZeichen(*zeile, levelzeile);
+            level.zeilen.emplace_back(*zeile);
             continue;
         }
         inLevel = false;
         // A title or author after a level's rows is its own, unless it has one already.
         TextLevel* ziel = !levels.empty() && kommend.zeilen.empty() ? &levels.back() : &kommend;
-        if (auto titel = angabe(zeile, "title"))
+        if (auto titel = angabe(*zeile, "title"))
             (ziel->titel.empty() ? ziel : &kommend)->titel = *titel;
-        else if (auto autor = angabe(zeile, "author"))
+        else if (auto autor = angabe(*zeile, "author"))
             (ziel->autor.empty() ? ziel : &kommend)->autor = *autor;
     }
     for (auto& level : levels)
@@ -103,6 +150,8 @@ std::vector<TextLevel> textLevelsLesen(std::string_view text) {
 }
 
 TextUmwandlung ausText(const TextLevel& level, Brettgroesse groesse) {
+    if (!level.fehler.empty())
+        return {std::nullopt, level.fehler};
     int links = 1 << 20, rechts = -1, oben = -1, unten = -1;
     for (int z = 0; z < static_cast<int>(level.zeilen.size()); ++z) {
         const std::string& zeile = level.zeilen[z];

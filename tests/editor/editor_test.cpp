@@ -3,6 +3,7 @@
 #include "editor/editorfenster.h"
 #include "editor/testspiel.h"
 #include "game/levelmodell/textnotation.h"
+#include "game/textdatei.h"
 #include "kit/maus.h"
 #include "tests/hauptfensterattrappe.h"
 #include "tests/schreibgrenze.h"
@@ -10,6 +11,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QProgressDialog>
+#include <QStatusBar>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -255,15 +257,54 @@ class EditorTest : public QObject {
         QVERIFY(QFile::exists(pfad("sammlung-02.lev")));
         QVERIFY(zeuge->texte().last().startsWith(QStringLiteral("2 Level geschrieben")));
 
-        // A text file that cannot be read is named, and the level stays as it was.
-        const QString fehlt = QStringLiteral("Die Datei „fehlt.txt“ konnte nicht gelesen werden.");
-        QVERIFY(!fenster->dateiOeffnen(pfad("fehlt.txt")));
+        // A text file that cannot be read is named with the reason, and the level stays.
+        QDir(ordner->pfad()).mkdir(QStringLiteral("ordner.txt"));
+        const QString fehlt =
+            QStringLiteral("Die Datei „ordner.txt“ konnte nicht gelesen werden (an ihrer Stelle "
+                           "steht ein Ordner).");
+        QVERIFY(!fenster->dateiOeffnen(pfad("ordner.txt")));
         QCOMPARE(zeuge->texte().last(), fehlt);
         QCOMPARE(fenster->modell(), ausBild({"#+*#"}));
         zeuge->meldungen.clear();
-        oeffnenDatei = pfad("fehlt.txt");
+        oeffnenDatei = pfad("ordner.txt");
         fenster->sammlungImportieren();
         QCOMPARE(zeuge->texte(), QStringList{fehlt});
+
+        // Which encodings are read is the core's; here a UTF-8 file behind a byte-order mark.
+        ordner->anlegen(QStringLiteral("utf8.txt"), "\xEF\xBB\xBF#@$.#\nAuthor: J\xC3\xBCrgen\n");
+        QVERIFY(fenster->dateiOeffnen(pfad("utf8.txt")));
+        QCOMPARE(fenster->modell().autor, "Jürgen");
+        QCOMPARE(fenster->modell().an({9, 8}), Objekt::mauer);
+    }
+
+    // A paste is a new level, all of it or nothing, never saved over the file open before;
+    // the level file holds Windows-1252, so what it cannot hold is told before it is a '?'.
+    void pasteMakesANewLevelOrRefusesWhatIsNoneWhole() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("#@$.#\n"));
+        fenster->einfuegen();
+        speichernAls = pfad("offen.lev");
+        QVERIFY(fenster->speichern());
+        const QByteArray offen = ordner->inhalt(QStringLiteral("offen.lev"));
+        for (const QString& text : {QStringLiteral("#####\n#$X.#\n# @ #\n#####\n"),
+                                    QString(groessteTextdatei + 1, u'#')}) {
+            QGuiApplication::clipboard()->setText(text);
+            fenster->einfuegen();
+            QCOMPARE(fenster->modell(), ausBild({"#@$.#"}));
+        }
+        QVERIFY(zeuge->texte().at(0).startsWith(QStringLiteral("In Zeile 2 steht „X“")));
+        QVERIFY(zeuge->texte().at(1).contains(QStringLiteral("größer als 4 MB")));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("Author: Jürgen ☃\n#@*#\n"));
+        fenster->einfuegen();
+        speichernAls = pfad("neu.lev");
+        zeuge->antwort = QMessageBox::Cancel;
+        QVERIFY(!fenster->speichern());
+        QVERIFY(zeuge->texte().last().contains(QStringLiteral("als „?“ gespeichert: ☃")));
+        zeuge->antwort = QMessageBox::Save;
+        QVERIFY(fenster->speichern());
+        QCOMPARE(ordner->inhalt(QStringLiteral("offen.lev")), offen);
+        QVERIFY(ordner->inhalt(QStringLiteral("neu.lev")).contains("J\xFCrgen ?"));
+        QVERIFY(fenster->statusBar()->currentMessage().contains(QStringLiteral("„?“ statt ☃")));
     }
 
     void testPlayPushesBlastsUndoesAndReturnsToTheBoardAsItWas() {

@@ -55,6 +55,19 @@ TEST(Windows1252, jedesZeichenWirdZuSeinemByteOderEinemFragezeichen) {
     EXPECT_EQ(textAusZeilen({"a\nb", "c\xC0\x8A"}), "a b\r\nc??\r\n");
 }
 
+// Authors write text levels with any editor: a mark before the first row must not cost the
+// row, and an umlaut stays one letter whichever encoding was used.
+TEST(Notationstext, istUtf8WennErGueltigIstSonstWindows1252) {
+    const std::pair<std::string, std::string> faelle[] = {
+        {"\xEF\xBB\xBFTitle: J\xC3\xBCrgen \xEF\xBF\xBD", "Title: Jürgen \uFFFD"},
+        {"\xEF\xBB\xBFJ\xFCrgen \xC3", "Jürgen Ã"},
+        {"a\xEF\xBB\xBF", "a\xEF\xBB\xBF"}, // a mark only counts at the start
+    };
+    for (const auto& [bytes, text] : faelle)
+        EXPECT_EQ(notationstextLesen(bytes), text) << bytes;
+    EXPECT_EQ(nichtDarstellbar("Jürgen € ☃ a ☃ 😀?"), "☃😀");
+}
+
 TEST(Zeilen, endenAufCrLfOderLf) {
     const std::vector<std::pair<std::string, std::vector<std::string>>> faelle{
         {"a\r\nb\r\n", {"a", "b"}},

@@ -28,4 +28,26 @@ TEST_F(Sammlung, writesEveryLevelThatFitsAndSaysWhyTheOthersWereSkipped) {
                   bericht.uebersprungen[2]);
 }
 
+// The game lists level files sorted by name: the numbers must keep the collection's order
+// there, and a title must make a safe name of one file in the folder.
+TEST_F(Sammlung, numbersFilesWithTheDigitsTheCountNeedsAndNamesThemByTheirTitle) {
+    std::string text = "Title: ../Die erste/Kiste! " + std::string(60, 'a') + "\n";
+    for (int i = 1; i <= 100; ++i)
+        text += "#@$.#\n\n";
+    const Importbericht bericht = sammlungImportieren(textLevelsLesen(text), ordnerText(), "s");
+    ASSERT_EQ(bericht.geschrieben.size(), 100u);
+    EXPECT_EQ(bericht.geschrieben[0], "s-001-Die-erste-Kiste-" + std::string(44, 'a') + ".lev");
+    EXPECT_EQ(bericht.geschrieben[1], "s-002.lev");
+    EXPECT_TRUE(std::is_sorted(bericht.geschrieben.begin(), bericht.geschrieben.end()));
+}
+
+TEST(Importbericht, countsAndTheFirstFiveReasonsFitOnAScreen) {
+    Importbericht bericht;
+    EXPECT_EQ(berichtText(bericht), "Keine Level gefunden.");
+    bericht.uebersprungen.assign(7, "Level 1: weil");
+    const std::string text = berichtText(bericht);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6) << text;
+    EXPECT_TRUE(text.ends_with("Level 1: weil\n… und 2 weitere")) << text;
+}
+
 } // namespace

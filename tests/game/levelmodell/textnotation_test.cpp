@@ -27,6 +27,24 @@ TEST(Textnotation, splitsACollectionIntoLevelsWithTitlesAndAuthors) {
     EXPECT_EQ(levels[2].zeilen, (std::vector<std::string>{"#*+#"}));
 }
 
+// A damaged row must neither cut its level short nor start a level of the rows after it.
+TEST(Textnotation, aRowWithAnUnknownCharacterRefusesItsLevelAndNamesIt) {
+    const std::tuple<std::string, std::size_t, std::string> faelle[] = {
+        {"#####\n# $x. #\n#@  #\n#####\n\n#@$.#\n", 2, "In Zeile 2 steht „x“"},
+        {"x####\n#@\t$.#\n", 1, "In Zeile 1 steht „x“"},
+        {"#@$.#\n#\t##\n\n#ä#\n#\x01#\n", 2, "In Zeile 2 steht ein Tabulator"},
+        {"#@$.#\nä\n#####\n", 1, "In Zeile 2 steht „ä“"},
+        {"Level 1\n#@$.#\nvon Anna\n", 1, ""}, // lines of words stay comments
+    };
+    for (const auto& [text, anzahl, fehler] : faelle) {
+        const auto levels = textLevelsLesen(text);
+        ASSERT_EQ(levels.size(), anzahl) << text;
+        const auto grund =
+            fehler + (fehler.empty() ? "" : "; die Textform kennt dieses Zeichen nicht.");
+        EXPECT_EQ(ausText(levels[0], Brettgroesse::voll).fehler, grund) << text;
+    }
+}
+
 TEST(Textnotation, readsEveryLetterAndCentresTheLevel) {
     const auto u = ausText({"", "", {"#$.*", "@Tt-", "_+ ="}}, Brettgroesse::voll);
     ASSERT_TRUE(u.modell) << u.fehler;
