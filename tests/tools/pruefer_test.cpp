@@ -66,6 +66,12 @@ TEST_F(Pruefer, aufruffehlerEndenMitStatus2OhneAusgabe) {
         {ordner.string(), "a.lev", "r", "A"},
         {"--loesen", ordner.string(), "a.lev", "r"},
         {"--schnell", ordner.string(), "a.lev"},
+        {"--zeit", "5", ordner.string(), "a.lev"},
+        {"--loesen", "--zeit", "0", ordner.string(), "a.lev"},
+        {"--loesen", "--zeit", "-5", ordner.string(), "a.lev"},
+        {"--loesen", "--zeit", "1.5", ordner.string(), "a.lev"},
+        {"--loesen", "--zeit", "99999999999", ordner.string(), "a.lev"},
+        {"--loesen", ordner.string(), "a.lev", "--zeit"},
     };
     for (const auto& argumente : faelle) {
         SCOPED_TRACE(testing::PrintToString(argumente));
@@ -119,6 +125,22 @@ TEST_F(Pruefer, loesenEndetMitDemStatusDerAntwort) {
         ASSERT_FALSE(lauf.zeilen.empty());
         EXPECT_EQ(lauf.zeilen[0].rfind(fall.zeilenAnfang, 0), 0u) << lauf.zeilen[0];
     }
+}
+
+// A wide open hall with eight boxes, not proved within a second. The answer names the
+// limit and how to raise it; without a terminal no progress is written.
+TEST_F(Pruefer, eineZeitgrenzeEndetDieSucheUndSagtWieManSieHebt) {
+    levelSchreiben(
+        "halle.lev",
+        levelAusBild({"=====================", "=                   =", "=  $   .     $   .  =",
+                      "=     $    .    $   =", "=  .                =", "=         @     .   =",
+                      "=   $          $    =", "=       .           =", "=  .   $       .  $ =",
+                      "====================="}));
+    const auto lauf = laufen({"--loesen", "--zeit", "1", ordner.string(), "halle.lev"});
+    EXPECT_EQ(lauf.status, 4);
+    EXPECT_EQ(lauf.zeilen, std::vector<std::string>{
+                               "unbekannt Zeitgrenze erreicht (1 s); mehr Zeit mit --zeit 5"});
+    EXPECT_EQ(lauf.fehler, "");
 }
 
 } // namespace
