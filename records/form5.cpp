@@ -32,6 +32,13 @@ QLabel* wertAnzeige(QWidget* fenster, const QString& name, int oben) {
     return anzeige;
 }
 
+// The table's count for a level: proved the fewest, or the fewest found so far.
+QString bestwertText(const Bestwert& eintrag) {
+    return (eintrag.bewiesen ? u"Bestmöglich: %1 Schritte"_s
+                             : u"Beste bekannte Lösung: %1 Schritte"_s)
+        .arg(eintrag.schritte);
+}
+
 } // namespace
 
 Form5::Form5(Hauptfenster& haupt, QWidget* parent)
@@ -42,7 +49,9 @@ Form5::Form5(Hauptfenster& haupt, QWidget* parent)
       Label5(wertAnzeige(this, u"Label5"_s, 600)),
       Label2(anlegen<QLabel>(this, u"Label2"_s, twips(2280, 1080, 2415, 255))),
       Label4(wertAnzeige(this, u"Label4"_s, 1320)),
-      Label6(anlegen<QLabel>(this, u"Label6"_s, twips(2280, 2205, 2415, 255))),
+      // Below the list, across the window: the count with its words needs more than the
+      // right column's width.
+      Label6(anlegen<QLabel>(this, u"Label6"_s, twips(120, 2295, 4575, 225))),
       Command3(anlegen<QPushButton>(this, u"Command3"_s, twips(2280, 1800, 2415, 375))),
       Command1(anlegen<QPushButton>(this, u"Command1"_s, twips(120, 2520, 2175, 495))),
       Command2(anlegen<QPushButton>(this, u"Command2"_s, twips(2520, 2520, 2175, 495))) {
@@ -76,8 +85,8 @@ void Form5::List1_Click() {
     Label5->setText(QString::fromStdString(rekord.schrittzahl));
     Label4->setText(QString::fromStdString(rekord.rekordhalter));
     const auto tabelle = bestwerteLesen(pfad(QString::fromLatin1(bestwerteDatei)).toStdString());
-    const auto optimum = bestwert(tabelle, datei.chopped(4).toStdString());
-    Label6->setText(optimum ? u"Bestmöglich: %1 Schritte"_s.arg(*optimum) : QString());
+    const auto eintrag = bestwert(tabelle, datei.chopped(4).toStdString());
+    Label6->setText(eintrag ? bestwertText(*eintrag) : QString());
 }
 
 void Form5::Command1_Click() {

@@ -34,7 +34,7 @@ class Form5 : public Nebenfenster {
     QLabel* Label5;
     QLabel* Label2;
     QLabel* Label4;
-    QLabel* Label6; // the fewest possible steps, when the shipped table knows them
+    QLabel* Label6; // the fewest steps, proved or best known, when the shipped table has them
     QPushButton* Command3;
     QPushButton* Command1;
     QPushButton* Command2;

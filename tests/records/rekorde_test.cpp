@@ -62,8 +62,8 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
     }
 
     // What the file holds is shown as it stands, a name never as markup. The fewest
-    // possible steps come from the table shipped with the levels; only a level it knows
-    // shows them.
+    // possible steps come from the table shipped with the levels, as proved or as the best
+    // known; only a level it knows shows them.
     void zeigtDenRekordDerGewaehltenZeile() {
         const std::pair<QByteArray, QStringList> faelle[] = {
             {" 5x \r\n<b>Anna</b>\r\nalt\r\n"_ba, {u" 5x "_s, u"<b>Anna</b>"_s}},
@@ -75,10 +75,17 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
             const auto z =
                 zeile(bytes.isNull() ? u"verschwunden"_s : QString::fromLatin1(bytes).simplified());
             neu();
-            haupt->anlegen(u"bestwerte.txt"_s, "a.lev\t3\trrl\r\n");
-            rekorde({u"a.sco"_s});
+            haupt->anlegen(u"bestwerte.txt"_s, "a.lev\t3\trrl\r\nb.lev\t2\tll\tunbewiesen\r\n");
+            rekorde({u"a.sco"_s, u"b.sco"_s});
             haupt->anlegen(u"Level 1.sco"_s, bytes);
             oeffnen();
+            waehlen(List1(), u"b"_s);
+            QCOMPARE(werte().value(2), u"Beste bekannte Lösung: 2 Schritte"_s);
+            const auto* Label6 = element<QLabel>(u"Label6"_s);
+            const QRect platz =
+                Label6->fontMetrics().boundingRect(u"Beste bekannte Lösung: 999 Schritte"_s);
+            QVERIFY(Label6->width() >= platz.width() &&
+                    Label6->height() >= Label6->fontMetrics().height());
             waehlen(List1(), u"a"_s);
             QCOMPARE(werte().value(2), u"Bestmöglich: 3 Schritte"_s);
             if (bytes.isNull())
