@@ -39,3 +39,7 @@ std::string grenzeBenennen(const Suchergebnis& ergebnis, const Loeseroptionen& o
     }
     return "Speichergrenze erreicht (" + std::to_string(optionen.speicherGrenze >> 20) + " MB)";
 }
+
+long long laengereZeit(const Loeseroptionen& optionen) {
+    return 5 * std::chrono::duration_cast<std::chrono::seconds>(optionen.zeitGrenze).count();
+}

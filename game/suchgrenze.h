@@ -27,3 +27,6 @@ Suchergebnis suchen(const Brett& brett, const Loeseroptionen& optionen, Fortschr
 // The limit in a few words with its value: "Zeitgrenze erreicht (60 s)",
 // "Speichergrenze erreicht (512 MB)"; for `keine` the solver's reason.
 std::string grenzeBenennen(const Suchergebnis& ergebnis, const Loeseroptionen& optionen);
+
+// The time limit to suggest when this one was too short: five times as long, in seconds.
+long long laengereZeit(const Loeseroptionen& optionen);

@@ -292,6 +292,41 @@ class EditorTest : public QObject {
         QTRY_VERIFY(!suche());
         QCOMPARE(zeuge->texte().last(), QStringLiteral("Die Suche wurde abgebrochen."));
     }
+
+    // Each search shows how far it is, so neither line stands still while the other runs;
+    // the fast search's answer shows while the proof goes on, and a cancel then keeps it.
+    void solvableShowsBothSearchesAndTheFastAnswerFirst() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("################\n"
+                                                             "#      #       #\n"
+                                                             "# $$ $ # ##### #\n"
+                                                             "#  #   #       #\n"
+                                                             "#  # $   $ $   ####\n"
+                                                             "#  ##### ###  ..  #\n"
+                                                             "#   $    $    ..  #\n"
+                                                             "###   ##   #  ..  #\n"
+                                                             "  #  @  #  #  ..  #\n"
+                                                             "  #################\n"));
+        fenster->einfuegen();
+        zeuge->antwort = QMessageBox::No;
+        fenster->loesbar();
+        QVERIFY(suche());
+        QTRY_VERIFY(suche() &&
+                    suche()->labelText().contains(QStringLiteral(" Stellungen, mindestens ")));
+        const QString stand = suche()->labelText();
+        QVERIFY(stand.startsWith(QStringLiteral("Schnelle Suche: ")));
+        QVERIFY(stand.contains(QStringLiteral("\nKürzeste Lösung: ")));
+        QTRY_VERIFY_WITH_TIMEOUT(suche() && suche()->labelText().contains(QStringLiteral(
+                                                "Schnelle Suche: lösbar, zum Beispiel in ")),
+                                 30000);
+        QTRY_VERIFY(suche() && suche()->labelText().section(u'\n', 1) != stand.section(u'\n', 1));
+        QVERIFY(suche()); // the proof still runs
+        suche()->findChild<QPushButton*>()->click();
+        QTRY_VERIFY(!suche());
+        QVERIFY(zeuge->texte().last().startsWith(
+            QStringLiteral("Das Level ist lösbar, zum Beispiel in ")));
+        QVERIFY(zeuge->texte().last().contains(
+            QStringLiteral("Die Suche nach der kürzesten Lösung wurde abgebrochen.")));
+    }
 };
 
 QTEST_MAIN(EditorTest)

@@ -51,10 +51,10 @@ int sekundenLesen(const std::string& text) {
 }
 
 // What helps when a limit ended the search without an answer.
-std::string ausweg(Grenze grenze, bool schnell, int sekunden) {
+std::string ausweg(Grenze grenze, const Loeseroptionen& optionen) {
     if (grenze == Grenze::zeit)
-        return "; mehr Zeit mit --zeit " + std::to_string(5 * static_cast<long long>(sekunden));
-    if (grenze == Grenze::speicher && !schnell)
+        return "; mehr Zeit mit --zeit " + std::to_string(laengereZeit(optionen));
+    if (grenze == Grenze::speicher && !optionen.schnell)
         return "; eine Lösung ohne Beweis, dass sie die kürzeste ist, sucht --schnell";
     return "";
 }
@@ -221,7 +221,7 @@ class Lauf {
             break;
         }
         aus << "unbekannt " << grenzeBenennen(ergebnis, optionen)
-            << ausweg(ergebnis.grenze, schnell, sekunden) << '\n';
+            << ausweg(ergebnis.grenze, optionen) << '\n';
         return statusUnbekannt;
     }
 
