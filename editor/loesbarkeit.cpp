@@ -10,20 +10,21 @@ bool endet(const std::optional<Suchergebnis>& suche, Grenze grenze) {
     return suche && suche->grenze == grenze;
 }
 
-QString schritte(int anzahl) {
-    return QStringLiteral("%1 %2").arg(anzahl).arg(anzahl == 1 ? QStringLiteral("Schritt")
-                                                               : QStringLiteral("Schritten"));
-}
-
 // `wie`: "am kürzesten" or "zum Beispiel"; `warum`: a sentence more, or nothing.
 Loesbarkeitsantwort loesbar(const Loesung& loesung, const QString& wie, const QString& warum) {
-    return {QStringLiteral("Das Level ist lösbar, %1 in %2.%3 Soll die Lösung im Testspiel "
-                           "vorgespielt werden?")
-                .arg(wie, schritte(loesung.schritte()), warum.isEmpty() ? QString() : u' ' + warum),
-            loesung.zuege};
+    return {
+        QStringLiteral("Das Level ist lösbar, %1 in %2.%3 Soll die Lösung im Testspiel "
+                       "vorgespielt werden?")
+            .arg(wie, schritteText(loesung.schritte()), warum.isEmpty() ? QString() : u' ' + warum),
+        loesung.zuege};
 }
 
 } // namespace
+
+QString schritteText(int anzahl) {
+    return QStringLiteral("%1 %2").arg(anzahl).arg(anzahl == 1 ? QStringLiteral("Schritt")
+                                                               : QStringLiteral("Schritten"));
+}
 
 bool Loesbarkeit::entschieden() const {
     return (beispiel && beweis) || endet(beweis, Ergebnis::geloest) ||

@@ -12,6 +12,9 @@ struct Loesbarkeitsantwort {
     std::optional<std::string> zuege;
 };
 
+// "1 Schritt", "7 Schritten": a count of steps as the answers read it.
+QString schritteText(int anzahl);
+
 // "Lösbar?" runs two searches side by side: the fast one finds some solution soon, the
 // proof finds the fewest steps. From what each of them ended with, this decides when the
 // answer stands and what it is.

@@ -18,10 +18,10 @@ Loeseroptionen grenzenDerSuche() {
 QString endeText(const Suchergebnis& ergebnis, const Loeseroptionen& grenzen) {
     switch (ergebnis.loesung.ergebnis) {
     case Ergebnis::geloest:
-        return QStringLiteral("lösbar, %1 in %2 Schritten")
+        return QStringLiteral("lösbar, %1 in %2")
             .arg(ergebnis.loesung.optimal ? QStringLiteral("am kürzesten")
-                                          : QStringLiteral("zum Beispiel"))
-            .arg(ergebnis.loesung.schritte());
+                                          : QStringLiteral("zum Beispiel"),
+                 schritteText(ergebnis.loesung.schritte()));
     case Ergebnis::unloesbar:
         return QStringLiteral("nicht lösbar");
     case Ergebnis::unbekannt:
