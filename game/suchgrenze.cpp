@@ -13,8 +13,6 @@ Suchergebnis suchen(const Brett& brett, const Loeseroptionen& optionen, Fortschr
         ergebnis.grenze = Grenze::abbruch;
     else if (optionen.zeitGrenze.count() > 0 && dauer >= optionen.zeitGrenze)
         ergebnis.grenze = Grenze::zeit;
-    else if (optionen.zustandsGrenze > 0 && ergebnis.loesung.zustaende >= optionen.zustandsGrenze)
-        ergebnis.grenze = Grenze::stellungen;
     else
         ergebnis.grenze = Grenze::speicher;
     return ergebnis;
@@ -31,9 +29,6 @@ std::string grenzeBenennen(const Suchergebnis& ergebnis, const Loeseroptionen& o
                std::to_string(
                    std::chrono::duration_cast<std::chrono::seconds>(optionen.zeitGrenze).count()) +
                " s)";
-    case Grenze::stellungen:
-        return "Stellungsgrenze erreicht (" + std::to_string(optionen.zustandsGrenze) +
-               " Stellungen)";
     case Grenze::speicher:
         break;
     }

@@ -9,11 +9,10 @@
 #include <string>
 
 enum class Grenze {
-    keine,      // an answer, or a board the solver cannot read (`Loesung::grund`)
-    abbruch,    // the caller's flag
-    zeit,       // `Loeseroptionen::zeitGrenze`
-    stellungen, // `Loeseroptionen::zustandsGrenze`
-    speicher,   // `Loeseroptionen::speicherGrenze`, or more positions than the search can count
+    keine,    // an answer, or a board the solver cannot read (`Loesung::grund`)
+    abbruch,  // the caller's flag
+    zeit,     // `Loeseroptionen::zeitGrenze`
+    speicher, // `Loeseroptionen::speicherGrenze`, or more positions than the search can count
 };
 
 struct Suchergebnis {
@@ -21,7 +20,8 @@ struct Suchergebnis {
     Grenze grenze = Grenze::keine;
 };
 
-// `loesen`, and the limit that ended it.
+// `loesen` without a cap on the count of positions (`zustandsGrenze`, which this does not
+// tell apart from the memory cap), and the limit that ended it.
 Suchergebnis suchen(const Brett& brett, const Loeseroptionen& optionen, Fortschritt* fortschritt);
 
 // The limit in a few words with its value: "Zeitgrenze erreicht (60 s)",

@@ -68,9 +68,7 @@ TEST_F(Pruefer, aufruffehlerEndenMitStatus2OhneAusgabe) {
         {"--schnell", ordner.string(), "a.lev"},
         {"--zeit", "5", ordner.string(), "a.lev"},
         {"--loesen", "--zeit", "0", ordner.string(), "a.lev"},
-        {"--loesen", "--zeit", "-5", ordner.string(), "a.lev"},
         {"--loesen", "--zeit", "1.5", ordner.string(), "a.lev"},
-        {"--loesen", "--zeit", "99999999999", ordner.string(), "a.lev"},
         {"--loesen", ordner.string(), "a.lev", "--zeit"},
     };
     for (const auto& argumente : faelle) {
@@ -127,16 +125,11 @@ TEST_F(Pruefer, loesenEndetMitDemStatusDerAntwort) {
     }
 }
 
-// A wide open hall with eight boxes, not proved within a second. The answer names the
-// limit and how to raise it; without a terminal no progress is written.
-TEST_F(Pruefer, eineZeitgrenzeEndetDieSucheUndSagtWieManSieHebt) {
-    levelSchreiben(
-        "halle.lev",
-        levelAusBild({"=====================", "=                   =", "=  $   .     $   .  =",
-                      "=     $    .    $   =", "=  .                =", "=         @     .   =",
-                      "=   $          $    =", "=       .           =", "=  .   $       .  $ =",
-                      "====================="}));
-    const auto lauf = laufen({"--loesen", "--zeit", "1", ordner.string(), "halle.lev"});
+// The widest shipped level is not proved within a second. The answer names the limit and
+// how to raise it; without a terminal no progress is written.
+TEST(PrueferZeit, eineZeitgrenzeEndetDieSucheUndSagtWieManSieHebt) {
+    const auto lauf =
+        laufen({"--loesen", "--zeit", "1", LAGERIX_ASSETS, "56-das-grosse-depot.lev"});
     EXPECT_EQ(lauf.status, 4);
     EXPECT_EQ(lauf.zeilen, std::vector<std::string>{
                                "unbekannt Zeitgrenze erreicht (1 s); mehr Zeit mit --zeit 5"});

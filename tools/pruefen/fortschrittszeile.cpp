@@ -27,7 +27,6 @@ void Fortschrittszeile::melden(const Suchstand& stand) {
 }
 
 void Fortschrittszeile::loeschen() {
-    if (laenge > 0)
-        aus << '\r' << std::string(laenge, ' ') << '\r' << std::flush;
+    aus << '\r' << std::string(laenge, ' ') << '\r' << std::flush;
     laenge = 0;
 }
