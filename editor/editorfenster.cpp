@@ -746,32 +746,18 @@ void Editorfenster::loesbar() {
     connect(suche, &Loesungssuche::fertig, this, &Editorfenster::loesungZeigen);
 }
 
-void Editorfenster::loesungZeigen(const Loesung& loesung) {
+void Editorfenster::loesungZeigen(const Loesbarkeitsantwort& antwort) {
     suche->deleteLater();
     suche = nullptr;
-    switch (loesung.ergebnis) {
-    case Ergebnis::unloesbar:
-        melden(QStringLiteral("Das Level ist nicht lösbar: kein Weg bringt alle Kisten auf "
-                              "Stellplätze."));
+    if (!antwort.zuege) {
+        melden(antwort.text);
         return;
-    case Ergebnis::unbekannt:
-        melden(loesung.grund.empty() ? QStringLiteral("Die Suche wurde abgebrochen.")
-                                     : QString::fromStdString(loesung.grund));
-        return;
-    case Ergebnis::geloest:
-        break;
     }
-    const auto antwort = meldung::zeigen(
-        this, QMessageBox::Question, fensterTitel,
-        QStringLiteral("Das Level ist lösbar, %1 in %2 %3. Soll die Lösung im Testspiel "
-                       "vorgespielt werden?")
-            .arg(loesung.optimal ? QStringLiteral("am kürzesten") : QStringLiteral("zum Beispiel"))
-            .arg(loesung.schritte())
-            .arg(loesung.schritte() == 1 ? QStringLiteral("Schritt") : QStringLiteral("Schritten")),
-        QMessageBox::Yes | QMessageBox::No);
-    if (antwort != QMessageBox::Yes)
+    const auto knopf = meldung::zeigen(this, QMessageBox::Question, fensterTitel, antwort.text,
+                                       QMessageBox::Yes | QMessageBox::No);
+    if (knopf != QMessageBox::Yes)
         return;
     testen();
     if (spiel)
-        spiel->vorspielen(loesung.zuege);
+        spiel->vorspielen(*antwort.zuege);
 }

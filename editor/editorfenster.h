@@ -19,7 +19,7 @@
 class Editorbrett;
 class Loesungssuche;
 class QTemporaryDir;
-struct Loesung;
+struct Loesbarkeitsantwort;
 struct TextLevel;
 class QAction;
 class QActionGroup;
@@ -106,7 +106,7 @@ class Editorfenster : public QMainWindow {
     std::optional<std::string> zumStartenAblegen(const QTemporaryDir& ablage,
                                                  const QString& vorhaben);
     void testBeenden();
-    void loesungZeigen(const Loesung& loesung);
+    void loesungZeigen(const Loesbarkeitsantwort& antwort);
     void zelleZeichnen(Zellort ort);
     void allesZeichnen();
     void anzeigen();

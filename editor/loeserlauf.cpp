@@ -3,6 +3,7 @@
 #include "game/brett.h"
 
 #include <QMetaObject>
+#include <memory>
 
 namespace {
 
@@ -12,28 +13,23 @@ class Weiterleitung : public Fortschritt {
     explicit Weiterleitung(Loeserlauf& lauf) : lauf(lauf) {}
     void melden(const Suchstand& s) override {
         QMetaObject::invokeMethod(
-            &lauf, [l = &lauf, s] { Q_EMIT l->stand(s.zustaende, s.schranke); },
-            Qt::QueuedConnection);
+            &lauf, [l = &lauf, s] { Q_EMIT l->stand(s); }, Qt::QueuedConnection);
     }
 
   private:
     Loeserlauf& lauf;
 };
 
-// The search keeps its tables below this, on a machine that is doing other things too.
-constexpr std::size_t speicherGrenze = std::size_t{512} << 20;
-
 } // namespace
 
-Loeserlauf::Loeserlauf(const Brett& brett, QObject* parent) : QObject(parent) {
-    faden = QThread::create([this, kopie = std::make_shared<Brett>(brett)] {
-        Loeseroptionen optionen;
-        optionen.abbrechen = &abbruch;
-        optionen.speicherGrenze = speicherGrenze;
+Loeserlauf::Loeserlauf(const Brett& brett, Loeseroptionen optionen, QObject* parent)
+    : QObject(parent) {
+    optionen.abbrechen = &abbruch;
+    faden = QThread::create([this, optionen, kopie = std::make_shared<Brett>(brett)] {
         Weiterleitung weiterleitung(*this);
-        const Loesung loesung = loesenOderBeispiel(*kopie, optionen, &weiterleitung);
+        const Suchergebnis ergebnis = suchen(*kopie, optionen, &weiterleitung);
         QMetaObject::invokeMethod(
-            this, [this, loesung] { Q_EMIT fertig(loesung); }, Qt::QueuedConnection);
+            this, [this, ergebnis] { Q_EMIT fertig(ergebnis); }, Qt::QueuedConnection);
     });
     faden->start();
 }

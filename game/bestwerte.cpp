@@ -4,15 +4,24 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string_view>
 
 namespace {
+
+constexpr std::string_view unbewiesen = "unbewiesen";
 
 std::optional<Bestwert> eintragLesen(const std::string& zeile) {
     const auto tab1 = zeile.find('\t');
     const auto tab2 = tab1 == std::string::npos ? tab1 : zeile.find('\t', tab1 + 1);
     if (tab2 == std::string::npos || tab1 == 0)
         return std::nullopt;
-    Bestwert eintrag{zeile.substr(0, tab1), 0, zeile.substr(tab2 + 1)};
+    const auto tab3 = zeile.find('\t', tab2 + 1);
+    Bestwert eintrag{zeile.substr(0, tab1), 0, zeile.substr(tab2 + 1, tab3 - (tab2 + 1))};
+    if (tab3 != std::string::npos) {
+        if (std::string_view(zeile).substr(tab3 + 1) != unbewiesen)
+            return std::nullopt;
+        eintrag.bewiesen = false;
+    }
     const char* anfang = zeile.data() + tab1 + 1;
     const char* ende = zeile.data() + tab2;
     const auto [stelle, fehler] = std::from_chars(anfang, ende, eintrag.schritte);
@@ -54,10 +63,10 @@ Bestwerte bestwerteLesen(const std::string& pfad) {
     return tabelle;
 }
 
-const Bestwert* bestwert(const Bestwerte& tabelle, const std::string& levelName) {
+std::optional<Bestwert> bestwert(const Bestwerte& tabelle, const std::string& levelName) {
     for (const auto& eintrag : tabelle.eintraege) {
         if (ohneEndung(eintrag.levelDatei) == levelName)
-            return &eintrag;
+            return eintrag;
     }
-    return nullptr;
+    return std::nullopt;
 }

@@ -33,6 +33,13 @@ QLabel* wertAnzeige(QWidget* fenster, const QString& name, int oben) {
     return anzeige;
 }
 
+// The table's count for a level: proved the fewest, or the fewest found so far.
+QString bestwertText(const Bestwert& eintrag) {
+    return (eintrag.bewiesen ? u"Bestmöglich: %1 Schritte"_s
+                             : u"Beste bekannte Lösung: %1 Schritte"_s)
+        .arg(eintrag.schritte);
+}
+
 } // namespace
 
 Form5::Form5(Hauptfenster& haupt, QWidget* parent)
@@ -43,6 +50,8 @@ Form5::Form5(Hauptfenster& haupt, QWidget* parent)
       Label5(wertAnzeige(this, u"Label5"_s, 600)),
       Label2(anlegen<QLabel>(this, u"Label2"_s, twips(2280, 1080, 2415, 255))),
       Label4(wertAnzeige(this, u"Label4"_s, 1320)),
+      // Below the list, across the window: the count with its words needs more than the
+      // right column's width.
       Label6(anlegen<QLabel>(this, u"Label6"_s, twips(120, 2295, 4575, 225))),
       Command3(anlegen<QPushButton>(this, u"Command3"_s, twips(2280, 1800, 2415, 375))),
       Command1(anlegen<QPushButton>(this, u"Command1"_s, twips(120, 2520, 2175, 495))),
@@ -77,16 +86,20 @@ void Form5::List1_Click() {
     Label5->setText(QString::fromStdString(rekord.schrittzahl));
     Label4->setText(QString::fromStdString(rekord.rekordhalter));
     const auto tabelle = bestwerteLesen(pfad(QString::fromLatin1(bestwerteDatei)).toStdString());
-    const Bestwert* bester = bestwert(tabelle, datei.chopped(4).toStdString());
-    Label6->setText(bester ? bestmoeglich(*bester) : QString());
+    const auto eintrag = bestwert(tabelle, datei.chopped(4).toStdString());
+    Label6->setText(eintrag ? bestwertZeile(*eintrag) : QString());
 }
 
-// The pushes come from playing the table's solution on the level: a level changed since
-// the table was made shows the steps alone.
-QString Form5::bestmoeglich(const Bestwert& bester) const {
-    const QString schritte = u"Bestmöglich: %1 Schritte"_s.arg(bester.schritte);
+// A proved count shows the pushes of its solution too, from playing it on the level: a
+// level changed since the table was made shows the steps alone. A best known count is
+// still open to a better solution and shows the steps alone, which keeps the line within
+// the window's width.
+QString Form5::bestwertZeile(const Bestwert& eintrag) const {
+    const QString schritte = bestwertText(eintrag);
+    if (!eintrag.bewiesen)
+        return schritte;
     const auto schuebe =
-        schuebeAbStart(haupt.programmOrdner().toStdString(), bester.levelDatei, bester.loesung);
+        schuebeAbStart(haupt.programmOrdner().toStdString(), eintrag.levelDatei, eintrag.loesung);
     return schuebe ? schritte + u", davon %1 Schübe"_s.arg(*schuebe) : schritte;
 }
 

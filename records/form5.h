@@ -28,7 +28,7 @@ class Form5 : public Nebenfenster {
     void listeFuellen();
     void werteLeeren();
     QString gewaehlteDatei() const; // the real file name; empty when none is selected
-    QString bestmoeglich(const Bestwert& bester) const;
+    QString bestwertZeile(const Bestwert& eintrag) const;
 
     QLabel* Label3;
     QListWidget* List1;
@@ -36,8 +36,8 @@ class Form5 : public Nebenfenster {
     QLabel* Label5;
     QLabel* Label2;
     QLabel* Label4;
-    QLabel* Label6; // the fewest possible steps and their pushes, when the shipped table
-                    // knows them; under the list, where a line has the window's width
+    QLabel* Label6; // the fewest steps, proved (with their pushes) or best known, when the
+                    // shipped table has them; under the list, where a line has the window's width
     QPushButton* Command3;
     QPushButton* Command1;
     QPushButton* Command2;

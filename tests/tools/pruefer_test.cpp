@@ -72,6 +72,10 @@ TEST_F(Pruefer, aufruffehlerEndenMitStatus2UndDieHilfeMit0OhneLauf) {
         {ordner.string(), "a.lev", "S1", "A"},
         {"--loesen", ordner.string(), "a.lev", "r"},
         {"--schnell", ordner.string(), "a.lev"},
+        {"--zeit", "5", ordner.string(), "a.lev"},
+        {"--loesen", "--zeit", "0", ordner.string(), "a.lev"},
+        {"--loesen", "--zeit", "1.5", ordner.string(), "a.lev"},
+        {"--loesen", ordner.string(), "a.lev", "--zeit"},
     };
     for (const auto& argumente : faelle) {
         SCOPED_TRACE(testing::PrintToString(argumente));
@@ -158,6 +162,17 @@ TEST_F(Pruefer, loesenEndetMitDemStatusDerAntwort) {
         ASSERT_FALSE(lauf.zeilen.empty());
         EXPECT_EQ(lauf.zeilen[0].rfind(fall.zeilenAnfang, 0), 0u) << lauf.zeilen[0];
     }
+}
+
+// The widest shipped level is not proved within a second. The answer names the limit and
+// how to raise it; without a terminal no progress is written.
+TEST(PrueferZeit, eineZeitgrenzeEndetDieSucheUndSagtWieManSieHebt) {
+    const auto lauf =
+        laufen({"--loesen", "--zeit", "1", LAGERIX_ASSETS, "56-das-grosse-depot.lev"});
+    EXPECT_EQ(lauf.status, 4);
+    EXPECT_EQ(lauf.zeilen, std::vector<std::string>{
+                               "unbekannt Zeitgrenze erreicht (1 s); mehr Zeit mit --zeit 5"});
+    EXPECT_EQ(lauf.fehler, "");
 }
 
 } // namespace

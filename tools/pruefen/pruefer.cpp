@@ -6,13 +6,16 @@
 #include "game/lesezeichen.h"
 #include "game/levelstart.h"
 #include "game/loeser/loeser.h"
+#include "game/suchgrenze.h"
 #include "game/zahlen.h"
 #include "game/zeichenflaeche.h"
 #include "game/zug.h"
 #include "game/zugverlauf.h"
+#include "tools/pruefen/fortschrittszeile.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -22,7 +25,7 @@ namespace {
 
 constexpr const char* aufruf =
     "Aufruf: lagerix-pruefen [--bild] ORDNER LEVELDATEI [BEFEHLE]\n"
-    "        lagerix-pruefen --loesen [--schnell] ORDNER LEVELDATEI\n"
+    "        lagerix-pruefen --loesen [--schnell] [--zeit SEKUNDEN] ORDNER LEVELDATEI\n"
     "  ORDNER      Programmordner mit lagerix.cfg, Leveldateien und Lesezeichen\n"
     "  LEVELDATEI  Name der Leveldatei in ORDNER, wie in der Levelliste gewählt;\n"
     "              ein Pfad mit „/“ gilt, wie er dasteht, vom aktuellen Ordner aus\n"
@@ -37,11 +40,30 @@ constexpr const char* aufruf =
     "  --bild      zeigt das Spielfeld zusätzlich als Text\n"
     "  --loesen    sucht die Lösung mit den wenigsten Schritten: gibt „loesung ZÜGE“ und\n"
     "              „schritte N“ aus (Status 0), „unloesbar“ (3) oder „unbekannt GRUND“ (4)\n"
-    "  --schnell   mit --loesen: irgendeine Lösung, schnell, ohne Beweis der kürzesten\n";
+    "  --schnell   mit --loesen: irgendeine Lösung, schnell, ohne Beweis der kürzesten\n"
+    "  --zeit      mit --loesen: sucht höchstens SEKUNDEN lang (ohne Angabe 60)\n";
 
 constexpr int statusUnlesbar = 1;
 constexpr int statusUnloesbar = 3;
 constexpr int statusUnbekannt = 4;
+constexpr int standardZeit = 60; // seconds
+
+// A whole number of seconds, at least one; 0 for anything else.
+int sekundenLesen(const std::string& text) {
+    int sekunden = 0;
+    const auto [stelle, fehler] = std::from_chars(text.data(), text.data() + text.size(), sekunden);
+    return fehler == std::errc{} && stelle == text.data() + text.size() && sekunden > 0 ? sekunden
+                                                                                        : 0;
+}
+
+// What helps when a limit ended the search without an answer.
+std::string ausweg(Grenze grenze, const Loeseroptionen& optionen) {
+    if (grenze == Grenze::zeit)
+        return "; mehr Zeit mit --zeit " + std::to_string(laengereZeit(optionen));
+    if (grenze == Grenze::speicher && !optionen.schnell)
+        return "; eine Lösung ohne Beweis, dass sie die kürzeste ist, sucht --schnell";
+    return "";
+}
 
 struct Befehl {
     char art = 0;
@@ -180,13 +202,22 @@ class Lauf {
         }
     }
 
-    int loesungAusgeben(bool schnell, std::ostream& aus) const {
+    // `fortschritt`: where the progress line goes, when anywhere.
+    int loesungAusgeben(bool schnell, int sekunden, std::ostream* fortschritt,
+                        std::ostream& aus) const {
         // A level that was not read whole has no answer to search for.
         if (fehlerAusgeben(aus))
             return statusUnlesbar;
         Loeseroptionen optionen;
         optionen.schnell = schnell;
-        const Loesung loesung = loesen(*brett, optionen, nullptr);
+        optionen.zeitGrenze = std::chrono::seconds(sekunden);
+        std::optional<Fortschrittszeile> zeile;
+        if (fortschritt)
+            zeile.emplace(*fortschritt, !schnell);
+        const Suchergebnis ergebnis = suchen(*brett, optionen, zeile ? &*zeile : nullptr);
+        if (zeile)
+            zeile->loeschen();
+        const Loesung& loesung = ergebnis.loesung;
         switch (loesung.ergebnis) {
         case Ergebnis::geloest:
             aus << "loesung" << (loesung.zuege.empty() ? "" : " ") << loesung.zuege << '\n'
@@ -199,7 +230,8 @@ class Lauf {
         case Ergebnis::unbekannt:
             break;
         }
-        aus << "unbekannt " << loesung.grund << '\n';
+        aus << "unbekannt " << grenzeBenennen(ergebnis, optionen)
+            << ausweg(ergebnis.grenze, optionen) << '\n';
         return statusUnbekannt;
     }
 
@@ -253,7 +285,8 @@ std::string levelPfad(const std::string& ordner, const std::string& level) {
 
 } // namespace
 
-int pruefen(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+int pruefen(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
+            std::ostream* fortschritt) {
     // Asked for, the usage is the answer: on the output, with success.
     if (std::ranges::any_of(argumente, [](const auto& a) { return a == "--help" || a == "-h"; })) {
         aus << aufruf;
@@ -262,9 +295,15 @@ int pruefen(const std::vector<std::string>& argumente, std::ostream& aus, std::o
     bool mitBild = false;
     bool loesenAn = false;
     bool schnell = false;
+    bool zeitGesetzt = false;
+    int sekunden = standardZeit;
     std::vector<std::string> werte;
-    for (const auto& a : argumente) {
-        if (a == "--bild")
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& a = argumente[i];
+        if (a == "--zeit") {
+            zeitGesetzt = true;
+            sekunden = i + 1 < argumente.size() ? sekundenLesen(argumente[++i]) : 0;
+        } else if (a == "--bild")
             mitBild = true;
         else if (a == "--loesen")
             loesenAn = true;
@@ -273,7 +312,8 @@ int pruefen(const std::vector<std::string>& argumente, std::ostream& aus, std::o
         else
             werte.push_back(a);
     }
-    if (werte.size() < 2 || (loesenAn && werte.size() != 2) || (schnell && !loesenAn)) {
+    if (werte.size() < 2 || (loesenAn && werte.size() != 2) ||
+        ((schnell || zeitGesetzt) && !loesenAn) || sekunden == 0) {
         fehler << aufruf;
         return 2;
     }
@@ -291,7 +331,7 @@ int pruefen(const std::vector<std::string>& argumente, std::ostream& aus, std::o
 
     Lauf lauf(ordner, levelPfad(ordner, werte[1]));
     if (loesenAn)
-        return lauf.loesungAusgeben(schnell, aus);
+        return lauf.loesungAusgeben(schnell, sekunden, fortschritt, aus);
     for (const auto& b : *befehle)
         lauf.ausfuehren(b);
     return lauf.ausgeben(mitBild, aus);

@@ -45,7 +45,7 @@ TEST_F(Leveldatei, everyShippedLevelSavedByTheEditorStartsAsTheSameBoard) {
         ASSERT_EQ(levelSpeichern(modell, pfad("kopie.lev")), std::nullopt);
         EXPECT_EQ(dump("kopie.lev"), dump(name)) << name;
     }
-    EXPECT_EQ(levels, 51);
+    EXPECT_EQ(levels, 56);
 }
 
 TEST_F(Leveldatei, writesWindows1252WithCrLfInTheGamesLayout) {
