@@ -7,17 +7,14 @@ namespace {
 using RekordDateien = Ordnertest;
 
 TEST(RekordDatei, liegtNebenDemLevelUndTraegtDessenNamen) {
-    const struct {
-        std::string level;
-        std::string rekord;
-    } faelle[] = {
+    const std::pair<std::string, std::string> faelle[] = {
         {"/spiele/lagerix/Level 1.lev", "/spiele/lagerix/Level 1.sco"},
         {"/spiele/lagerix/GROSS.LEV", "/spiele/lagerix/GROSS.sco"},
         {"/spiele/lagerix/zwei.teile.lev", "/spiele/lagerix/zwei.teile.sco"},
         {"/spiele/ordner.neu/ohne", "/spiele/ordner.neu/ohne.sco"},
     };
-    for (const auto& fall : faelle)
-        EXPECT_EQ(rekordDatei(fall.level), fall.rekord) << fall.level;
+    for (const auto& [level, rekord] : faelle)
+        EXPECT_EQ(rekordDatei(level), rekord) << level;
 }
 
 // A record is never lost to a damaged digit: only a cleanly written step count can be

@@ -31,10 +31,7 @@ bool kommtZurueck(const std::function<void()>& arbeit) {
 }
 
 TEST(Windows1252, jedesZeichenWirdZuSeinemByteOderEinemFragezeichen) {
-    const struct {
-        std::string utf8;
-        std::string bytes;
-    } faelle[] = {
+    const std::pair<std::string, std::string> faelle[] = {
         {"Jürgen Groß", "J\xFCrgen Gro\xDF"},
         {"€ „Zitat“ – …", "\x80 \x84Zitat\x93 \x96 \x85"},
         {"Ωmega 😀", "?mega ?"},       // not in the code page
@@ -44,8 +41,8 @@ TEST(Windows1252, jedesZeichenWirdZuSeinemByteOderEinemFragezeichen) {
         {"\xED\xA0\x80", "???"},      // a surrogate half
         {"\xF4\x90\x80\x80", "????"}, // beyond U+10FFFF
     };
-    for (const auto& fall : faelle)
-        EXPECT_EQ(nachWindows1252(fall.utf8), fall.bytes) << fall.utf8;
+    for (const auto& [utf8, bytes] : faelle)
+        EXPECT_EQ(nachWindows1252(utf8), bytes) << utf8;
     std::string alle;
     for (int b = 1; b < 256; ++b)
         alle += static_cast<char>(b);
@@ -215,17 +212,14 @@ TEST_F(Textdatei, einAbgebrochenesSchreibenHinterlaesstNurBeimStartEntfernteRest
 
 TEST(Dateinamen, einNameAusEinerDateiBleibtImProgrammordner) {
     EXPECT_EQ(dateiImOrdner("/spiel/", "sets\\winter.gif"), "/spiel/sets/winter.gif");
-    const struct {
-        const char* name;
-        bool bleibt;
-    } faelle[] = {
+    const std::pair<const char*, bool> faelle[] = {
         {"standardset.gif", true}, {"sets\\winter.gif", true}, {"sets/winter.gif", true},
         {"..\\..\\x.gif", false},  {"../x.gif", false},        {"sets\\..\\..\\x.gif", false},
         {"/etc/x.gif", false},     {"\\x.gif", false},         {"C:\\x.gif", false},
         {"..gif", true},           {"a..b.gif", true},         {"", false},
     };
-    for (const auto& fall : faelle)
-        EXPECT_EQ(bleibtImOrdner(fall.name), fall.bleibt) << fall.name;
+    for (const auto& [name, bleibt] : faelle)
+        EXPECT_EQ(bleibtImOrdner(name), bleibt) << name;
 }
 
 } // namespace

@@ -13,6 +13,9 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <chrono>
+#include <filesystem>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -314,11 +317,8 @@ class Form1Test : public QObject {
         QVERIFY(QDir(ordner->pfad()).mkdir(u"l1.bok"_s));
         const QString rest = ordner->pfad() + u".lagerix-abc123"_s;
         ordner->anlegen(u".lagerix-abc123"_s, "halb");
-        QFile alt(rest);
-        QVERIFY(alt.open(QIODevice::ReadWrite));
-        QVERIFY(alt.setFileTime(QDateTime::currentDateTime().addDays(-1),
-                                QFileDevice::FileModificationTime));
-        alt.close();
+        const auto gestern = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+        std::filesystem::last_write_time(rest.toStdString(), gestern);
         Form1& f = starten();
         QVERIFY(!QFile::exists(rest));
         levelWaehlen(u"a-eins.lev"_s);
