@@ -33,8 +33,9 @@ struct Editordialoge {
 
 // The level's files and the clipboard: which file the editor's level came from, whether it
 // has changed since, and opening, saving, importing, copying and pasting with every question
-// the author is asked on the way. The level is the window's: this reads it to save and
-// copy, and replaces it when a file or a paste brings another.
+// the author is asked on the way; also the temporary file that test play and "Lösbar?"
+// start the level from. The level is the window's: this reads it to save and copy, and
+// replaces it when a file or a paste brings another.
 class Leveldateien : public QObject {
     Q_OBJECT
   public:
