@@ -11,3 +11,8 @@ inline QString anzeigeName(const std::string& pfad) {
     return QFile::decodeName(
         QByteArray::fromStdString(std::filesystem::path(pfad).filename().string()));
 }
+
+// A path the author chose, as the bytes the system knows it by.
+inline std::string pfadText(const QString& pfad) {
+    return QFile::encodeName(pfad).toStdString();
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/rekordfrage.h"
+#include "editor/leveldateien.h"
 #include "game/konfiguration.h"
 #include "game/levelmodell/levelmodell.h"
 #include "game/levelmodell/verlauf.h"
@@ -8,19 +8,15 @@
 #include "kit/aussenwelt.h"
 #include "kit/kachelblatt.h"
 
+#include <QFile>
 #include <QMainWindow>
-#include <QStringList>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 class Editorbrett;
 class Loesungssuche;
-class QTemporaryDir;
 struct Loesbarkeitsantwort;
-struct TextLevel;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -28,22 +24,9 @@ class QLineEdit;
 class QToolButton;
 class Testspiel;
 
-// The file and list choices of the editor; tests replace them.
-struct Editordialoge {
-    // A file to open, empty when cancelled. `ordner` is where the dialog starts.
-    std::function<QString(QWidget*, const QString& titel, const QString& ordner,
-                          const QString& filter)>
-        oeffnen;
-    // A file name to save under, empty when cancelled.
-    std::function<QString(QWidget*, const QString& vorschlag)> speichern;
-    // The index of the chosen entry, -1 when cancelled.
-    std::function<int(QWidget*, const QString& titel, const QStringList& eintraege)> waehlen;
-
-    static Editordialoge echt();
-};
-
-// The level editor's window: palette, board, author, status line and menus. Every
-// change goes into the level model of the core; the window only draws and asks.
+// The level editor's window: palette, board, author, status line and menus, test play and
+// "Lösbar?". Every change goes into the level model of the core; the window only draws and
+// asks. The level's files and the clipboard are the work of `Leveldateien`.
 class Editorfenster : public QMainWindow {
     Q_OBJECT
   public:
@@ -54,17 +37,17 @@ class Editorfenster : public QMainWindow {
     ~Editorfenster() override;
 
     // Opens a level file or a text file; false when nothing was opened.
-    bool dateiOeffnen(const QString& pfad);
+    bool dateiOeffnen(const QString& pfad) { return dateien.dateiOeffnen(QFile::encodeName(pfad)); }
     // The same for a path as the system hands it over, byte for byte.
-    bool dateiOeffnen(const QByteArray& pfad);
+    bool dateiOeffnen(const QByteArray& pfad) { return dateien.dateiOeffnen(pfad); }
 
     // The menu commands, public so that tests drive them as the author does.
     void neu();
     void oeffnen();
-    bool speichern();
-    bool speichernUnter();
-    void sammlungImportieren();
-    void kopieren();
+    bool speichern() { return dateien.speichern(); }
+    bool speichernUnter() { return dateien.speichernUnter(); }
+    void sammlungImportieren() { dateien.sammlungImportieren(); }
+    void kopieren() { dateien.kopieren(); }
     void einfuegen();
     void pruefen();
     void testen();
@@ -94,17 +77,8 @@ class Editorfenster : public QMainWindow {
     // Records `vorher` for undo when the level differs from it.
     void geaendertSeit(const Levelmodell& vorher);
     void imVerlaufGehen(bool (Verlauf::*schritt)(Levelmodell&));
-    void neuesLevel(Levelmodell neu, const QString& titelName, const std::string& levelPfad);
-    bool aenderungenSichern();
-    bool speichernNach(const std::string& pfad);
-    // False, and the author told why after `kopf`, when the game could not start the level.
-    bool startbar(const QString& kopf);
-    // The text levels in a file; none (and the author told why) when it cannot be read.
-    std::optional<std::vector<TextLevel>> textDateiLesen(const QString& pfad);
-    // Writes the level where the game's level start can read it; none (and the author
-    // told why) when the game could not start it. `vorhaben`: "getestet", "geprüft".
-    std::optional<std::string> zumStartenAblegen(const QTemporaryDir& ablage,
-                                                 const QString& vorhaben);
+    // Another level came from a file or "Neu": its history starts anew.
+    void levelGeladen();
     void testBeenden();
     void loesungZeigen(const Loesbarkeitsantwort& antwort);
     void zelleZeichnen(Zellort ort);
@@ -112,23 +86,16 @@ class Editorfenster : public QMainWindow {
     void anzeigen();
     void hinweis(const QString& text);
     void melden(const QString& text);
-    bool ungespeichert() const { return !gespeichert || level != *gespeichert; }
 
     QString ordner;
     Aussenwelt aussenwelt;
-    Editordialoge dialoge;
     Einstellungen einstellungen;
     Kachelblatt blatt;
     Levelmodell level;
     Verlauf verlauf;
     Levelmodell strichVorher;
     Werkzeug gewaehlt = Werkzeug::mauer;
-    std::string levelPfad; // the .lev file saving writes, empty until there is one
-    QString titelName;     // the file shown in the title
-    // As last opened or saved: the level differs from it when unsaved. None when the
-    // file holds what the grid cannot show, so that it differs whatever the author does.
-    std::optional<Levelmodell> gespeichert = Levelmodell{};
-    Rekordfrage rekordfrage;
+    Leveldateien dateien;
     std::unique_ptr<Testspiel> spiel;
     Loesungssuche* suche = nullptr; // while "Lösbar?" searches
 

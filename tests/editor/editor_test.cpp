@@ -156,6 +156,9 @@ class EditorTest : public QObject {
 
         fenster->neu();
         QVERIFY(fenster->dateiOeffnen(pfad("eigen.lev")));
+        const Levelmodell geoeffnet = fenster->modell();
+        fenster->rueckgaengig(); // the strokes before belong to no file any more
+        QCOMPARE(fenster->modell(), geoeffnet);
         QCOMPARE(zelle({6, 5}), kachel("mauer"));
         {
             const Schreibgrenze voll(0);
