@@ -35,11 +35,13 @@ int Schaetzung::zuordnen(const Zelle* k, const std::vector<int>& abstand) {
 // all j bounds every solution. With no TNT box left only j = 0 remains.
 int Schaetzung::schaetzen(Zelle figur, const Zelle* k, const Tafel& tafel) {
     const Stufen& stufen = tafel.stufen;
-    // The fast search goes by the pushes alone: weighted twenty times, the walk back
-    // and the TNT terms lead it astray on the large levels, where it then finds no
-    // solution within a minute.
-    if (schnell)
-        return zuordnen(k, stufen.back());
+    // The fast search goes by the pushes alone: the walk back and the TNT terms lead it
+    // astray on the large levels. It counts them on the walls standing now, so that it
+    // blasts only where a box needs it.
+    if (schnell) {
+        const int ohneSprengung = zuordnen(k, stufen.front());
+        return ohneSprengung < unendlich ? ohneSprengung : zuordnen(k, stufen.back());
+    }
     const int ohneSprengung = zuordnen(k, stufen.front());
     if (ohneSprengung == 0)
         return 0;
@@ -96,6 +98,8 @@ int Schaetzung::letzteSprengung(const Zelle* k, const Tafel& tafel, int wenigste
 // The steps still needed at the fewest: the bound `m` of schaetzen, or the walk that
 // visits every box off its storage place, whichever is more.
 int Schaetzung::bewerten(Zelle figur, const Zelle* k, int m, const Tafel& tafel) {
+    if (schnell)
+        return m;
     const std::vector<int>& abstand = tafel.stufen.back();
     offeneKisten.clear();
     int rest = unendlich;

@@ -11,7 +11,7 @@
 
 // Lower bounds on the steps a position still needs. The bound of `schaetzen` counts
 // pushes and the walk back and is zero exactly when every box stands on a storage
-// place; `bewerten` adds the walk that visits every box.
+// place; `bewerten` adds the walk that visits every box (the fast search goes without).
 class Schaetzung {
   public:
     using Zelle = Lager::Zelle;

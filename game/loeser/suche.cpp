@@ -6,9 +6,10 @@ namespace {
 
 constexpr int unendlich = Entfernungen::unendlich;
 constexpr std::uint16_t verloren = 0xFFFF; // m of a position no assignment can complete
-// The fast search trusts the bound this many times over: far fewer positions, and
-// solutions that are longer but found in a fraction of the time.
+// The fast search trusts the bound this many times over its pushes so far: far fewer
+// positions, and solutions that are longer but found in a fraction of the time.
 constexpr std::uint32_t gewichtSchnell = 20;
+constexpr std::uint32_t keinKnoten = 0xFFFFFFFF;
 
 } // namespace
 
@@ -16,8 +17,8 @@ Suche::Suche(const Lager& lager, const Loeseroptionen& optionen, Fortschritt* fo
     : lager(lager), optionen(optionen), fortschritt(fortschritt), entfernungen(lager),
       form(lager.kisten.size(), lager.tntKisten.size()),
       schaetzung(lager, form, entfernungen, optionen.schnell), stellungen(form.laenge),
-      feld(lager, form), sackgassen(lager, entfernungen, feld), gangEltern(lager.fest.size()),
-      gangKind(lager.fest.size()) {
+      feld(lager, form), sackgassen(lager, entfernungen, feld), zielschuebe(lager),
+      gangEltern(lager.fest.size()), gangKind(lager.fest.size()) {
     beginn = std::chrono::steady_clock::now();
     letzteMeldung = beginn;
 }
@@ -35,8 +36,10 @@ std::size_t Suche::speicher() const {
            schaetzung.speicher();
 }
 
-void Suche::folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g,
-                        const Tafel& tafel) {
+// The node of the position in `kind`, reached from `eltern` with g steps; keinKnoten when
+// it is lost or does not fit. A position known with fewer steps keeps them.
+std::uint32_t Suche::folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g,
+                                 const Tafel& tafel) {
     const Zelle figur = kind[0];
     if (optionen.schnell) {
         feld.belegen(kind.data());
@@ -44,15 +47,17 @@ void Suche::folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint
         kind[0] = gangKind.obenLinks();
     }
     if (!platzFuerEinenKnoten())
-        return;
+        return keinKnoten;
     auto [id, neu] = stellungen.eintragen(kind);
-    if (!neu && (stellungen[id].m == verloren || stellungen[id].g <= g))
-        return;
+    if (!neu && stellungen[id].m == verloren)
+        return keinKnoten;
+    if (!neu && stellungen[id].g <= g)
+        return id;
     if (neu) {
         const int m = schaetzung.schaetzen(figur, kind.data(), tafel);
         stellungen[id].m = static_cast<std::uint16_t>(std::min(m, int{verloren}));
         if (m >= verloren)
-            return;
+            return keinKnoten;
         stellungen[id].h = static_cast<std::uint16_t>(
             std::min(schaetzung.bewerten(figur, kind.data(), m, tafel), verloren - 1));
     }
@@ -63,6 +68,7 @@ void Suche::folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint
     k.richtung = static_cast<std::uint8_t>(richtung);
     k.geschlossen = false;
     einreihen(id);
+    return id;
 }
 
 void Suche::einreihen(std::uint32_t id) {
@@ -91,7 +97,8 @@ void Suche::ausbauen(std::uint32_t id) {
             const auto t = static_cast<Zelle>(c + v);
             if (schritte[c - v] < 0)
                 continue;
-            const std::uint32_t gNeu = g + static_cast<std::uint32_t>(schritte[c - v]) + 1;
+            const std::uint32_t gNeu =
+                g + 1 + (optionen.schnell ? 0 : static_cast<std::uint32_t>(schritte[c - v]));
             kind = eltern;
             kind[0] = c;
             if (i < form.kistenEnde()) {
@@ -119,6 +126,34 @@ void Suche::ausbauen(std::uint32_t id) {
     }
     wartend.clear();
     wartendeSchluessel.clear();
+    if (optionen.schnell)
+        zielschuebeAnhaengen(id, tafel);
+}
+
+// Each box off its storage place that can get onto a free one alone: the whole way as a
+// chain of positions, one push each, so that the solution is read off as usual.
+void Suche::zielschuebeAnhaengen(std::uint32_t id, const Tafel& tafel) {
+    for (std::size_t i = form.kistenAnfang(); i < form.kistenEnde(); ++i) {
+        if (lager.stellplatz[eltern[i]])
+            continue;
+        feld.belegen(eltern.data());
+        const auto& weg = zielschuebe.weg(feld, sackgassen, entfernungen, eltern[0], eltern[i]);
+        if (weg.size() < 2)
+            continue; // one push: an ordinary child
+        kind = eltern;
+        std::uint32_t vorher = id;
+        std::uint32_t g = stellungen[id].g;
+        for (const auto& schub : weg) {
+            const auto index = form.objektIndex(kind, schub.von);
+            kind[0] = schub.von;
+            Schluessel::verschieben(kind, index,
+                                    static_cast<Zelle>(schub.von + lager.versatz(schub.richtung)),
+                                    form.kistenAnfang(), form.kistenEnde());
+            vorher = folgeknoten(vorher, schub.von, schub.richtung, ++g, tafel);
+            if (vorher == keinKnoten)
+                break;
+        }
+    }
 }
 
 // The proof looks each child up in the table only after all of them are made: the

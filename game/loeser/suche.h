@@ -8,6 +8,7 @@
 #include "schlange.h"
 #include "schluessel.h"
 #include "stellungen.h"
+#include "zielschuebe.h"
 
 #include <chrono>
 #include <cstdint>
@@ -25,7 +26,9 @@
 //
 // The optimal search keys its table on the figure's exact cell, because the steps still
 // needed depend on where the figure stands; the fast search keys on the top-left cell
-// the figure can reach, which merges every position the figure can walk between.
+// the figure can reach, which merges every position the figure can walk between. The
+// fast search counts pushes instead of steps, goes almost greedily down its bound, and
+// also takes a box all the way onto a storage place in one move (zielschuebe.h).
 class Suche {
   public:
     using Zelle = Lager::Zelle;
@@ -38,8 +41,9 @@ class Suche {
   private:
     bool platzFuerEinenKnoten();
     std::size_t speicher() const;
-    void folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g,
-                     const Tafel& tafel);
+    std::uint32_t folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g,
+                              const Tafel& tafel);
+    void zielschuebeAnhaengen(std::uint32_t id, const Tafel& tafel);
     void einreihen(std::uint32_t id);
     std::uint32_t gewicht() const;
     void ausbauen(std::uint32_t id);
@@ -58,6 +62,7 @@ class Suche {
     Schlange offen;
     Feld feld;
     Sackgassen sackgassen;
+    Zielschuebe zielschuebe;
     Gang gangEltern, gangKind;
     std::vector<Zelle> eltern, kind;
     struct Wartend {
