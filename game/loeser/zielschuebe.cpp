@@ -18,11 +18,8 @@ void Zielschuebe::packordnung() {
         wand[z] = lager.fest[z];
     for (const Zelle m : lager.mauern)
         wand[m] = true;
-    int anzahl = 0;
-    for (int z = 0; z < n; ++z) {
+    for (int z = 0; z < n; ++z)
         belegt[z] = lager.stellplatz[z] && !wand[z];
-        anzahl += belegt[z];
-    }
     std::vector<int> runde(n, 0);
     int runden = 0;
     for (bool weiter = true; weiter;) {
@@ -55,12 +52,12 @@ void Zielschuebe::packordnung() {
                 }
             }
         }
-        ++runden;
+        weiter = !frei.empty();
+        runden += weiter;
         for (const int z : frei) {
             belegt[z] = false;
             runde[z] = runden;
         }
-        weiter = !frei.empty();
     }
     for (int z = 0; z < n; ++z)
         rang[z] = runde[z] == 0 ? 0 : runden - runde[z];
