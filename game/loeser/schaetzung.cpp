@@ -37,10 +37,16 @@ int Schaetzung::schaetzen(Zelle figur, const Zelle* k, const Tafel& tafel) {
     const Stufen& stufen = tafel.stufen;
     // The fast search goes by the pushes alone: the walk back and the TNT terms lead it
     // astray on the large levels. It counts them on the walls standing now, so that it
-    // blasts only where a box needs it.
+    // blasts only where a box needs it, and then adds the nearest blast.
     if (schnell) {
         const int ohneSprengung = zuordnen(k, stufen.front());
-        return ohneSprengung < unendlich ? ohneSprengung : zuordnen(k, stufen.back());
+        if (ohneSprengung < unendlich)
+            return ohneSprengung;
+        // A blast is needed: the TNT box nearest to blasting leads the way to it.
+        int naechsteSprengung = unendlich;
+        for (std::size_t i = form.tntAnfang(); i < form.tntEnde(k); ++i)
+            naechsteSprengung = std::min(naechsteSprengung, entfernungen.sprengweg()[k[i]]);
+        return std::min(unendlich, zuordnen(k, stufen.back()) + naechsteSprengung);
     }
     const int ohneSprengung = zuordnen(k, stufen.front());
     if (ohneSprengung == 0)

@@ -137,7 +137,8 @@ void Suche::zielschuebeAnhaengen(std::uint32_t id, const Tafel& tafel) {
         if (lager.stellplatz[eltern[i]])
             continue;
         feld.belegen(eltern.data());
-        const auto& weg = zielschuebe.weg(feld, sackgassen, entfernungen, eltern[0], eltern[i]);
+        const auto& weg = zielschuebe.weg(feld, sackgassen, entfernungen, tafel.stufen.front(),
+                                          eltern[0], eltern[i]);
         if (weg.size() < 2)
             continue; // one push: an ordinary child
         kind = eltern;

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 Zielschuebe::Zielschuebe(const Lager& lager)
-    : lager(lager), rang(lager.fest.size(), 0), gang(lager.fest.size()),
-      vorher(lager.fest.size() * 4, -2) {
+    : lager(lager), rang(lager.fest.size(), 0), vorher(lager.fest.size() * 4, -2),
+      marke(lager.fest.size(), 0) {
     packordnung();
 }
 
@@ -66,21 +66,30 @@ void Zielschuebe::packordnung() {
 // Breadth-first over states `kiste * 4 + r`: the box on that cell, pushed there in
 // direction r, so the figure stands behind it. The shortest push way to every cell.
 const std::vector<Zielschuebe::Schub>& Zielschuebe::weg(Feld& feld, Sackgassen& sackgassen,
-                                                        const Entfernungen& e, Zelle figur,
-                                                        Zelle start) {
+                                                        const Entfernungen& e,
+                                                        const std::vector<int>& abstand,
+                                                        Zelle figur, Zelle start) {
     schuebe.clear();
     for (const int s : staende)
         vorher[s] = -2;
     staende.clear();
+    // No free place comes before this one: the first reached ends the search. A box
+    // that reaches no free place even past every other object needs no search at all.
+    int erster = 1 << 30;
+    const std::size_t n = lager.fest.size();
+    for (std::size_t j = 0; j < e.ziele().size(); ++j)
+        if (feld[e.ziele()[j]] == frei && abstand[j * n + start] < Entfernungen::unendlich)
+            erster = std::min(erster, rang[e.ziele()[j]]);
+    if (erster == 1 << 30)
+        return schuebe;
     feld[start] = frei;
     int bester = -1;
     const auto besuchen = [&](Zelle box, Zelle von, int zustand) {
         feld[box] = kiste;
-        feld.laufen(gang, von);
+        const auto seite = seiten(feld, box, von);
         for (int r = 0; r < 4; ++r) {
-            const int v = lager.versatz(r);
-            const int nach = box + v;
-            if (gang.weg[box - v] < 0 || feld[nach] != frei || e.tot()[nach] ||
+            const int nach = box + lager.versatz(r);
+            if (!seite[r ^ 2] || feld[nach] != frei || e.tot()[nach] ||
                 vorher[nach * 4 + r] != -2 || sackgassen.klemmtNach(box, static_cast<Zelle>(nach)))
                 continue;
             vorher[nach * 4 + r] = zustand;
@@ -88,11 +97,6 @@ const std::vector<Zielschuebe::Schub>& Zielschuebe::weg(Feld& feld, Sackgassen& 
         }
         feld[box] = frei;
     };
-    // No free place comes before this one: the first reached ends the search.
-    int erster = 1 << 30;
-    for (const Zelle z : e.ziele())
-        if (feld[z] == frei)
-            erster = std::min(erster, rang[z]);
     besuchen(start, figur, -1);
     for (std::size_t i = 0; i < staende.size(); ++i) {
         const int s = staende[i];
@@ -111,4 +115,37 @@ const std::vector<Zielschuebe::Schub>& Zielschuebe::weg(Feld& feld, Sackgassen& 
     }
     std::reverse(schuebe.begin(), schuebe.end());
     return schuebe;
+}
+
+// Which neighbours of `box` the figure reaches from `von`, by direction from the box. The
+// walk ends as soon as every free neighbour is found: near the box that is soon.
+std::array<bool, 4> Zielschuebe::seiten(const Feld& feld, Zelle box, Zelle von) {
+    std::array<bool, 4> seite{};
+    int offen = 0;
+    for (int r = 0; r < 4; ++r)
+        offen += feld[box + lager.versatz(r)] == frei;
+    if (++runde == 0) {
+        std::fill(marke.begin(), marke.end(), 0);
+        runde = 1;
+    }
+    schlange.clear();
+    const auto erreichen = [&](int z) {
+        marke[z] = runde;
+        schlange.push_back(static_cast<Zelle>(z));
+        for (int r = 0; r < 4; ++r) {
+            if (z == box + lager.versatz(r)) {
+                seite[r] = true;
+                --offen;
+            }
+        }
+    };
+    erreichen(von);
+    for (std::size_t k = 0; k < schlange.size() && offen > 0; ++k) {
+        for (int r = 0; r < 4; ++r) {
+            const int nb = schlange[k] + lager.versatz(r);
+            if (feld[nb] == frei && marke[nb] != runde)
+                erreichen(nb);
+        }
+    }
+    return seite;
 }

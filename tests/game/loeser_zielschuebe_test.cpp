@@ -87,14 +87,15 @@ TEST_F(Zielschub, eineKisteGehtAufDenErstenFreienPlatzDerPackordnung) {
             if (const auto x = fall.bild[y].find('$'); x != std::string::npos && !kisteX)
                 kisteX = static_cast<int>(x), kisteY = y;
         const Schluessel form(lager.kisten.size(), lager.tntKisten.size());
-        const Entfernungen entfernungen(lager);
+        Entfernungen entfernungen(lager);
         Feld feld(lager, form);
         Sackgassen sackgassen(lager, entfernungen, feld);
         Zielschuebe zielschuebe(lager);
         const auto start = form.start(lager);
         feld.belegen(start.data());
         const auto weg =
-            zielschuebe.weg(feld, sackgassen, entfernungen, lager.figur, zelle(kisteX, kisteY));
+            zielschuebe.weg(feld, sackgassen, entfernungen, entfernungen.tabelle({}).stufen.front(),
+                            lager.figur, zelle(kisteX, kisteY));
         ASSERT_EQ(static_cast<int>(weg.size()), fall.schuebe);
         // The position is left as it was.
         EXPECT_EQ(feld[zelle(kisteX, kisteY)], kiste);
