@@ -105,7 +105,7 @@ int Schaetzung::letzteSprengung(const Zelle* k, const Tafel& tafel, int wenigste
 // visits every box off its storage place, whichever is more.
 int Schaetzung::bewerten(Zelle figur, const Zelle* k, int m, const Tafel& tafel) {
     if (schnell)
-        return m;
+        return m + ausserDerReihe(k) * umweg;
     const std::vector<int>& abstand = tafel.stufen.back();
     offeneKisten.clear();
     int rest = unendlich;
@@ -118,4 +118,20 @@ int Schaetzung::bewerten(Zelle figur, const Zelle* k, int m, const Tafel& tafel)
             rest = std::min(rest, abstand[j * n + k[i]]);
     }
     return std::max(m, laufwege.schranke(figur, offeneKisten, rest));
+}
+
+// Boxes on a storage place that comes later in the packing order than a free one: such
+// a box may shut out the free place, and the fast search should rather not go there.
+int Schaetzung::ausserDerReihe(const Zelle* k) const {
+    if (!packrang)
+        return 0;
+    const Zelle* kisten = k + form.kistenAnfang();
+    const Zelle* kistenEnde = k + form.kistenEnde();
+    int ersterFreier = unendlich;
+    for (const Zelle z : entfernungen.ziele())
+        if (!std::binary_search(kisten, kistenEnde, z))
+            ersterFreier = std::min(ersterFreier, (*packrang)[z]);
+    return static_cast<int>(std::count_if(kisten, kistenEnde, [&](Zelle z) {
+        return lager.stellplatz[z] && (*packrang)[z] > ersterFreier;
+    }));
 }

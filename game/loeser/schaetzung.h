@@ -25,9 +25,15 @@ class Schaetzung {
 
     std::size_t speicher() const { return laufwege.speicher(); }
 
+    // The fast search's bound counts boxes placed out of this order (by cell, rank 0
+    // first), each as a detour of `umweg` pushes.
+    void packordnungNutzen(const std::vector<int>& rang) { packrang = &rang; }
+    static constexpr int umweg = 2;
+
   private:
     int zuordnen(const Zelle* k, const std::vector<int>& abstand);
     int letzteSprengung(const Zelle* k, const Tafel& tafel, int wenigstens, int genug);
+    int ausserDerReihe(const Zelle* k) const;
 
     const Lager& lager;
     const Schluessel& form;
@@ -39,4 +45,5 @@ class Schaetzung {
     std::vector<int> kosten;
     std::vector<int> tntWege;
     std::vector<Zelle> offeneKisten;
+    const std::vector<int>* packrang = nullptr;
 };

@@ -19,6 +19,8 @@ Suche::Suche(const Lager& lager, const Loeseroptionen& optionen, Fortschritt* fo
       schaetzung(lager, form, entfernungen, optionen.schnell), stellungen(form.laenge),
       feld(lager, form), sackgassen(lager, entfernungen, feld), zielschuebe(lager),
       gangEltern(lager.fest.size()), gangKind(lager.fest.size()) {
+    if (optionen.schnell)
+        schaetzung.packordnungNutzen(zielschuebe.packrang());
     beginn = std::chrono::steady_clock::now();
     letzteMeldung = beginn;
 }

@@ -1,8 +1,10 @@
 #include "testhilfen.h"
 
+#include "game/abschluss.h"
 #include "game/loeser/entfernungen.h"
 #include "game/loeser/feld.h"
 #include "game/loeser/lager.h"
+#include "game/loeser/loeser.h"
 #include "game/loeser/sackgassen.h"
 #include "game/loeser/schluessel.h"
 #include "game/loeser/zielschuebe.h"
@@ -107,6 +109,21 @@ TEST_F(Zielschub, eineKisteGehtAufDenErstenFreienPlatzDerPackordnung) {
         for (std::size_t i = 1; i < weg.size(); ++i)
             EXPECT_EQ(weg[i].von, weg[i - 1].von + lager.versatz(weg[i - 1].richtung));
     }
+}
+
+// Eight boxes, ten storage places, most of them behind a wall: pushed one push at a
+// time the boxes block each other's way in, pushed home one box at a time, the fast
+// search answers within a few thousand positions, and its answer replays.
+TEST_F(Zielschub, dieSchnelleSucheBringtEineKisteNachDerAnderenHeim) {
+    bildStarten({"===============", "=       =.. ..=", "=  $  $  =.  .=", "=       = ..  =",
+                 "=  $  $       =", "=       = .   =", "=  $ @$  =  . =", "=       =======",
+                 "=  $  $  =", "=       ==", "=========="});
+    const Loesung l = loesen(*brett, {.schnell = true, .zustandsGrenze = 5000}, nullptr);
+    ASSERT_EQ(l.ergebnis, Ergebnis::geloest) << l.grund;
+    Brett kopie = *brett;
+    for (const char zug : l.zuege)
+        ASSERT_TRUE(tasteVerarbeiten(kopie, zugTaste(zug), flaeche).geschritten);
+    EXPECT_TRUE(abschlussPruefen(kopie));
 }
 
 } // namespace
