@@ -1,7 +1,10 @@
 // Timings of the solver: proving the fewest steps on a full board with one box per
-// room, on the small board with six boxes and two TNT boxes, and on every shipped level.
-// Each run reports the steps found, the pushes among them, the positions stored and the
-// peak memory.
+// room and on the small board with six boxes and two TNT boxes; and both the proof
+// (`beweis`) and the fast search (`schnell`) on every shipped level and every level of
+// the benchmark set in bench/levels. Each run reports whether it solved the level, the
+// steps found, the pushes among them, the positions stored and the peak memory of the
+// search's tables. Each search stops after 60 s, or after LAGERIX_ZEITGRENZE seconds
+// when that is set; `--benchmark_filter=satz/.*/schnell` picks a part.
 
 #include "game/brett.h"
 #include "game/levelbild.h"
@@ -15,6 +18,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
@@ -40,8 +44,11 @@ const std::vector<std::string> kleinesLager{
     "#        #", "# $   $  #", "#  . .   #", "##########",
 };
 
-// Every proof gets this long at most; a level that needs more reports "geloest 0".
-constexpr auto zeitGrenze = std::chrono::seconds(60);
+// Every search gets this long at most; a level that needs more reports "geloest 0".
+std::chrono::seconds zeitGrenze() {
+    const char* wert = std::getenv("LAGERIX_ZEITGRENZE");
+    return std::chrono::seconds(wert ? std::atoi(wert) : 60);
+}
 
 Messordner& messordner() {
     static Messordner ordner({{"raeume.lev", levelAusBild(raeume)},
@@ -49,7 +56,8 @@ Messordner& messordner() {
     return ordner;
 }
 
-void beweisen(benchmark::State& state, const std::string& ordner, const std::string& level) {
+void loesen(benchmark::State& state, const std::string& ordner, const std::string& level,
+            bool schnell) {
     OhneBild flaeche;
     auto brett = std::make_unique<Brett>();
     brett->randAnlegen();
@@ -59,7 +67,8 @@ void beweisen(benchmark::State& state, const std::string& ordner, const std::str
         return;
     }
     Loeseroptionen optionen;
-    optionen.zeitGrenze = zeitGrenze;
+    optionen.zeitGrenze = zeitGrenze();
+    optionen.schnell = schnell;
     Loesung loesung;
     for (auto _ : state)
         loesung = loesen(*brett, optionen, nullptr);
@@ -71,31 +80,35 @@ void beweisen(benchmark::State& state, const std::string& ordner, const std::str
 }
 
 void einRaumJeKiste(benchmark::State& state) {
-    beweisen(state, messordner().pfad, "raeume.lev");
+    loesen(state, messordner().pfad, "raeume.lev", false);
 }
 BENCHMARK(einRaumJeKiste)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void kleinesBrettMitTnt(benchmark::State& state) {
-    beweisen(state, messordner().pfad, "klein.lev");
+    loesen(state, messordner().pfad, "klein.lev", false);
 }
 BENCHMARK(kleinesBrettMitTnt)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// One benchmark per shipped level, registered when the program starts.
-const bool mitgelieferteAngemeldet = [] {
+// Both searches on every level of a folder, registered when the program starts.
+bool anmelden(const std::string& gruppe, const std::string& ordner) {
     std::vector<std::string> namen;
-    for (const auto& e : std::filesystem::directory_iterator(LAGERIX_ASSETS)) {
+    for (const auto& e : std::filesystem::directory_iterator(ordner)) {
         if (e.path().extension() == ".lev")
             namen.push_back(e.path().filename().string());
     }
     std::sort(namen.begin(), namen.end());
     for (const auto& name : namen) {
-        benchmark::RegisterBenchmark(
-            ("mitgeliefert/" + name).c_str(),
-            [name](benchmark::State& state) { beweisen(state, LAGERIX_ASSETS "/", name); })
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(1);
+        for (const bool schnell : {false, true}) {
+            benchmark::RegisterBenchmark(
+                (gruppe + "/" + name + (schnell ? "/schnell" : "/beweis")).c_str(),
+                [=](benchmark::State& state) { loesen(state, ordner + "/", name, schnell); })
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(1);
+        }
     }
     return true;
-}();
+}
+
+const bool angemeldet = anmelden("mitgeliefert", LAGERIX_ASSETS) && anmelden("satz", LAGERIX_SATZ);
 
 } // namespace

@@ -10,6 +10,10 @@ class Brett;
 // The board of a started level read as a grid of cells, the form the solver searches
 // in. Cells are numbered row by row; a ring of permanent cells closes the grid, so a
 // neighbour of a cell that is not permanent is always inside.
+// The checker's letters for the four directions, in the order of Lager::versatz, which is
+// also the order of the cursor key codes.
+inline constexpr char zugTasten[] = {'l', 'o', 'r', 'u'};
+
 struct Lager {
     using Zelle = std::uint16_t;
 

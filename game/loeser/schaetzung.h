@@ -1,0 +1,49 @@
+#pragma once
+
+#include "entfernungen.h"
+#include "laufwege.h"
+#include "rueckweg.h"
+#include "schluessel.h"
+#include "zuordnung.h"
+
+#include <cstddef>
+#include <vector>
+
+// Lower bounds on the steps a position still needs. The bound of `schaetzen` counts
+// pushes and the walk back and is zero exactly when every box stands on a storage
+// place; `bewerten` adds the walk that visits every box (the fast search goes without).
+class Schaetzung {
+  public:
+    using Zelle = Lager::Zelle;
+    using Tafel = Entfernungen::Tafel;
+
+    Schaetzung(const Lager& lager, const Schluessel& form, Entfernungen& entfernungen, bool schnell)
+        : lager(lager), form(form), entfernungen(entfernungen), schnell(schnell) {}
+
+    int schaetzen(Zelle figur, const Zelle* k, const Tafel& tafel);
+    int bewerten(Zelle figur, const Zelle* k, int m, const Tafel& tafel);
+
+    std::size_t speicher() const { return laufwege.speicher(); }
+
+    // The fast search's bound counts boxes placed out of this order (by cell, rank 0
+    // first), each as a detour of `umweg` pushes.
+    void packordnungNutzen(const std::vector<int>& rang) { packrang = &rang; }
+    static constexpr int umweg = 2;
+
+  private:
+    int zuordnen(const Zelle* k, const std::vector<int>& abstand);
+    int letzteSprengung(const Zelle* k, const Tafel& tafel, int wenigstens, int genug);
+    int ausserDerReihe(const Zelle* k) const;
+
+    const Lager& lager;
+    const Schluessel& form;
+    Entfernungen& entfernungen;
+    bool schnell;
+    Laufwege laufwege{lager};
+    Rueckweg rueckweg{lager};
+    Zuordnung ungarisch;
+    std::vector<int> kosten;
+    std::vector<int> tntWege;
+    std::vector<Zelle> offeneKisten;
+    const std::vector<int>* packrang = nullptr;
+};

@@ -1,0 +1,288 @@
+#include "suche.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int unendlich = Entfernungen::unendlich;
+constexpr std::uint16_t verloren = 0xFFFF; // m of a position no assignment can complete
+// The fast search trusts the bound twice over its pushes so far: far fewer positions,
+// and solutions that are longer but found in a fraction of the time. Trusted more, it
+// runs deep into rooms it cannot clear; trusted less, it spreads over the large ones.
+constexpr std::uint32_t gewichtSchnell = 2;
+constexpr std::uint32_t keinKnoten = 0xFFFFFFFF;
+
+} // namespace
+
+Suche::Suche(const Lager& lager, const Loeseroptionen& optionen, Fortschritt* fortschritt)
+    : lager(lager), optionen(optionen), fortschritt(fortschritt), entfernungen(lager),
+      form(lager.kisten.size(), lager.tntKisten.size()),
+      schaetzung(lager, form, entfernungen, optionen.schnell), stellungen(form.laenge),
+      feld(lager, form), sackgassen(lager, entfernungen, feld), zielschuebe(lager),
+      gangEltern(lager.fest.size()), gangKind(lager.fest.size()) {
+    if (optionen.schnell)
+        schaetzung.packordnungNutzen(zielschuebe.packrang());
+    beginn = std::chrono::steady_clock::now();
+    letzteMeldung = beginn;
+}
+
+// Whether one more node fits. When it does not, `voll` ends the search.
+bool Suche::platzFuerEinenKnoten() {
+    const std::size_t mehr = stellungen.zuwachs();
+    if (mehr > 0 && optionen.speicherGrenze > 0 && speicher() + mehr > optionen.speicherGrenze)
+        voll = true;
+    return !voll;
+}
+
+std::size_t Suche::speicher() const {
+    return stellungen.speicher() + offen.speicher() + entfernungen.speicher() +
+           schaetzung.speicher();
+}
+
+// The node of the position in `kind`, reached from `eltern` with g steps; keinKnoten when
+// it is lost or does not fit. A position known with fewer steps keeps them.
+std::uint32_t Suche::folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g,
+                                 const Tafel& tafel) {
+    const Zelle figur = kind[0];
+    if (optionen.schnell) {
+        feld.belegen(kind.data());
+        feld.laufen(gangKind, kind[0]);
+        kind[0] = gangKind.obenLinks();
+    }
+    if (!platzFuerEinenKnoten())
+        return keinKnoten;
+    auto [id, neu] = stellungen.eintragen(kind);
+    if (!neu && stellungen[id].m == verloren)
+        return keinKnoten;
+    if (!neu && stellungen[id].g <= g)
+        return id;
+    if (neu) {
+        const int m = schaetzung.schaetzen(figur, kind.data(), tafel);
+        stellungen[id].m = static_cast<std::uint16_t>(std::min(m, int{verloren}));
+        if (m >= verloren)
+            return keinKnoten;
+        stellungen[id].h = static_cast<std::uint16_t>(
+            std::min(schaetzung.bewerten(figur, kind.data(), m, tafel), verloren - 1));
+    }
+    Knoten& k = stellungen[id];
+    k.eltern = eltern;
+    k.g = g;
+    k.von = von;
+    k.richtung = static_cast<std::uint8_t>(richtung);
+    k.geschlossen = false;
+    einreihen(id);
+    return id;
+}
+
+void Suche::einreihen(std::uint32_t id) {
+    const Knoten& k = stellungen[id];
+    offen.hinein({k.g + gewicht() * k.h, k.h, id});
+}
+
+std::uint32_t Suche::gewicht() const {
+    return optionen.schnell ? gewichtSchnell : 1;
+}
+
+void Suche::ausbauen(std::uint32_t id) {
+    eltern.assign(stellungen.schluesselVon(id), stellungen.schluesselVon(id) + form.laenge);
+    const std::uint32_t g = stellungen[id].g;
+    const Tafel& tafel = entfernungen.tabelle(form.gesprengt(eltern.data()));
+    feld.belegen(eltern.data());
+    feld.laufen(gangEltern, eltern[0]);
+    const std::vector<int>& schritte = gangEltern.weg;
+    const std::size_t tntEnde = form.tntEnde(eltern.data());
+    for (int r = 0; r < 4; ++r) {
+        const int v = lager.versatz(r);
+        for (std::size_t i = form.kistenAnfang(); i < tntEnde; ++i) {
+            if (i == form.kistenEnde())
+                continue; // the TNT count
+            const Zelle c = eltern[i];
+            const auto t = static_cast<Zelle>(c + v);
+            if (schritte[c - v] < 0)
+                continue;
+            const std::uint32_t gNeu =
+                g + 1 + (optionen.schnell ? 0 : static_cast<std::uint32_t>(schritte[c - v]));
+            kind = eltern;
+            kind[0] = c;
+            if (i < form.kistenEnde()) {
+                if (feld[t] != frei || entfernungen.tot()[t] || sackgassen.klemmtNach(c, t))
+                    continue;
+                Schluessel::verschieben(kind, i, t, form.kistenAnfang(), form.kistenEnde());
+                weitergeben(id, c, r, gNeu, tafel);
+            } else if (feld[t] == frei) {
+                Schluessel::verschieben(kind, i, t, form.tntAnfang(), tntEnde);
+                weitergeben(id, c, r, gNeu, tafel);
+            } else if (feld[t] == mauer) {
+                form.sprengen(kind, i, t);
+                weitergeben(id, c, r, gNeu, entfernungen.tabelle(form.gesprengt(kind.data())));
+            } else {
+                continue;
+            }
+            if (optionen.schnell)
+                feld.belegen(eltern.data());
+        }
+    }
+    for (const Wartend& w : wartend) {
+        kind.assign(wartendeSchluessel.begin() + static_cast<long>(w.anfang),
+                    wartendeSchluessel.begin() + static_cast<long>(w.anfang + form.laenge));
+        folgeknoten(id, w.von, w.richtung, w.g, *w.tafel);
+    }
+    wartend.clear();
+    wartendeSchluessel.clear();
+    if (optionen.schnell)
+        zielschuebeAnhaengen(id, tafel);
+}
+
+// Each box off its storage place that can get onto a free one alone: the whole way as a
+// chain of positions, one push each, so that the solution is read off as usual.
+void Suche::zielschuebeAnhaengen(std::uint32_t id, const Tafel& tafel) {
+    for (std::size_t i = form.kistenAnfang(); i < form.kistenEnde(); ++i) {
+        if (lager.stellplatz[eltern[i]])
+            continue;
+        feld.belegen(eltern.data());
+        const auto& weg = zielschuebe.weg(feld, sackgassen, entfernungen, tafel.stufen.front(),
+                                          eltern[0], eltern[i]);
+        if (weg.size() < 2)
+            continue; // one push: an ordinary child
+        kind = eltern;
+        std::uint32_t vorher = id;
+        std::uint32_t g = stellungen[id].g;
+        for (const auto& schub : weg) {
+            const auto index = form.objektIndex(kind, schub.von);
+            kind[0] = schub.von;
+            Schluessel::verschieben(kind, index,
+                                    static_cast<Zelle>(schub.von + lager.versatz(schub.richtung)),
+                                    form.kistenAnfang(), form.kistenEnde());
+            vorher = folgeknoten(vorher, schub.von, schub.richtung, ++g, tafel);
+            if (vorher == keinKnoten)
+                break;
+        }
+    }
+}
+
+// The proof looks each child up in the table only after all of them are made: the
+// table's slots, far apart in memory, are fetched meanwhile. The fast search changes
+// the board for each child and takes it at once.
+void Suche::weitergeben(std::uint32_t id, Zelle von, int richtung, std::uint32_t g,
+                        const Tafel& tafel) {
+    if (optionen.schnell) {
+        folgeknoten(id, von, richtung, g, tafel);
+        return;
+    }
+    stellungen.vormerken(kind);
+    wartend.push_back({wartendeSchluessel.size(), von, richtung, g, &tafel});
+    wartendeSchluessel.insert(wartendeSchluessel.end(), kind.begin(), kind.end());
+}
+
+// The keys of the path from the start to `ziel`: each walk found again, then the push.
+// Every node on the path is one push.
+std::string Suche::zuegeNach(std::uint32_t ziel, int& schuebe) {
+    std::vector<std::uint32_t> pfad;
+    for (std::uint32_t id = ziel; id != 0; id = stellungen[id].eltern)
+        pfad.push_back(id);
+    schuebe = static_cast<int>(pfad.size());
+    std::reverse(pfad.begin(), pfad.end());
+    std::vector<Zelle> k = form.start(lager);
+    std::string zuege;
+    for (const std::uint32_t id : pfad) {
+        const Knoten& schritt = stellungen[id];
+        const int v = lager.versatz(schritt.richtung);
+        feld.belegen(k.data());
+        feld.laufen(gangKind, k[0]);
+        std::string gang;
+        for (int z = schritt.von - v; z != k[0]; z -= lager.versatz(gangKind.vorige[z]))
+            gang += zugTasten[gangKind.vorige[z]];
+        zuege.append(gang.rbegin(), gang.rend());
+        zuege += zugTasten[schritt.richtung];
+        const auto i = form.objektIndex(k, schritt.von);
+        const auto nach = static_cast<Zelle>(schritt.von + v);
+        k[0] = schritt.von;
+        if (i < form.kistenEnde())
+            Schluessel::verschieben(k, i, nach, form.kistenAnfang(), form.kistenEnde());
+        else if (feld[nach] == mauer)
+            form.sprengen(k, i, nach);
+        else
+            Schluessel::verschieben(k, i, nach, form.tntAnfang(), form.tntEnde(k.data()));
+    }
+    return zuege;
+}
+
+// Whether a limit or the caller ends the search; reports progress now and then.
+bool Suche::anhalten(int schranke, std::string& grund) {
+    const auto jetzt = std::chrono::steady_clock::now();
+    const std::size_t belegt = speicher();
+    spitze = std::max(spitze, belegt);
+    if (fortschritt && jetzt - letzteMeldung >= std::chrono::milliseconds(100)) {
+        fortschritt->melden({stellungen.anzahl(), schranke, belegt});
+        letzteMeldung = jetzt;
+    }
+    if (optionen.abbrechen && optionen.abbrechen->load())
+        grund = "Die Suche wurde abgebrochen.";
+    else if (optionen.zeitGrenze.count() > 0 && jetzt - beginn >= optionen.zeitGrenze)
+        grund = "Die Zeitgrenze der Suche ist erreicht.";
+    else if (voll || (optionen.speicherGrenze > 0 && belegt >= optionen.speicherGrenze))
+        grund = "Die Speichergrenze der Suche ist erreicht.";
+    else if (optionen.zustandsGrenze > 0 && stellungen.anzahl() >= optionen.zustandsGrenze)
+        grund = "Die Grenze für die Zahl der Stellungen ist erreicht.";
+    else if (stellungen.anzahl() >= 0xFFFFFFF0u)
+        grund = "Die Suche hat zu viele Stellungen.";
+    return !grund.empty();
+}
+
+Loesung Suche::suchen() {
+    kind = form.start(lager);
+    if (optionen.schnell) {
+        feld.belegen(kind.data());
+        feld.laufen(gangKind, kind[0]);
+        kind[0] = gangKind.obenLinks();
+    }
+    stellungen.eintragen(kind);
+    const auto& tafel = entfernungen.tabelle({});
+    const int m = schaetzung.schaetzen(lager.figur, kind.data(), tafel);
+    Loesung loesung;
+    if (m >= unendlich) {
+        loesung.ergebnis = Ergebnis::unloesbar;
+        return loesung;
+    }
+    stellungen[0].m = static_cast<std::uint16_t>(m);
+    const auto startKey = form.start(lager);
+    const int h = schaetzung.bewerten(lager.figur, startKey.data(), m, tafel);
+    stellungen[0].h = static_cast<std::uint16_t>(h);
+    if (fortschritt)
+        fortschritt->melden({stellungen.anzahl(), h, speicher()});
+    einreihen(0);
+    int schranke = h;
+    std::uint64_t runden = 0;
+    while (!offen.leer()) {
+        const Schlange::Eintrag e = offen.heraus();
+        Knoten& k = stellungen[e.knoten];
+        // An entry left behind when the position was reached again more cheaply.
+        if (k.geschlossen || e.rang - gewicht() * e.schranke != k.g)
+            continue;
+        k.geschlossen = true;
+        if (!optionen.schnell)
+            schranke = std::max<int>(schranke, static_cast<int>(e.rang));
+        if (k.m == 0) {
+            loesung.ergebnis = Ergebnis::geloest;
+            loesung.optimal = !optionen.schnell;
+            loesung.zuege = zuegeNach(e.knoten, loesung.schuebe);
+            break;
+        }
+        // The clock is read now and then; the count of positions every time.
+        const bool genug =
+            optionen.zustandsGrenze > 0 && stellungen.anzahl() >= optionen.zustandsGrenze;
+        if ((++runden % 256 == 0 || genug) && anhalten(schranke, loesung.grund))
+            break;
+        ausbauen(e.knoten);
+        // Children left out for want of memory: the search can no longer say "unsolvable".
+        if (voll && anhalten(schranke, loesung.grund))
+            break;
+    }
+    if (loesung.ergebnis == Ergebnis::unbekannt && loesung.grund.empty())
+        loesung.ergebnis = Ergebnis::unloesbar;
+    loesung.zustaende = stellungen.anzahl();
+    loesung.spitzenSpeicher = std::max(spitze, speicher());
+    if (fortschritt)
+        fortschritt->melden({stellungen.anzahl(), schranke, speicher()});
+    return loesung;
+}

@@ -1,0 +1,129 @@
+#include "testhilfen.h"
+
+#include "game/abschluss.h"
+#include "game/loeser/entfernungen.h"
+#include "game/loeser/feld.h"
+#include "game/loeser/lager.h"
+#include "game/loeser/loeser.h"
+#include "game/loeser/sackgassen.h"
+#include "game/loeser/schluessel.h"
+#include "game/loeser/zielschuebe.h"
+
+#include <variant>
+
+namespace {
+
+class Zielschub : public Bildtest {
+  protected:
+    const Lager& lagerAus(const std::vector<std::string>& bild) {
+        bildStarten(bild);
+        auto gelesen = lagerLesen(*brett);
+        lager = std::get<Lager>(std::move(gelesen));
+        for (std::size_t y = 0; y < bild.size(); ++y) {
+            const auto x = bild[y].find_first_of("@+");
+            if (x != std::string::npos)
+                figurX = static_cast<int>(x), figurY = static_cast<int>(y);
+        }
+        return lager;
+    }
+
+    // The solver's cell of column x, row y of the picture.
+    Lager::Zelle zelle(int x, int y) const {
+        return static_cast<Lager::Zelle>(lager.figur + (x - figurX) + (y - figurY) * lager.breite);
+    }
+
+    Lager lager;
+    int figurX = 0, figurY = 0;
+};
+
+// Places deep in a dead end are filled before the ones in front of them; where every
+// place can be filled at any time the order leaves them all equal.
+TEST_F(Zielschub, diePackordnungFuelltVonHintenNachVorn) {
+    struct Fall {
+        const char* was;
+        std::vector<std::string> bild;
+        std::vector<int> raenge; // of the storage places in reading order
+    };
+    const std::vector<Fall> faelle{
+        {"Sackgasse", {"=========", "=@$  ...=", "========="}, {2, 1, 0}},
+        {"Block an der Wand", {"=======", "=@$..==", "=  ..==", "======="}, {1, 0, 1, 0}},
+        {"offener Raum", {"=======", "=.   .=", "= $@  =", "=.   .=", "======="}, {0, 0, 0, 0}},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.was);
+        lagerAus(fall.bild);
+        const Zielschuebe zielschuebe(lager);
+        std::vector<int> raenge;
+        for (int y = 0; y < static_cast<int>(fall.bild.size()); ++y)
+            for (int x = 0; x < static_cast<int>(fall.bild[y].size()); ++x)
+                if (fall.bild[y][x] == '.')
+                    raenge.push_back(zielschuebe.packrang()[zelle(x, y)]);
+        EXPECT_EQ(raenge, fall.raenge);
+    }
+}
+
+// The way of the box that stands at the first '$' of each picture: the cell it ends on
+// and its number of pushes, or none. Other boxes stand still.
+TEST_F(Zielschub, eineKisteGehtAufDenErstenFreienPlatzDerPackordnung) {
+    struct Fall {
+        const char* was;
+        std::vector<std::string> bild;
+        int schuebe;   // 0: no way
+        int zielX = 0; // where the box ends
+        int zielY = 0;
+    };
+    const std::vector<Fall> faelle{
+        {"am vorderen Platz vorbei nach hinten", {"========", "=@$ ...=", "========"}, 4, 6, 1},
+        {"hinten besetzt", {"========", "=@$ ..*=", "========"}, 3, 5, 1},
+        // Round the corner: the figure walks round the box to push it the other way.
+        {"um die Ecke", {"=======", "=@    =", "= $   =", "=   . =", "======="}, 3, 4, 3},
+        {"an der Wand gefangen", {"======", "=@ .$=", "======"}, 0},
+        // Other boxes stand still: the one in front blocks the way.
+        {"hinter einer anderen Kiste", {"=======", "=@$$..=", "======="}, 0},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.was);
+        lagerAus(fall.bild);
+        int kisteX = 0, kisteY = 0;
+        for (int y = 0; y < static_cast<int>(fall.bild.size()); ++y)
+            if (const auto x = fall.bild[y].find('$'); x != std::string::npos && !kisteX)
+                kisteX = static_cast<int>(x), kisteY = y;
+        const Schluessel form(lager.kisten.size(), lager.tntKisten.size());
+        Entfernungen entfernungen(lager);
+        Feld feld(lager, form);
+        Sackgassen sackgassen(lager, entfernungen, feld);
+        Zielschuebe zielschuebe(lager);
+        const auto start = form.start(lager);
+        feld.belegen(start.data());
+        const auto weg =
+            zielschuebe.weg(feld, sackgassen, entfernungen, entfernungen.tabelle({}).stufen.front(),
+                            lager.figur, zelle(kisteX, kisteY));
+        ASSERT_EQ(static_cast<int>(weg.size()), fall.schuebe);
+        // The position is left as it was.
+        EXPECT_EQ(feld[zelle(kisteX, kisteY)], kiste);
+        if (weg.empty())
+            continue;
+        const auto& letzter = weg.back();
+        EXPECT_EQ(letzter.von + lager.versatz(letzter.richtung), zelle(fall.zielX, fall.zielY));
+        // Each push starts where the one before left the box.
+        for (std::size_t i = 1; i < weg.size(); ++i)
+            EXPECT_EQ(weg[i].von, weg[i - 1].von + lager.versatz(weg[i - 1].richtung));
+    }
+}
+
+// Eight boxes, ten storage places, most of them behind a wall: pushed one push at a
+// time the boxes block each other's way in, pushed home one box at a time, the fast
+// search answers within a few thousand positions, and its answer replays.
+TEST_F(Zielschub, dieSchnelleSucheBringtEineKisteNachDerAnderenHeim) {
+    bildStarten({"===============", "=       =.. ..=", "=  $  $  =.  .=", "=       = ..  =",
+                 "=  $  $       =", "=       = .   =", "=  $ @$  =  . =", "=       =======",
+                 "=  $  $  =", "=       ==", "=========="});
+    const Loesung l = loesen(*brett, {.schnell = true, .zustandsGrenze = 5000}, nullptr);
+    ASSERT_EQ(l.ergebnis, Ergebnis::geloest) << l.grund;
+    Brett kopie = *brett;
+    for (const char zug : l.zuege)
+        ASSERT_TRUE(tasteVerarbeiten(kopie, zugTaste(zug), flaeche).geschritten);
+    EXPECT_TRUE(abschlussPruefen(kopie));
+}
+
+} // namespace
