@@ -13,11 +13,6 @@
 
 namespace {
 
-// Every shipped level in playing order, with its proved fewest steps and a solution.
-std::vector<Bestwert> alleLevel() {
-    return bestwerteLesen(std::string(LAGERIX_ASSETS) + '/' + bestwerteDatei).eintraege;
-}
-
 // Level files are written as the editor writes them: every line ends in CR LF.
 bool nurCrLf(const std::string& datei) {
     const std::string bytes = textdateiLesen(std::string(LAGERIX_ASSETS) + '/' + datei).bytes;
@@ -56,7 +51,8 @@ TEST(Level, jedeMitgelieferteLeveldateiStehtInDerTabelleInSpielreihenfolge) {
 // figure does not start on a storage place; that the figure and every object of a small
 // board stand inside its fence, the editor's round trip of the shipped levels shows.
 TEST(Level, jedesLevelStartetSauberUndSeineLoesungSchafftEsInDerBestenSchrittzahl) {
-    for (const auto& l : alleLevel()) {
+    for (const auto& l :
+         bestwerteLesen(std::string(LAGERIX_ASSETS) + '/' + bestwerteDatei).eintraege) {
         SCOPED_TRACE(l.levelDatei);
         const auto gespielt = laufen({LAGERIX_ASSETS, l.levelDatei, l.loesung + "T"});
         EXPECT_EQ(gespielt.status, 0) << gespielt.fehler;
