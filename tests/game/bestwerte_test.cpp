@@ -37,16 +37,13 @@ TEST_F(BestwerteDatei, liestJedeHeileZeileUndNenntJedeBeschaedigte) {
 TEST(Bestwert, wirdUeberDenLevelnamenOhneEndungGefunden) {
     const Bestwerte tabelle{
         {{"a.lev", 3, "rrl"}, {"Level 1.lev", 1, "u", false}, {"ab.lev", 2, "ll"}}, {}};
-    const struct {
-        std::string name;
-        std::optional<Bestwert> eintrag;
-    } faelle[] = {
+    const std::pair<std::string, std::optional<Bestwert>> faelle[] = {
         {"a", tabelle.eintraege[0]},  {"Level 1", tabelle.eintraege[1]},
         {"ab", tabelle.eintraege[2]}, {"A", std::nullopt},
         {"a.lev", std::nullopt},      {"", std::nullopt},
     };
-    for (const auto& fall : faelle)
-        EXPECT_EQ(bestwert(tabelle, fall.name), fall.eintrag) << fall.name;
+    for (const auto& [name, eintrag] : faelle)
+        EXPECT_EQ(bestwert(tabelle, name), eintrag) << name;
 }
 
 } // namespace

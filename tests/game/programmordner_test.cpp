@@ -49,14 +49,8 @@ Dateien dateien(const std::string& woerter) {
 // Two starts: the first with the files of one version, the player plays in between, the
 // second start with the files of the next version.
 TEST_F(Programmordnertest, updatesRenewTheShippedCopiesAndNeverThePlayersFiles) {
-    const struct {
-        const char* fall;
-        const char* version1;
-        const char* spielerSchreibt;
-        const char* spielerLoescht;
-        const char* version2;
-        const char* danach;
-    } faelle[] = {
+    using Text = const char*;
+    const std::tuple<Text, Text, Text, Text, Text, Text> faelle[] = {
         {"an update renews a changed file and brings a new one; the player's settings, record "
          "and own level of a newly shipped name stay; hidden shipped files are not copied",
          "01.lev=v1 set.gif=g .versteckt=x", "lagerix.cfg=sound_aus 01.sco=7 02.lev=eigen", "",
@@ -71,17 +65,17 @@ TEST_F(Programmordnertest, updatesRenewTheShippedCopiesAndNeverThePlayersFiles) 
          "01.lev=v1 02.lev=v1 03.lev=v1", "02.lev=geändert", "", "03.lev=v1",
          "02.lev=geändert 03.lev=v1"},
     };
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.fall);
+    for (const auto& [fall, version1, spielerSchreibt, spielerLoescht, version2, danach] : faelle) {
+        SCOPED_TRACE(fall);
         std::filesystem::remove_all(spieler());
-        ausliefern(dateien(f.version1));
+        ausliefern(dateien(version1));
         EXPECT_EQ(einrichten(), std::vector<std::string>{});
-        alleSchreiben(spieler(), dateien(f.spielerSchreibt));
-        if (*f.spielerLoescht)
-            std::filesystem::remove(spieler() + f.spielerLoescht);
-        ausliefern(dateien(f.version2));
+        alleSchreiben(spieler(), dateien(spielerSchreibt));
+        if (*spielerLoescht)
+            std::filesystem::remove(spieler() + spielerLoescht);
+        ausliefern(dateien(version2));
         EXPECT_EQ(einrichten(), std::vector<std::string>{});
-        EXPECT_EQ(imOrdner(), dateien(f.danach));
+        EXPECT_EQ(imOrdner(), dateien(danach));
     }
 }
 

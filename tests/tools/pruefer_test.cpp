@@ -104,31 +104,29 @@ TEST_F(Pruefer, beideArtenFindenDasLevelGleichUndLehnenEinUnlesbaresMitStatus1Ab
     } zurueck;
     std::filesystem::current_path(ordner / "anderswo");
     const std::string fehlt = "fehler Die Leveldatei „b.lev“ konnte nicht geöffnet werden.";
-    const struct {
-        std::string level;
-        std::string anfang; // of the plain run; a read level is solved by "loesung r"
-        bool nurFehler;
-    } faelle[] = {
+    // The level, the start of the plain run (a read level is solved by "loesung r"), and
+    // whether only the error line is written.
+    const std::tuple<std::string, std::string, bool> faelle[] = {
         {pfad("anderswo/b.lev"), "autor B", false},
         {"./b.lev", "autor B", false},
         {"b.lev", fehlt, true},
         {pfad("nirgends/b.lev"), fehlt, true},
         {"kaputt.lev", "fehler Die Leveldatei „kaputt.lev“", false},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [level, anfang, nurFehler] : faelle) {
         for (const bool loesenAn : {false, true}) {
-            SCOPED_TRACE(f.level + (loesenAn ? " --loesen" : ""));
+            SCOPED_TRACE(level + (loesenAn ? " --loesen" : ""));
             std::filesystem::remove(pfad(lesezeichenDatei(1)));
             const auto lauf =
-                laufen(loesenAn ? std::vector<std::string>{"--loesen", ordner.string(), f.level}
-                                : std::vector<std::string>{ordner.string(), f.level, "S1"});
-            const bool gelesen = f.anfang == "autor B";
+                laufen(loesenAn ? std::vector<std::string>{"--loesen", ordner.string(), level}
+                                : std::vector<std::string>{ordner.string(), level, "S1"});
+            const bool gelesen = anfang == "autor B";
             EXPECT_EQ(lauf.status, gelesen ? 0 : 1);
             ASSERT_FALSE(lauf.zeilen.empty());
-            EXPECT_TRUE(lauf.zeilen[0].starts_with(gelesen && loesenAn ? "loesung r" : f.anfang))
+            EXPECT_TRUE(lauf.zeilen[0].starts_with(gelesen && loesenAn ? "loesung r" : anfang))
                 << lauf.zeilen[0];
-            EXPECT_TRUE(gelesen || (lauf.zeilen.size() == 1) == (f.nurFehler || loesenAn));
-            EXPECT_TRUE(!f.nurFehler || !std::filesystem::exists(pfad(lesezeichenDatei(1))));
+            EXPECT_TRUE(gelesen || (lauf.zeilen.size() == 1) == (nurFehler || loesenAn));
+            EXPECT_TRUE(!nurFehler || !std::filesystem::exists(pfad(lesezeichenDatei(1))));
         }
     }
 }
