@@ -3,7 +3,6 @@
 #include "testhilfen.h"
 
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -38,10 +37,9 @@ class Programmordnertest : public Ordnertest {
 };
 
 // Files as "name=inhalt" words.
-Dateien dateien(const std::string& woerter) {
+Dateien dateien(const std::string& text) {
     Dateien ergebnis;
-    std::istringstream text(woerter);
-    for (std::string wort; text >> wort;)
+    for (const std::string& wort : woerter(text))
         ergebnis[wort.substr(0, wort.find('='))] = wort.substr(wort.find('=') + 1);
     return ergebnis;
 }

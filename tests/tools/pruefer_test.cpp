@@ -63,21 +63,13 @@ TEST_F(Pruefer, befehleWirkenWieImSpiel) {
 // on the output with 0. Either way nothing runs, not even a bookmark.
 TEST_F(Pruefer, aufruffehlerEndenMitStatus2UndDieHilfeMit0OhneLauf) {
     levelSchreiben("a.lev", levelAusBild({"@"}));
-    const std::vector<std::vector<std::string>> faelle{
-        {"--help"},
-        {"-h", ordner.string(), "a.lev", "S1"},
-        {ordner.string()},
-        {ordner.string(), "a.lev", "lrq"},
-        {ordner.string(), "a.lev", "S4"},
-        {ordner.string(), "a.lev", "S1", "A"},
-        {"--loesen", ordner.string(), "a.lev", "r"},
-        {"--schnell", ordner.string(), "a.lev"},
-        {"--zeit", "5", ordner.string(), "a.lev"},
-        {"--loesen", "--zeit", "0", ordner.string(), "a.lev"},
-        {"--loesen", "--zeit", "1.5", ordner.string(), "a.lev"},
-        {"--loesen", ordner.string(), "a.lev", "--zeit"},
-    };
-    for (const auto& argumente : faelle) {
+    // "O" stands for the program folder.
+    for (const char* aufruf :
+         {"--help", "-h O a.lev S1", "O", "O a.lev lrq", "O a.lev S4", "O a.lev S1 A",
+          "--loesen O a.lev r", "--schnell O a.lev", "--zeit 5 O a.lev",
+          "--loesen --zeit 0 O a.lev", "--loesen --zeit 1.5 O a.lev", "--loesen O a.lev --zeit"}) {
+        auto argumente = woerter(aufruf);
+        std::ranges::replace(argumente, std::string("O"), ordner.string());
         SCOPED_TRACE(testing::PrintToString(argumente));
         const auto lauf = laufen(argumente);
         const bool hilfe = argumente[0] == "-h" || argumente[0] == "--help";
