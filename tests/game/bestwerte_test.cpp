@@ -23,11 +23,10 @@ TEST_F(BestwerteDatei, liestJedeHeileZeileUndNenntJedeBeschaedigte) {
                               "v.lev\t3\trrl\tbewiesen\r\n"        // no marker the table knows
                               "x.lev\t3\trrl\tunbewiesen\tx\r\n"); // more after the marker
     const Bestwerte tabelle = bestwerteLesen(pfad(bestwerteDatei));
-    const std::vector<Bestwert> erwartet = {{"a.lev", 3, "rrl"},
-                                            {"zwei teile.lev", 1, "u"},
-                                            {"Ärger.lev", 1, "o"},
-                                            {"u.lev", 3, "rrl", false}};
-    EXPECT_EQ(tabelle.eintraege, erwartet);
+    EXPECT_EQ(tabelle.eintraege, (std::vector<Bestwert>{{"a.lev", 3, "rrl"},
+                                                        {"zwei teile.lev", 1, "u"},
+                                                        {"Ärger.lev", 1, "o"},
+                                                        {"u.lev", 3, "rrl", false}}));
     EXPECT_EQ(tabelle.fehlerhafteZeilen, (std::vector<int>{4, 5, 6, 7, 8, 9, 10, 11, 14, 15}));
     // Without the table no level has a known best.
     const Bestwerte ohne = bestwerteLesen(pfad("fehlt.txt"));
@@ -37,16 +36,13 @@ TEST_F(BestwerteDatei, liestJedeHeileZeileUndNenntJedeBeschaedigte) {
 TEST(Bestwert, wirdUeberDenLevelnamenOhneEndungGefunden) {
     const Bestwerte tabelle{
         {{"a.lev", 3, "rrl"}, {"Level 1.lev", 1, "u", false}, {"ab.lev", 2, "ll"}}, {}};
-    const struct {
-        std::string name;
-        std::optional<Bestwert> eintrag;
-    } faelle[] = {
+    const std::pair<std::string, std::optional<Bestwert>> faelle[] = {
         {"a", tabelle.eintraege[0]},  {"Level 1", tabelle.eintraege[1]},
         {"ab", tabelle.eintraege[2]}, {"A", std::nullopt},
         {"a.lev", std::nullopt},      {"", std::nullopt},
     };
-    for (const auto& fall : faelle)
-        EXPECT_EQ(bestwert(tabelle, fall.name), fall.eintrag) << fall.name;
+    for (const auto& [name, eintrag] : faelle)
+        EXPECT_EQ(bestwert(tabelle, name), eintrag) << name;
 }
 
 } // namespace

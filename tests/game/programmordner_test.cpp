@@ -36,65 +36,44 @@ class Programmordnertest : public Ordnertest {
     }
 };
 
+// Files as "name=inhalt" words.
+Dateien dateien(const std::string& text) {
+    Dateien ergebnis;
+    for (const std::string& wort : woerter(text))
+        ergebnis[wort.substr(0, wort.find('='))] = wort.substr(wort.find('=') + 1);
+    return ergebnis;
+}
+
 // Two starts: the first with the files of one version, the player plays in between, the
 // second start with the files of the next version.
-struct Zweimal {
-    const char* fall;
-    Dateien version1;
-    Dateien spielerSchreibt;
-    std::vector<std::string> spielerLoescht;
-    Dateien version2;
-    Dateien danach;
-};
-
 TEST_F(Programmordnertest, updatesRenewTheShippedCopiesAndNeverThePlayersFiles) {
-    const std::vector<Zweimal> faelle{
+    using Text = const char*;
+    const std::tuple<Text, Text, Text, Text, Text, Text> faelle[] = {
         {"an update renews a changed file and brings a new one; the player's settings, record "
          "and own level of a newly shipped name stay; hidden shipped files are not copied",
-         {{"01.lev", "v1"}, {"set.gif", "g"}, {".versteckt", "x"}},
-         {{"lagerix.cfg", "sound_aus"}, {"01.sco", "7"}, {"02.lev", "eigen"}},
-         {},
-         {{"01.lev", "v2"},
-          {"set.gif", "g"},
-          {"02.lev", "neu"},
-          {"03.lev", "neu"},
-          {".versteckt", "x"}},
-         {{"01.lev", "v2"},
-          {"set.gif", "g"},
-          {"lagerix.cfg", "sound_aus"},
-          {"01.sco", "7"},
-          {"02.lev", "eigen"},
-          {"03.lev", "neu"}}},
+         "01.lev=v1 set.gif=g .versteckt=x", "lagerix.cfg=sound_aus 01.sco=7 02.lev=eigen", "",
+         "01.lev=v2 set.gif=g 02.lev=neu 03.lev=neu .versteckt=x",
+         "01.lev=v2 set.gif=g lagerix.cfg=sound_aus 01.sco=7 02.lev=eigen 03.lev=neu"},
         {"without an update a changed copy stays changed and a deleted one deleted",
-         {{"01.lev", "v1"}, {"02.lev", "v1"}},
-         {{"01.lev", "geändert"}},
-         {"02.lev"},
-         {{"01.lev", "v1"}, {"02.lev", "v1"}},
-         {{"01.lev", "geändert"}}},
-        {"an update replaces a changed copy and brings a deleted one back",
-         {{"01.lev", "v1"}, {"02.lev", "v1"}},
-         {{"01.lev", "geändert"}},
-         {"02.lev"},
-         {{"01.lev", "v2"}, {"02.lev", "v2"}},
-         {{"01.lev", "v2"}, {"02.lev", "v2"}}},
+         "01.lev=v1 02.lev=v1", "01.lev=geändert", "02.lev", "01.lev=v1 02.lev=v1",
+         "01.lev=geändert"},
+        {"an update replaces a changed copy and brings a deleted one back", "01.lev=v1 02.lev=v1",
+         "01.lev=geändert", "02.lev", "01.lev=v2 02.lev=v2", "01.lev=v2 02.lev=v2"},
         {"a file no longer shipped goes, unless the player changed it",
-         {{"01.lev", "v1"}, {"02.lev", "v1"}, {"03.lev", "v1"}},
-         {{"02.lev", "geändert"}},
-         {},
-         {{"03.lev", "v1"}},
-         {{"02.lev", "geändert"}, {"03.lev", "v1"}}},
+         "01.lev=v1 02.lev=v1 03.lev=v1", "02.lev=geändert", "", "03.lev=v1",
+         "02.lev=geändert 03.lev=v1"},
     };
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.fall);
+    for (const auto& [fall, version1, spielerSchreibt, spielerLoescht, version2, danach] : faelle) {
+        SCOPED_TRACE(fall);
         std::filesystem::remove_all(spieler());
-        ausliefern(f.version1);
+        ausliefern(dateien(version1));
         EXPECT_EQ(einrichten(), std::vector<std::string>{});
-        alleSchreiben(spieler(), f.spielerSchreibt);
-        for (const auto& name : f.spielerLoescht)
-            std::filesystem::remove(spieler() + name);
-        ausliefern(f.version2);
+        alleSchreiben(spieler(), dateien(spielerSchreibt));
+        if (*spielerLoescht)
+            std::filesystem::remove(spieler() + spielerLoescht);
+        ausliefern(dateien(version2));
         EXPECT_EQ(einrichten(), std::vector<std::string>{});
-        EXPECT_EQ(imOrdner(), f.danach);
+        EXPECT_EQ(imOrdner(), dateien(danach));
     }
 }
 
@@ -102,24 +81,18 @@ TEST_F(Programmordnertest, updatesRenewTheShippedCopiesAndNeverThePlayersFiles) 
 // too: those copies are ours, so they are renewed, and what is no longer shipped goes.
 // Lines that name nothing in the folder make us touch nothing.
 TEST_F(Programmordnertest, theListsOfEarlierInstallationsAndDamagedListsAreReadSafely) {
-    ausliefern({{"01.lev", "neu"}, {"02.lev", "neu"}, {"03.lev", "neu"}});
+    ausliefern(dateien("01.lev=neu 02.lev=neu 03.lev=neu"));
     std::filesystem::create_directories(spieler());
-    alleSchreiben(spieler(), {{"01.lev", "alt"},
-                              {"lagerix2000", "altes Programm"},
-                              {"02.lev", "vom Spieler"},
-                              {"eigen.lev", "vom Spieler"},
-                              {"mein.sco", "vom Spieler"}});
+    alleSchreiben(spieler(), dateien("01.lev=alt lagerix2000=Programm 02.lev=eigen eigen.lev=eigen "
+                                     "mein.sco=eigen"));
     alleSchreiben(spieler(),
                   {{installiertListe, spieler() + "01.lev\n" + spieler() + "lagerix2000\n" +
                                           "/anderswo/02.lev\n" + spieler() + "../mein.sco\n" +
                                           "0123456789abcdef\n" + "0123456789abcdefeigen.lev\n" +
                                           "0123456789abcdeg mein.sco\n" + "kaputt\r\n"}});
     EXPECT_EQ(einrichten(), std::vector<std::string>{});
-    EXPECT_EQ(imOrdner(), (Dateien{{"01.lev", "neu"},
-                                   {"02.lev", "vom Spieler"},
-                                   {"03.lev", "neu"},
-                                   {"eigen.lev", "vom Spieler"},
-                                   {"mein.sco", "vom Spieler"}}));
+    EXPECT_EQ(imOrdner(),
+              dateien("01.lev=neu 02.lev=eigen 03.lev=neu eigen.lev=eigen mein.sco=eigen"));
 }
 
 // A copy that cannot be written leaves the old one and no temporary file, says so, and
@@ -127,7 +100,6 @@ TEST_F(Programmordnertest, theListsOfEarlierInstallationsAndDamagedListsAreReadS
 TEST_F(Programmordnertest, aFailedCopyKeepsTheOldOneAndIsMadeAtTheNextStart) {
     std::filesystem::create_directories(ordnerText() + "Mein Lager");
     std::ofstream(ordnerText() + "Mein Lager/spiel") << "eine Datei";
-    ausliefern({{"01.lev", "v1"}});
     EXPECT_EQ(einrichten(), std::vector<std::string>{"Der Programmordner „" + spieler() +
                                                      "“ konnte nicht angelegt werden (an seiner "
                                                      "Stelle steht eine Datei)."});

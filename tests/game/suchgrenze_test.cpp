@@ -16,11 +16,7 @@ TEST(Suchgrenze, nenntDieGrenzeDieDieSucheBeendetHat) {
     Aufzeichnung flaeche;
     levelStarten(*brett, LAGERIX_ASSETS "/", "56-das-grosse-depot.lev", flaeche, Startart::neu);
     const std::atomic<bool> abgebrochen{true};
-    const struct {
-        Loeseroptionen optionen;
-        Grenze grenze;
-        const char* name;
-    } faelle[] = {
+    const std::tuple<Loeseroptionen, Grenze, const char*> faelle[] = {
         // The flag wins over a time limit that would have ended the search as well.
         {{.zeitGrenze = 1ms, .abbrechen = &abgebrochen}, Grenze::abbruch, "Suche abgebrochen"},
         {{.zeitGrenze = 1ms}, Grenze::zeit, "Zeitgrenze erreicht (0 s)"},
@@ -28,10 +24,10 @@ TEST(Suchgrenze, nenntDieGrenzeDieDieSucheBeendetHat) {
          Grenze::speicher,
          "Speichergrenze erreicht (3 MB)"},
     };
-    for (const auto& f : faelle) {
-        const Suchergebnis ergebnis = suchen(*brett, f.optionen, nullptr);
-        EXPECT_EQ(ergebnis.grenze, f.grenze);
-        EXPECT_EQ(grenzeBenennen(ergebnis, f.optionen), f.name);
+    for (const auto& [optionen, grenze, name] : faelle) {
+        const Suchergebnis ergebnis = suchen(*brett, optionen, nullptr);
+        EXPECT_EQ(ergebnis.grenze, grenze);
+        EXPECT_EQ(grenzeBenennen(ergebnis, optionen), name);
     }
 }
 

@@ -20,6 +20,7 @@
 #include <iterator>
 #include <memory>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -87,6 +88,12 @@ inline std::unique_ptr<Brett> neuesBrett() {
     auto brett = std::make_unique<Brett>();
     brett->randAnlegen();
     return brett;
+}
+
+// The words of `text`, split at blanks.
+inline std::vector<std::string> woerter(const std::string& text) {
+    std::istringstream strom(text);
+    return {std::istream_iterator<std::string>(strom), std::istream_iterator<std::string>()};
 }
 
 // Raw bytes of a file with CR LF line ends, as the editor writes them.

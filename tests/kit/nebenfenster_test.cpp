@@ -20,17 +20,14 @@ class NebenfensterTest : public QObject {
   private Q_SLOTS:
     void escapeSchliesstJedesNebenfensterVonJedemSteuerelementAus() {
         for (const auto oeffnen : {neu<Form5>, neu<Form2>, neu<Form3>, neu<Form4>}) {
-            for (int nr = 0;; ++nr) {
+            for (int nr = 0, anzahl = 1; nr < anzahl; ++nr) {
                 HauptfensterAttrappe haupt;
                 QPointer<QWidget> fenster = oeffnen(haupt);
                 fenster->show();
                 QVERIFY(QTest::qWaitForWindowActive(fenster));
                 QWidgetList ziele = fenster->findChildren<QWidget*>();
                 ziele.removeIf([](QWidget* w) { return !(w->focusPolicy() & Qt::TabFocus); });
-                if (nr == ziele.size()) {
-                    delete fenster;
-                    break;
-                }
+                anzahl = ziele.size();
                 const auto z = zeile(fenster->windowTitle() + u' ' + ziele[nr]->objectName());
                 // "Ok" would take the toggled boxes over.
                 for (QCheckBox* box : fenster->findChildren<QCheckBox*>())

@@ -63,21 +63,13 @@ TEST_F(Pruefer, befehleWirkenWieImSpiel) {
 // on the output with 0. Either way nothing runs, not even a bookmark.
 TEST_F(Pruefer, aufruffehlerEndenMitStatus2UndDieHilfeMit0OhneLauf) {
     levelSchreiben("a.lev", levelAusBild({"@"}));
-    const std::vector<std::vector<std::string>> faelle{
-        {"--help"},
-        {"-h", ordner.string(), "a.lev", "S1"},
-        {ordner.string()},
-        {ordner.string(), "a.lev", "lrq"},
-        {ordner.string(), "a.lev", "S4"},
-        {ordner.string(), "a.lev", "S1", "A"},
-        {"--loesen", ordner.string(), "a.lev", "r"},
-        {"--schnell", ordner.string(), "a.lev"},
-        {"--zeit", "5", ordner.string(), "a.lev"},
-        {"--loesen", "--zeit", "0", ordner.string(), "a.lev"},
-        {"--loesen", "--zeit", "1.5", ordner.string(), "a.lev"},
-        {"--loesen", ordner.string(), "a.lev", "--zeit"},
-    };
-    for (const auto& argumente : faelle) {
+    // "O" stands for the program folder.
+    for (const char* aufruf :
+         {"--help", "-h O a.lev S1", "O", "O a.lev lrq", "O a.lev S4", "O a.lev S1 A",
+          "--loesen O a.lev r", "--schnell O a.lev", "--zeit 5 O a.lev",
+          "--loesen --zeit 0 O a.lev", "--loesen --zeit 1.5 O a.lev", "--loesen O a.lev --zeit"}) {
+        auto argumente = woerter(aufruf);
+        std::ranges::replace(argumente, std::string("O"), ordner.string());
         SCOPED_TRACE(testing::PrintToString(argumente));
         const auto lauf = laufen(argumente);
         const bool hilfe = argumente[0] == "-h" || argumente[0] == "--help";
@@ -104,31 +96,29 @@ TEST_F(Pruefer, beideArtenFindenDasLevelGleichUndLehnenEinUnlesbaresMitStatus1Ab
     } zurueck;
     std::filesystem::current_path(ordner / "anderswo");
     const std::string fehlt = "fehler Die Leveldatei „b.lev“ konnte nicht geöffnet werden.";
-    const struct {
-        std::string level;
-        std::string anfang; // of the plain run; a read level is solved by "loesung r"
-        bool nurFehler;
-    } faelle[] = {
+    // The level, the start of the plain run (a read level is solved by "loesung r"), and
+    // whether only the error line is written.
+    const std::tuple<std::string, std::string, bool> faelle[] = {
         {pfad("anderswo/b.lev"), "autor B", false},
         {"./b.lev", "autor B", false},
         {"b.lev", fehlt, true},
         {pfad("nirgends/b.lev"), fehlt, true},
         {"kaputt.lev", "fehler Die Leveldatei „kaputt.lev“", false},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [level, anfang, nurFehler] : faelle) {
         for (const bool loesenAn : {false, true}) {
-            SCOPED_TRACE(f.level + (loesenAn ? " --loesen" : ""));
+            SCOPED_TRACE(level + (loesenAn ? " --loesen" : ""));
             std::filesystem::remove(pfad(lesezeichenDatei(1)));
             const auto lauf =
-                laufen(loesenAn ? std::vector<std::string>{"--loesen", ordner.string(), f.level}
-                                : std::vector<std::string>{ordner.string(), f.level, "S1"});
-            const bool gelesen = f.anfang == "autor B";
+                laufen(loesenAn ? std::vector<std::string>{"--loesen", ordner.string(), level}
+                                : std::vector<std::string>{ordner.string(), level, "S1"});
+            const bool gelesen = anfang == "autor B";
             EXPECT_EQ(lauf.status, gelesen ? 0 : 1);
             ASSERT_FALSE(lauf.zeilen.empty());
-            EXPECT_TRUE(lauf.zeilen[0].starts_with(gelesen && loesenAn ? "loesung r" : f.anfang))
+            EXPECT_TRUE(lauf.zeilen[0].starts_with(gelesen && loesenAn ? "loesung r" : anfang))
                 << lauf.zeilen[0];
-            EXPECT_TRUE(gelesen || (lauf.zeilen.size() == 1) == (f.nurFehler || loesenAn));
-            EXPECT_TRUE(!f.nurFehler || !std::filesystem::exists(pfad(lesezeichenDatei(1))));
+            EXPECT_TRUE(gelesen || (lauf.zeilen.size() == 1) == (nurFehler || loesenAn));
+            EXPECT_TRUE(!nurFehler || !std::filesystem::exists(pfad(lesezeichenDatei(1))));
         }
     }
 }
@@ -139,28 +129,21 @@ TEST_F(Pruefer, loesenEndetMitDemStatusDerAntwort) {
     levelSchreiben("eins.lev", levelAusBild({"@$."}));
     levelSchreiben("zu.lev", levelAusBild({"@.$="}));
     levelSchreiben("doppelt.lev", {"fT", "0", "0", "kiste", "25", "0", "mauer", "25", "0"});
-    struct Fall {
-        std::string level;
-        bool schnell;
-        int status;
-        std::string zeilenAnfang; // of the first line
-    };
-    const std::vector<Fall> faelle{
-        {"eins.lev", false, 0, "loesung r"},
+    const std::tuple<std::string, bool, int, std::string> faelle[] = {
         {"eins.lev", true, 0, "loesung r"},
         {"zu.lev", false, 3, "unloesbar"},
         {"doppelt.lev", false, 4,
          "unbekannt Auf dem Feld (24, 0) liegen mehrere Objekte übereinander."},
     };
-    for (const auto& fall : faelle) {
-        SCOPED_TRACE(fall.level + (fall.schnell ? " schnell" : ""));
-        std::vector<std::string> argumente{"--loesen", ordner.string(), fall.level};
-        if (fall.schnell)
+    for (const auto& [level, schnell, status, anfang] : faelle) {
+        SCOPED_TRACE(level);
+        std::vector<std::string> argumente{"--loesen", ordner.string(), level};
+        if (schnell)
             argumente.insert(argumente.begin() + 1, "--schnell");
         const auto lauf = laufen(argumente);
-        EXPECT_EQ(lauf.status, fall.status);
+        EXPECT_EQ(lauf.status, status);
         ASSERT_FALSE(lauf.zeilen.empty());
-        EXPECT_EQ(lauf.zeilen[0].rfind(fall.zeilenAnfang, 0), 0u) << lauf.zeilen[0];
+        EXPECT_TRUE(lauf.zeilen[0].starts_with(anfang)) << lauf.zeilen[0];
     }
 }
 
