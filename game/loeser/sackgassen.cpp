@@ -21,8 +21,11 @@ bool Sackgassen::eingefroren(int z) {
     return steckt;
 }
 
-// After a box came to `z`: a box stuck off a storage place can never be placed.
+// After a box came to `z`: a box stuck off a storage place can never be placed, nor can
+// every box of a row along a wall that has too few storage places.
 bool Sackgassen::verklemmt(Zelle z) {
+    if (wandzeilen.ueberfuellt(feld, z))
+        return true;
     if (!lager.stellplatz[z] && eingefroren(z))
         return true;
     for (int r = 0; r < 4; ++r) {

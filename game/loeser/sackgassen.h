@@ -2,6 +2,7 @@
 
 #include "entfernungen.h"
 #include "feld.h"
+#include "wandzeilen.h"
 
 // Positions from which no box can be placed any more, recognised after a push.
 class Sackgassen {
@@ -9,9 +10,10 @@ class Sackgassen {
     using Zelle = Lager::Zelle;
 
     Sackgassen(const Lager& lager, const Entfernungen& entfernungen, Feld& feld)
-        : lager(lager), entfernungen(entfernungen), feld(feld) {}
+        : lager(lager), entfernungen(entfernungen), feld(feld), wandzeilen(lager) {}
 
-    // Whether pushing the box on `von` to `nach` leaves a box stuck off a storage place.
+    // Whether pushing the box on `von` to `nach` leaves a box stuck off a storage place or
+    // more boxes on a row along a wall than it has storage places.
     // `feld` holds the position before the push and is left so.
     bool klemmtNach(Zelle von, Zelle nach);
 
@@ -24,4 +26,5 @@ class Sackgassen {
     const Lager& lager;
     const Entfernungen& entfernungen;
     Feld& feld;
+    Wandzeilen wandzeilen;
 };

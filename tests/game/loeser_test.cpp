@@ -1,13 +1,19 @@
 #include "testhilfen.h"
 
 #include "game/abschluss.h"
+#include "game/loeser/feld.h"
+#include "game/loeser/lager.h"
 #include "game/loeser/loeser.h"
 #include "game/loeser/schlange.h"
+#include "game/loeser/schluessel.h"
+#include "game/loeser/wandzeilen.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <variant>
 
 namespace {
 
@@ -172,6 +178,69 @@ TEST_F(Loeser, findetGenauSoVieleSchritteWieDieBreitensucheUeberAlleStellungen) 
     EXPECT_GE(geloest, raeume / 4);
     EXPECT_GE(verglichen - geloest, raeume / 10);
     EXPECT_GE(mitTnt, raeume * 4 / 10);
+}
+
+// Whether the rule of rows along a wall calls the started position lost.
+bool wandzeileUeberfuellt(const Brett& brett) {
+    const auto gelesen = lagerLesen(brett);
+    const Lager& lager = std::get<Lager>(gelesen);
+    const Schluessel form(lager.kisten.size(), lager.tntKisten.size());
+    Feld feld(lager, form);
+    feld.belegen(form.start(lager).data());
+    const Wandzeilen wandzeilen(lager);
+    return std::any_of(lager.kisten.begin(), lager.kisten.end(),
+                       [&](Lager::Zelle z) { return wandzeilen.ueberfuellt(feld, z); });
+}
+
+// Every placement of the boxes on the cells marked '-' of small rooms: each position the
+// rule calls lost has no solution by breadth-first search over the game's own moves. In
+// the TNT rooms a blast opens the wall a row runs along or ends at, and the boxes get off
+// the row through the gap.
+TEST_F(Loeser, eineUeberfuellteWandzeileHatNieEineLoesung) {
+    struct Raum {
+        const char* was;
+        std::vector<std::string> bild;
+        int kisten;
+        int verloren; // positions the rule must call lost, at the least
+    };
+    const std::vector<Raum> raeume{
+        // The top row has one storage place, the left column one.
+        {"zwei Kisten", {"=======", "=.--- =", "=-- . =", "=-  @ =", "======="}, 2, 3},
+        {"drei Kisten", {"=======", "=--.--=", "=-- --=", "=. @ .=", "======="}, 3, 2},
+        // A row under a blastable wall, open below: no row at all while TNT is left.
+        {"Wand darüber sprengbar",
+         {"=======", "=  .  =", "=#####=", "=-----=", "=  T  =", "=  @  =", "======="},
+         1,
+         0},
+        // A row along the border that ends at a blastable wall with a place behind it.
+        {"Ende sprengbar", {"========", "=.---#.=", "=    T =", "=  @   =", "========"}, 2, 0},
+    };
+    for (const auto& raum : raeume) {
+        SCOPED_TRACE(raum.was);
+        std::vector<std::pair<std::size_t, std::size_t>> zellen;
+        for (std::size_t y = 0; y < raum.bild.size(); ++y) {
+            for (std::size_t x = 0; x < raum.bild[y].size(); ++x) {
+                if (raum.bild[y][x] == '-')
+                    zellen.emplace_back(x, y);
+            }
+        }
+        std::vector<bool> gewaehlt(zellen.size(), false);
+        std::fill(gewaehlt.begin(), gewaehlt.begin() + raum.kisten, true);
+        int verloren = 0;
+        do {
+            auto bild = raum.bild;
+            for (std::size_t i = 0; i < zellen.size(); ++i)
+                bild[zellen[i].second][zellen[i].first] = gewaehlt[i] ? '$' : ' ';
+            bildStarten(bild);
+            if (!wandzeileUeberfuellt(*brett))
+                continue;
+            const auto soll = breitensuche(*brett, 20000);
+            ASSERT_NE(soll, -1) << ::testing::PrintToString(bild);
+            EXPECT_EQ(soll, std::nullopt) << ::testing::PrintToString(bild);
+            ++verloren;
+        } while (std::prev_permutation(gewaehlt.begin(), gewaehlt.end()));
+        EXPECT_GE(verloren, raum.verloren);
+    }
 }
 
 TEST_F(Loeser, einBrettOhneRasterWirdNichtDurchsucht) {
