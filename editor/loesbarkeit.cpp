@@ -2,11 +2,11 @@
 
 namespace {
 
-bool endet(const std::optional<Suchergebnis>& suche, Ergebnis ergebnis) {
-    return suche && suche->loesung.ergebnis == ergebnis;
+bool endet(const std::optional<Loesung>& suche, Ergebnis ergebnis) {
+    return suche && suche->ergebnis == ergebnis;
 }
 
-bool endet(const std::optional<Suchergebnis>& suche, Grenze grenze) {
+bool endet(const std::optional<Loesung>& suche, Grenze grenze) {
     return suche && suche->grenze == grenze;
 }
 
@@ -33,13 +33,13 @@ bool Loesbarkeit::entschieden() const {
 
 Loesbarkeitsantwort Loesbarkeit::antwort() const {
     if (endet(beweis, Ergebnis::geloest))
-        return loesbar(beweis->loesung, QStringLiteral("am kürzesten"), {});
+        return loesbar(*beweis, QStringLiteral("am kürzesten"), {});
     if (endet(beweis, Ergebnis::unloesbar) || endet(beispiel, Ergebnis::unloesbar))
         return {QStringLiteral("Das Level ist nicht lösbar: kein Weg bringt alle Kisten auf "
                                "Stellplätze."),
                 std::nullopt};
     if (endet(beispiel, Ergebnis::geloest))
-        return loesbar(beispiel->loesung, QStringLiteral("zum Beispiel"), warumNichtDieKuerzeste());
+        return loesbar(*beispiel, QStringLiteral("zum Beispiel"), warumNichtDieKuerzeste());
     return {ohneAntwort(), std::nullopt};
 }
 
@@ -56,14 +56,14 @@ QString Loesbarkeit::ohneAntwort() const {
         return QStringLiteral("Die Suche wurde abgebrochen.");
     // A board the solver cannot read: both give the same reason.
     if (endet(beispiel, Grenze::keine))
-        return QString::fromStdString(beispiel->loesung.grund);
+        return QString::fromStdString(beispiel->grund);
     // The fast search would have answered first: its limit is the one that kept the answer.
     return QStringLiteral("Die Suche hat keine Antwort gefunden: ") +
            grenzeMitAusweg(*beispiel, QStringLiteral("--loesen --schnell"));
 }
 
 // The editor has no setting for the limits: the checker searches longer.
-QString Loesbarkeit::grenzeMitAusweg(const Suchergebnis& ergebnis, const QString& modus) const {
+QString Loesbarkeit::grenzeMitAusweg(const Loesung& ergebnis, const QString& modus) const {
     QString text = QString::fromStdString(grenzeBenennen(ergebnis, grenzen)) + u'.';
     if (ergebnis.grenze == Grenze::zeit)
         text += QStringLiteral(" Länger sucht lagerix-pruefen %1 --zeit %2.")

@@ -23,8 +23,8 @@ class Loesbarkeit {
     // `grenzen`: the limits both searches run under, to name the one that ended a search.
     explicit Loesbarkeit(const Loeseroptionen& grenzen) : grenzen(grenzen) {}
 
-    void beispielEnde(const Suchergebnis& ergebnis) { beispiel = ergebnis; }
-    void beweisEnde(const Suchergebnis& ergebnis) { beweis = ergebnis; }
+    void beispielEnde(const Loesung& ergebnis) { beispiel = ergebnis; }
+    void beweisEnde(const Loesung& ergebnis) { beweis = ergebnis; }
 
     // Whether a search still running could change the answer no more.
     bool entschieden() const;
@@ -35,8 +35,8 @@ class Loesbarkeit {
     QString warumNichtDieKuerzeste() const;
     QString ohneAntwort() const;
     // `modus`: the checker's options for the search that reached the limit.
-    QString grenzeMitAusweg(const Suchergebnis& ergebnis, const QString& modus) const;
+    QString grenzeMitAusweg(const Loesung& ergebnis, const QString& modus) const;
 
     Loeseroptionen grenzen;
-    std::optional<Suchergebnis> beispiel, beweis;
+    std::optional<Loesung> beispiel, beweis;
 };

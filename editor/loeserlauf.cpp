@@ -27,7 +27,7 @@ Loeserlauf::Loeserlauf(const Brett& brett, Loeseroptionen optionen, QObject* par
     optionen.abbrechen = &abbruch;
     faden = QThread::create([this, optionen, kopie = std::make_shared<Brett>(brett)] {
         Weiterleitung weiterleitung(*this);
-        const Suchergebnis ergebnis = suchen(*kopie, optionen, &weiterleitung);
+        const Loesung ergebnis = loesen(*kopie, optionen, &weiterleitung);
         QMetaObject::invokeMethod(
             this, [this, ergebnis] { Q_EMIT fertig(ergebnis); }, Qt::QueuedConnection);
     });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/suchgrenze.h"
+#include "game/loeser/loeser.h"
 
 #include <QObject>
 #include <QThread>
@@ -21,7 +21,7 @@ class Loeserlauf : public QObject {
 
   Q_SIGNALS:
     void stand(const Suchstand& stand);
-    void fertig(const Suchergebnis& ergebnis);
+    void fertig(const Loesung& ergebnis);
 
   private:
     std::atomic<bool> abbruch = false;

@@ -15,13 +15,12 @@ Loeseroptionen grenzenDerSuche() {
     return grenzen;
 }
 
-QString endeText(const Suchergebnis& ergebnis, const Loeseroptionen& grenzen) {
-    switch (ergebnis.loesung.ergebnis) {
+QString endeText(const Loesung& ergebnis, const Loeseroptionen& grenzen) {
+    switch (ergebnis.ergebnis) {
     case Ergebnis::geloest:
         return QStringLiteral("lösbar, %1 in %2")
-            .arg(ergebnis.loesung.optimal ? QStringLiteral("am kürzesten")
-                                          : QStringLiteral("zum Beispiel"),
-                 schritteText(ergebnis.loesung.schritte()));
+            .arg(ergebnis.optimal ? QStringLiteral("am kürzesten") : QStringLiteral("zum Beispiel"),
+                 schritteText(ergebnis.schritte()));
     case Ergebnis::unloesbar:
         return QStringLiteral("nicht lösbar");
     case Ergebnis::unbekannt:
@@ -64,14 +63,14 @@ Loeserlauf* Loesungssuche::starten(const Brett& brett, bool schnell, Zeile& zeil
                                     .arg(s.schranke);
         zeigen();
     });
-    connect(lauf, &Loeserlauf::fertig, this, [this, &zeile, schnell](const Suchergebnis& e) {
+    connect(lauf, &Loeserlauf::fertig, this, [this, &zeile, schnell](const Loesung& e) {
         zeile.stand = endeText(e, grenzen);
         beendet(schnell, e);
     });
     return lauf;
 }
 
-void Loesungssuche::beendet(bool schnell, const Suchergebnis& ergebnis) {
+void Loesungssuche::beendet(bool schnell, const Loesung& ergebnis) {
     if (schnell)
         loesbarkeit.beispielEnde(ergebnis);
     else

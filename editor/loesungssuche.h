@@ -28,7 +28,7 @@ class Loesungssuche : public QProgressDialog {
     };
 
     Loeserlauf* starten(const Brett& brett, bool schnell, Zeile& zeile);
-    void beendet(bool schnell, const Suchergebnis& ergebnis);
+    void beendet(bool schnell, const Loesung& ergebnis);
     void zeigen();
 
     Loeseroptionen grenzen;

@@ -52,13 +52,23 @@ enum class Ergebnis {
     unbekannt, // a limit or the caller ended the search, or the board is no grid (`grund`)
 };
 
+// What ended a search without an answer, so that the answer can name it and say how to
+// raise it.
+enum class Grenze {
+    keine,    // an answer, or a board the solver cannot read (`Loesung::grund`)
+    abbruch,  // `Loeseroptionen::abbrechen`
+    zeit,     // `Loeseroptionen::zeitGrenze`
+    speicher, // the memory cap, the cap on positions, or more positions than can be counted
+};
+
 struct Loesung {
     Ergebnis ergebnis = Ergebnis::unbekannt;
     // Cursor keys as the checker takes them: l r o u (left, right, up, down), one a step.
     std::string zuege;
-    int schuebe = 0;      // the steps of `zuege` that push a box or a TNT box
-    bool optimal = false; // no shorter solution exists
-    std::string grund;    // for `unbekannt`: a German sentence
+    int schuebe = 0;               // the steps of `zuege` that push a box or a TNT box
+    bool optimal = false;          // no shorter solution exists
+    std::string grund;             // for `unbekannt`: a German sentence
+    Grenze grenze = Grenze::keine; // for `unbekannt`: the limit that ended the search
     std::uint64_t zustaende = 0;
     std::size_t spitzenSpeicher = 0; // bytes, peak of the search's own tables
 

@@ -208,7 +208,7 @@ std::string Suche::zuegeNach(std::uint32_t ziel, int& schuebe) {
 }
 
 // Whether a limit or the caller ends the search; reports progress now and then.
-bool Suche::anhalten(int schranke, std::string& grund) {
+bool Suche::anhalten(int schranke, Loesung& loesung) {
     const auto jetzt = std::chrono::steady_clock::now();
     const std::size_t belegt = speicher();
     spitze = std::max(spitze, belegt);
@@ -216,17 +216,22 @@ bool Suche::anhalten(int schranke, std::string& grund) {
         fortschritt->melden({stellungen.anzahl(), schranke, belegt});
         letzteMeldung = jetzt;
     }
+    const auto ende = [&](Grenze grenze, const char* grund) {
+        loesung.grenze = grenze;
+        loesung.grund = grund;
+        return true;
+    };
     if (optionen.abbrechen && optionen.abbrechen->load())
-        grund = "Die Suche wurde abgebrochen.";
-    else if (optionen.zeitGrenze.count() > 0 && jetzt - beginn >= optionen.zeitGrenze)
-        grund = "Die Zeitgrenze der Suche ist erreicht.";
-    else if (voll || (optionen.speicherGrenze > 0 && belegt >= optionen.speicherGrenze))
-        grund = "Die Speichergrenze der Suche ist erreicht.";
-    else if (optionen.zustandsGrenze > 0 && stellungen.anzahl() >= optionen.zustandsGrenze)
-        grund = "Die Grenze für die Zahl der Stellungen ist erreicht.";
-    else if (stellungen.anzahl() >= 0xFFFFFFF0u)
-        grund = "Die Suche hat zu viele Stellungen.";
-    return !grund.empty();
+        return ende(Grenze::abbruch, "Die Suche wurde abgebrochen.");
+    if (optionen.zeitGrenze.count() > 0 && jetzt - beginn >= optionen.zeitGrenze)
+        return ende(Grenze::zeit, "Die Zeitgrenze der Suche ist erreicht.");
+    if (voll || (optionen.speicherGrenze > 0 && belegt >= optionen.speicherGrenze))
+        return ende(Grenze::speicher, "Die Speichergrenze der Suche ist erreicht.");
+    if (optionen.zustandsGrenze > 0 && stellungen.anzahl() >= optionen.zustandsGrenze)
+        return ende(Grenze::speicher, "Die Grenze für die Zahl der Stellungen ist erreicht.");
+    if (stellungen.anzahl() >= 0xFFFFFFF0u)
+        return ende(Grenze::speicher, "Die Suche hat zu viele Stellungen.");
+    return false;
 }
 
 Loesung Suche::suchen() {
@@ -271,11 +276,11 @@ Loesung Suche::suchen() {
         // The clock is read now and then; the count of positions every time.
         const bool genug =
             optionen.zustandsGrenze > 0 && stellungen.anzahl() >= optionen.zustandsGrenze;
-        if ((++runden % 256 == 0 || genug) && anhalten(schranke, loesung.grund))
+        if ((++runden % 256 == 0 || genug) && anhalten(schranke, loesung))
             break;
         ausbauen(e.knoten);
         // Children left out for want of memory: the search can no longer say "unsolvable".
-        if (voll && anhalten(schranke, loesung.grund))
+        if (voll && anhalten(schranke, loesung))
             break;
     }
     if (loesung.ergebnis == Ergebnis::unbekannt && loesung.grund.empty())

@@ -50,7 +50,7 @@ class Suche {
     void weitergeben(std::uint32_t id, Zelle von, int richtung, std::uint32_t g,
                      const Tafel& tafel);
     std::string zuegeNach(std::uint32_t ziel, int& schuebe);
-    bool anhalten(int schranke, std::string& grund);
+    bool anhalten(int schranke, Loesung& loesung);
 
     const Lager& lager;
     const Loeseroptionen& optionen;

@@ -5,17 +5,18 @@
 
 namespace {
 
-Suchergebnis ende(Ergebnis ergebnis, const std::string& zuege = {}, Grenze grenze = Grenze::keine) {
+Loesung ende(Ergebnis ergebnis, const std::string& zuege = {}, Grenze grenze = Grenze::keine) {
     Loesung l;
     l.ergebnis = ergebnis;
     l.zuege = zuege;
     l.grund = "Auf dem Feld (24, 0) liegen mehrere Objekte übereinander.";
-    return {l, grenze};
+    l.grenze = grenze;
+    return l;
 }
-Suchergebnis ohne(Grenze grenze) {
+Loesung ohne(Grenze grenze) {
     return ende(Ergebnis::unbekannt, {}, grenze);
 }
-Suchergebnis geloest(const std::string& zuege) {
+Loesung geloest(const std::string& zuege) {
     return ende(Ergebnis::geloest, zuege);
 }
 const QString frage = QStringLiteral(" Soll die Lösung im Testspiel vorgespielt werden?");
@@ -28,7 +29,7 @@ class LoesbarkeitTest : public QObject {
   private Q_SLOTS:
     void antwortetSobaldKeineSucheSieNochAendert() {
         const struct {
-            std::optional<Suchergebnis> beispiel, beweis;
+            std::optional<Loesung> beispiel, beweis;
             QString text; // empty while a running search could still change the answer
         } faelle[] = {
             {geloest("rrll"), {}, {}},

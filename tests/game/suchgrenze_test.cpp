@@ -25,7 +25,7 @@ TEST(Suchgrenze, nenntDieGrenzeDieDieSucheBeendetHat) {
          "Speichergrenze erreicht (3 MB)"},
     };
     for (const auto& [optionen, grenze, name] : faelle) {
-        const Suchergebnis ergebnis = suchen(*brett, optionen, nullptr);
+        const Loesung ergebnis = loesen(*brett, optionen, nullptr);
         EXPECT_EQ(ergebnis.grenze, grenze);
         EXPECT_EQ(grenzeBenennen(ergebnis, optionen), name);
     }

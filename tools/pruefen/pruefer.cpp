@@ -214,10 +214,9 @@ class Lauf {
         std::optional<Fortschrittszeile> zeile;
         if (fortschritt)
             zeile.emplace(*fortschritt, !schnell);
-        const Suchergebnis ergebnis = suchen(*brett, optionen, zeile ? &*zeile : nullptr);
+        const Loesung loesung = loesen(*brett, optionen, zeile ? &*zeile : nullptr);
         if (zeile)
             zeile->loeschen();
-        const Loesung& loesung = ergebnis.loesung;
         switch (loesung.ergebnis) {
         case Ergebnis::geloest:
             aus << "loesung" << (loesung.zuege.empty() ? "" : " ") << loesung.zuege << '\n'
@@ -230,8 +229,8 @@ class Lauf {
         case Ergebnis::unbekannt:
             break;
         }
-        aus << "unbekannt " << grenzeBenennen(ergebnis, optionen)
-            << ausweg(ergebnis.grenze, optionen) << '\n';
+        aus << "unbekannt " << grenzeBenennen(loesung, optionen) << ausweg(loesung.grenze, optionen)
+            << '\n';
         return statusUnbekannt;
     }
 
