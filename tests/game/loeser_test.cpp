@@ -17,12 +17,32 @@
 
 namespace {
 
+class Mitschrift : public Fortschritt {
+  public:
+    void melden(const Suchstand& stand) override { staende.push_back(stand); }
+    std::vector<Suchstand> staende;
+};
+
 class Loeser : public Bildtest {
   protected:
     Loesung loesenAus(const std::vector<std::string>& bild) {
         bildStarten(bild);
         return loesen(*brett, {}, nullptr);
     }
+    // The bound on the start, as the first report of a search of one position gives it.
+    int startschranke(const std::vector<std::string>& bild, bool schnell) {
+        Mitschrift mitschrift;
+        bildStarten(bild);
+        loesen(*brett, {.schnell = schnell, .zustandsGrenze = 1}, &mitschrift);
+        return mitschrift.staende.empty() ? -1 : mitschrift.staende.front().schranke;
+    }
+};
+
+// A start position and the bound the search must give it.
+struct Schrankenfall {
+    const char* was;
+    std::vector<std::string> bild;
+    int schranke;
 };
 
 // Plays the keys the way the checker does and polls completion once at the end.
@@ -286,21 +306,10 @@ TEST_F(Loeser, zaehlerEntscheidenWieImSpiel) {
     EXPECT_EQ(loesenAus({"@$.  ===", "     =*=", "     ==="}).zuege, "r");
 }
 
-class Mitschrift : public Fortschritt {
-  public:
-    void melden(const Suchstand& stand) override { staende.push_back(stand); }
-    std::vector<Suchstand> staende;
-};
-
 // The first report carries the bound on the start position, worked out here by hand.
 // Each row makes one term decide: a bound too low costs time, one too high a wrong count.
 TEST_F(Loeser, dieSchrankeAmStartRechnetSchuebeRueckwegUndTnt) {
-    struct Fall {
-        const char* was;
-        std::vector<std::string> bild;
-        int schranke;
-    };
-    const std::vector<Fall> faelle{
+    const std::vector<Schrankenfall> faelle{
         // Pushes 3 + 2; the boxes move 5 to the right together, the figure ends at most
         // 3 to the right of where it starts, so it walks back 2 at the least.
         {"Rückweg", {"=======", "=@$  .=", "=  $ .=", "======="}, 7},
@@ -323,26 +332,15 @@ TEST_F(Loeser, dieSchrankeAmStartRechnetSchuebeRueckwegUndTnt) {
          {"===========", "=         =", "=@  $##TT.=", "=         =", "==========="},
          9},
     };
-    for (const auto& fall : faelle) {
-        SCOPED_TRACE(fall.was);
-        Mitschrift mitschrift;
-        bildStarten(fall.bild);
-        loesen(*brett, {.zustandsGrenze = 1}, &mitschrift);
-        ASSERT_FALSE(mitschrift.staende.empty());
-        EXPECT_EQ(mitschrift.staende.front().schranke, fall.schranke);
-    }
+    for (const auto& fall : faelle)
+        EXPECT_EQ(startschranke(fall.bild, false), fall.schranke) << fall.was;
 }
 
 // The fast search's bound on the start, from its first report: pushes on the walls
 // standing; where a box needs a blast, pushes through the walls plus the nearest blast;
 // and a detour for each box placed before a place behind it is filled.
 TEST_F(Loeser, dieSchnelleSucheSchaetztSchuebeSprengungUndPackordnung) {
-    struct Fall {
-        const char* was;
-        std::vector<std::string> bild;
-        int schranke;
-    };
-    const std::vector<Fall> faelle{
+    const std::vector<Schrankenfall> faelle{
         // The box goes round the wall, 7 pushes, though a blast would save 2.
         {"ohne Sprengung",
          {"=========", "=       =", "=     T =", "=@$ #  .=", "=       =", "=       =",
@@ -357,14 +355,8 @@ TEST_F(Loeser, dieSchnelleSucheSchaetztSchuebeSprengungUndPackordnung) {
         {"außer der Reihe", {"========", "=@$  *.=", "========"}, 6},
         {"in der Reihe", {"========", "=@$  .*=", "========"}, 3},
     };
-    for (const auto& fall : faelle) {
-        SCOPED_TRACE(fall.was);
-        Mitschrift mitschrift;
-        bildStarten(fall.bild);
-        loesen(*brett, {.schnell = true, .zustandsGrenze = 1}, &mitschrift);
-        ASSERT_FALSE(mitschrift.staende.empty());
-        EXPECT_EQ(mitschrift.staende.front().schranke, fall.schranke);
-    }
+    for (const auto& fall : faelle)
+        EXPECT_EQ(startschranke(fall.bild, true), fall.schranke) << fall.was;
 }
 
 // The search's exactness hangs on the order: the least rank always first, whatever came in
