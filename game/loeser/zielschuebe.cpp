@@ -4,7 +4,7 @@
 
 Zielschuebe::Zielschuebe(const Lager& lager)
     : lager(lager), rang(lager.fest.size(), 0), vorher(lager.fest.size() * 4, -2),
-      marke(lager.fest.size(), 0) {
+      marke(lager.fest.size(), 0), bloecke(lager) {
     packordnung();
 }
 
@@ -23,14 +23,24 @@ void Zielschuebe::packordnung() {
     std::vector<int> runde(n, 0);
     int runden = 0;
     for (bool weiter = true; weiter;) {
-        // The figure walks from every free cell that is no place: it comes from outside.
+        // Pulled backwards, a box goes back where the boxes come from: the figure walks
+        // from the cells of the boxes off their places and from its own. Where none of
+        // them is open, it comes from every free cell that is no place.
         std::vector<bool> reich(n, false);
         std::vector<int> offen;
-        for (int z = 0; z < n; ++z)
-            if (!wand[z] && !belegt[z] && !lager.stellplatz[z]) {
+        const auto quelle = [&](int z) {
+            if (!wand[z] && !belegt[z] && !reich[z]) {
                 reich[z] = true;
                 offen.push_back(z);
             }
+        };
+        quelle(lager.figur);
+        for (const Zelle k : lager.kisten)
+            quelle(k);
+        const bool keineQuelle = offen.empty();
+        for (int z = 0; z < n && keineQuelle; ++z)
+            if (!lager.stellplatz[z])
+                quelle(z);
         while (!offen.empty()) {
             const int z = offen.back();
             offen.pop_back();
@@ -115,6 +125,15 @@ const std::vector<Zielschuebe::Schub>& Zielschuebe::weg(Feld& feld, Sackgassen& 
     }
     std::reverse(schuebe.begin(), schuebe.end());
     return schuebe;
+}
+
+// Which neighbours of `box` the figure reaches right after pushing it in direction r.
+std::array<bool, 4> Zielschuebe::nachbarn(const Feld& feld, Zelle box, int r) const {
+    std::array<bool, 4> seite{};
+    for (int s = 0; s < 4; ++s)
+        seite[s] = feld[box + lager.versatz(s)] == frei && bloecke.verbunden(box, s, r ^ 2);
+    seite[r ^ 2] = true;
+    return seite;
 }
 
 // Which neighbours of `box` the figure reaches from `von`, by direction from the box. The

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bloecke.h"
 #include "feld.h"
 #include "sackgassen.h"
 
@@ -35,6 +36,7 @@ class Zielschuebe {
   private:
     void packordnung();
     std::array<bool, 4> seiten(const Feld& feld, Zelle box, Zelle von);
+    std::array<bool, 4> nachbarn(const Feld& feld, Zelle box, int r) const;
 
     const Lager& lager;
     std::vector<int> rang;   // by cell
@@ -45,4 +47,5 @@ class Zielschuebe {
     std::vector<std::uint32_t> marke;
     std::uint32_t runde = 0;
     std::vector<Zelle> schlange;
+    Bloecke bloecke;
 };

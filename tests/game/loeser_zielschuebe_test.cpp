@@ -1,6 +1,7 @@
 #include "testhilfen.h"
 
 #include "game/abschluss.h"
+#include "game/loeser/bloecke.h"
 #include "game/loeser/entfernungen.h"
 #include "game/loeser/feld.h"
 #include "game/loeser/lager.h"
@@ -48,6 +49,8 @@ TEST_F(Zielschub, diePackordnungFuelltVonHintenNachVorn) {
         {"Sackgasse", {"=========", "=@$  ...=", "========="}, {2, 1, 0}},
         {"Block an der Wand", {"=======", "=@$..==", "=  ..==", "======="}, {1, 0, 1, 0}},
         {"offener Raum", {"=======", "=.   .=", "= $@  =", "=.   .=", "======="}, {0, 0, 0, 0}},
+        // The boxes come in over the place in the door, so it is the last to fill.
+        {"Platz in der Tür", {"=========", "=@$ .   =", "=====.  =", "========="}, {1, 0}},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.was);
@@ -109,6 +112,43 @@ TEST_F(Zielschub, eineKisteGehtAufDenErstenFreienPlatzDerPackordnung) {
         for (std::size_t i = 1; i < weg.size(); ++i)
             EXPECT_EQ(weg[i].von, weg[i - 1].von + lager.versatz(weg[i - 1].richtung));
     }
+}
+
+// With a box on any free cell, whether two of its free neighbours stay connected, as a
+// walk of the figure around the box finds it: in rooms, rings, dead ends and corridors.
+TEST_F(Zielschub, dieBloeckeSagenWieEineWanderungObZweiSeitenVerbundenBleiben) {
+    const std::vector<std::vector<std::string>> bilder{
+        {"========", "=@  $  =", "= == = =", "= =  # =", "=   =  =", "========"},
+        {"=========", "=@   =  =", "=== == ==", "=       =", "= ==$== =", "=   =   =", "========="},
+        {"=======", "=@    =", "= =$= =", "=     =", "== == =", "=     =", "======="},
+    };
+    int getrennt = 0;
+    for (const auto& bild : bilder) {
+        SCOPED_TRACE(::testing::PrintToString(bild));
+        lagerAus(bild);
+        const Schluessel form(lager.kisten.size(), lager.tntKisten.size());
+        Feld feld(lager, form);
+        feld.belegen(form.start(lager).data());
+        Bloecke bloecke(lager);
+        bloecke.zerlegen(feld, lager.figur);
+        Gang figur(lager.fest.size()), umweg(lager.fest.size());
+        feld.laufen(figur, lager.figur);
+        for (const Lager::Zelle z : std::vector<Lager::Zelle>(figur.erreicht)) {
+            for (int r = 0; r < 4; ++r) {
+                for (int s = r + 1; s < 4; ++s) {
+                    const int a = z + lager.versatz(r), b = z + lager.versatz(s);
+                    if (feld[a] != frei || feld[b] != frei)
+                        continue;
+                    feld[z] = kiste;
+                    feld.laufen(umweg, static_cast<Lager::Zelle>(a));
+                    feld[z] = frei;
+                    EXPECT_EQ(bloecke.verbunden(z, r, s), umweg.weg[b] >= 0) << z << " " << r << s;
+                    getrennt += umweg.weg[b] < 0;
+                }
+            }
+        }
+    }
+    EXPECT_GE(getrennt, 15);
 }
 
 // Eight boxes, ten storage places, most of them behind a wall: pushed one push at a
