@@ -18,7 +18,7 @@ Suche::Suche(const Lager& lager, const Loeseroptionen& optionen, Fortschritt* fo
     : lager(lager), optionen(optionen), fortschritt(fortschritt), entfernungen(lager),
       form(lager.kisten.size(), lager.tntKisten.size()),
       schaetzung(lager, form, entfernungen, optionen.schnell), stellungen(form.laenge),
-      feld(lager, form), sackgassen(lager, entfernungen, feld), zielschuebe(lager),
+      feld(lager, form), sackgassen(lager, entfernungen, feld), zielschuebe(lager), pferch(lager),
       gangEltern(lager.fest.size()), gangKind(lager.fest.size()) {
     if (optionen.schnell)
         schaetzung.packordnungNutzen(zielschuebe.packrang());
@@ -91,6 +91,14 @@ void Suche::ausbauen(std::uint32_t id) {
     feld.laufen(gangEltern, eltern[0]);
     const std::vector<int>& schritte = gangEltern.weg;
     const std::size_t tntEnde = form.tntEnde(eltern.data());
+    // Only the fast search looks for fenced areas: the proof may not leave pushes out, and
+    // there the lost positions the look finds save less than the look costs.
+    const auto befund = optionen.schnell
+                            ? pferch.pruefen(feld, schritte, tntEnde > form.tntAnfang())
+                            : Pferch::Befund::offen;
+    if (befund == Pferch::Befund::verloren)
+        return;
+    eingezaeunt = befund == Pferch::Befund::eingezaeunt;
     for (int r = 0; r < 4; ++r) {
         const int v = lager.versatz(r);
         for (std::size_t i = form.kistenAnfang(); i < tntEnde; ++i) {
@@ -98,7 +106,7 @@ void Suche::ausbauen(std::uint32_t id) {
                 continue; // the TNT count
             const Zelle c = eltern[i];
             const auto t = static_cast<Zelle>(c + v);
-            if (schritte[c - v] < 0)
+            if (schritte[c - v] < 0 || (eingezaeunt && !pferch.erlaubt(c, r)))
                 continue;
             const std::uint32_t gNeu =
                 g + 1 + (optionen.schnell ? 0 : static_cast<std::uint32_t>(schritte[c - v]));
@@ -142,8 +150,9 @@ void Suche::zielschuebeAnhaengen(std::uint32_t id, const Tafel& tafel) {
         feld.belegen(eltern.data());
         const auto& weg = zielschuebe.weg(feld, sackgassen, entfernungen, tafel.stufen.front(),
                                           eltern[0], eltern[i]);
-        if (weg.size() < 2)
-            continue; // one push: an ordinary child
+        // One push is an ordinary child; a fenced area allows only some first pushes.
+        if (weg.size() < 2 || (eingezaeunt && !pferch.erlaubt(weg[0].von, weg[0].richtung)))
+            continue;
         kind = eltern;
         std::uint32_t vorher = id;
         std::uint32_t g = stellungen[id].g;

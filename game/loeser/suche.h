@@ -3,6 +3,7 @@
 #include "entfernungen.h"
 #include "feld.h"
 #include "loeser.h"
+#include "pferch.h"
 #include "sackgassen.h"
 #include "schaetzung.h"
 #include "schlange.h"
@@ -63,6 +64,8 @@ class Suche {
     Feld feld;
     Sackgassen sackgassen;
     Zielschuebe zielschuebe;
+    Pferch pferch;
+    bool eingezaeunt = false; // the node in hand needs only the pushes `pferch` allows
     Gang gangEltern, gangKind;
     std::vector<Zelle> eltern, kind;
     struct Wartend {

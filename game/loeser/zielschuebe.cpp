@@ -94,9 +94,10 @@ const std::vector<Zielschuebe::Schub>& Zielschuebe::weg(Feld& feld, Sackgassen& 
         return schuebe;
     feld[start] = frei;
     int bester = -1;
+    bloecke.zerlegen(feld, start);
     const auto besuchen = [&](Zelle box, Zelle von, int zustand) {
         feld[box] = kiste;
-        const auto seite = seiten(feld, box, von);
+        const auto seite = zustand < 0 ? seiten(feld, box, von) : nachbarn(feld, box, zustand % 4);
         for (int r = 0; r < 4; ++r) {
             const int nach = box + lager.versatz(r);
             if (!seite[r ^ 2] || feld[nach] != frei || e.tot()[nach] ||
