@@ -10,7 +10,8 @@ bool wand(std::uint8_t belegung) {
 
 Pferch::Pferch(const Lager& lager) : lager(lager), marke(lager.fest.size(), 0) {}
 
-Pferch::Befund Pferch::pruefen(const Feld& feld, const std::vector<int>& weg, bool tntUebrig) {
+Pferch::Befund Pferch::pruefen(const Feld& feld, const std::vector<int>& weg, bool tntUebrig,
+                               const Sackgasse& sackgasse) {
     if (++runde == 0) {
         std::fill(marke.begin(), marke.end(), 0);
         runde = 1;
@@ -20,7 +21,7 @@ Pferch::Befund Pferch::pruefen(const Feld& feld, const std::vector<int>& weg, bo
         if (wand(feld[z]) || weg[z] >= 0 || marke[z] == runde)
             continue;
         schuebe.clear();
-        if (umgehen(feld, weg, tntUebrig, static_cast<Zelle>(z)) &&
+        if (umgehen(feld, weg, tntUebrig, sackgasse, static_cast<Zelle>(z)) &&
             (!gefunden || schuebe.size() < beste.size())) {
             beste.swap(schuebe);
             gefunden = true;
@@ -31,7 +32,8 @@ Pferch::Befund Pferch::pruefen(const Feld& feld, const std::vector<int>& weg, bo
     return gefunden ? Befund::eingezaeunt : Befund::offen;
 }
 
-bool Pferch::umgehen(const Feld& feld, const std::vector<int>& weg, bool tntUebrig, Zelle start) {
+bool Pferch::umgehen(const Feld& feld, const std::vector<int>& weg, bool tntUebrig,
+                     const Sackgasse& sackgasse, Zelle start) {
     flaeche.assign(1, start);
     marke[start] = runde;
     bool kisteOffen = false, nutzbar = true;
@@ -45,7 +47,7 @@ bool Pferch::umgehen(const Feld& feld, const std::vector<int>& weg, bool tntUebr
             nutzbar &= !(tntUebrig && feld[n] == mauer);
             if (objekt && weg[z - v] >= 0) {
                 nutzbar &= weg[n] < 0;
-                if (feld[n] == frei && weg[n] < 0)
+                if (feld[n] == frei && weg[n] < 0 && !(feld[z] == kiste && sackgasse(z, r)))
                     schuebe.push_back({z, static_cast<std::uint8_t>(r)});
             }
             if (!wand(feld[n]) && weg[n] < 0 && marke[n] != runde) {

@@ -4,6 +4,7 @@
 #include "lager.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // Areas fenced by boxes. Take an area the figure cannot reach: the cells that are neither
@@ -29,9 +30,14 @@ class Pferch {
 
     explicit Pferch(const Lager& lager);
 
+    // Whether pushing the box on a cell in a direction leaves a position known to be lost.
+    using Sackgasse = std::function<bool(Zelle, int)>;
+
     // `feld` the position, `weg` the figure's walk (Gang::weg), `tntUebrig` whether a TNT
-    // box is left. Of several areas, the one with the fewest pushes is taken.
-    Befund pruefen(const Feld& feld, const std::vector<int>& weg, bool tntUebrig);
+    // box is left. A push into an area that `sackgasse` calls lost does not count. Of
+    // several areas, the one with the fewest pushes is taken.
+    Befund pruefen(const Feld& feld, const std::vector<int>& weg, bool tntUebrig,
+                   const Sackgasse& sackgasse);
 
     // Whether pushing the object on `von` in direction r is needed, after `eingezaeunt`.
     bool erlaubt(Zelle von, int richtung) const;
@@ -43,7 +49,8 @@ class Pferch {
     };
     // Walks one area from `start`; false when it cannot be taken. Its pushes are appended
     // to `schuebe`.
-    bool umgehen(const Feld& feld, const std::vector<int>& weg, bool tntUebrig, Zelle start);
+    bool umgehen(const Feld& feld, const std::vector<int>& weg, bool tntUebrig,
+                 const Sackgasse& sackgasse, Zelle start);
 
     const Lager& lager;
     std::vector<std::uint32_t> marke; // cells of an area walked in this round

@@ -93,9 +93,11 @@ void Suche::ausbauen(std::uint32_t id) {
     const std::size_t tntEnde = form.tntEnde(eltern.data());
     // Only the fast search looks for fenced areas: the proof may not leave pushes out, and
     // there the lost positions the look finds save less than the look costs.
-    const auto befund = optionen.schnell
-                            ? pferch.pruefen(feld, schritte, tntEnde > form.tntAnfang())
-                            : Pferch::Befund::offen;
+    const auto befund =
+        optionen.schnell
+            ? pferch.pruefen(feld, schritte, tntEnde > form.tntAnfang(),
+                             [this](Zelle c, int r) { return sackgasse(c, c + lager.versatz(r)); })
+            : Pferch::Befund::offen;
     if (befund == Pferch::Befund::verloren)
         return;
     eingezaeunt = befund == Pferch::Befund::eingezaeunt;
@@ -113,7 +115,7 @@ void Suche::ausbauen(std::uint32_t id) {
             kind = eltern;
             kind[0] = c;
             if (i < form.kistenEnde()) {
-                if (feld[t] != frei || entfernungen.tot()[t] || sackgassen.klemmtNach(c, t))
+                if (feld[t] != frei || sackgasse(c, t))
                     continue;
                 Schluessel::verschieben(kind, i, t, form.kistenAnfang(), form.kistenEnde());
                 weitergeben(id, c, r, gNeu, tafel);
@@ -139,6 +141,12 @@ void Suche::ausbauen(std::uint32_t id) {
     wartendeSchluessel.clear();
     if (optionen.schnell)
         zielschuebeAnhaengen(id, tafel);
+}
+
+// Whether a box pushed from `von` to the free cell `nach` can never be placed, or leaves
+// another box so; `feld` holds the position before the push.
+bool Suche::sackgasse(Zelle von, int nach) {
+    return entfernungen.tot()[nach] || sackgassen.klemmtNach(von, static_cast<Zelle>(nach));
 }
 
 // Each box off its storage place that can get onto a free one alone: the whole way as a

@@ -44,6 +44,7 @@ class Suche {
     std::size_t speicher() const;
     std::uint32_t folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g,
                               const Tafel& tafel);
+    bool sackgasse(Zelle von, int nach);
     void zielschuebeAnhaengen(std::uint32_t id, const Tafel& tafel);
     void einreihen(std::uint32_t id);
     std::uint32_t gewicht() const;

@@ -272,7 +272,8 @@ TEST_F(Loeser, eineUeberfuellteWandzeileHatNieEineLoesung) {
     }
 }
 
-// What the rule of fenced areas answers on the started position.
+// What the rule of fenced areas answers on the started position, taking every push into
+// an area as open (the search also leaves out pushes that end in a known deadlock).
 Pferch::Befund pferchBefund(const Brett& brett) {
     const auto gelesen = lagerLesen(brett);
     const Lager& lager = std::get<Lager>(gelesen);
@@ -281,7 +282,8 @@ Pferch::Befund pferchBefund(const Brett& brett) {
     feld.belegen(form.start(lager).data());
     Gang gang(lager.fest.size());
     feld.laufen(gang, lager.figur);
-    return Pferch(lager).pruefen(feld, gang.weg, !lager.tntKisten.empty());
+    return Pferch(lager).pruefen(feld, gang.weg, !lager.tntKisten.empty(),
+                                 [](Lager::Zelle, int) { return false; });
 }
 
 // Every placement of the boxes on the cells marked '-': where the rule of fenced areas
