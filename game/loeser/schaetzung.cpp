@@ -117,7 +117,7 @@ int Schaetzung::bewerten(Zelle figur, const Zelle* k, int m, const Tafel& tafel)
         for (std::size_t j = 0; j < entfernungen.ziele().size(); ++j)
             rest = std::min(rest, abstand[j * n + k[i]]);
     }
-    return std::max(m, laufwege.schranke(figur, offeneKisten, rest));
+    return std::max(m, laufwege->schranke(figur, offeneKisten, rest));
 }
 
 // Boxes on a storage place that comes later in the packing order than a free one: such

@@ -7,6 +7,7 @@
 #include "zuordnung.h"
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 // Lower bounds on the steps a position still needs. The bound of `schaetzen` counts
@@ -18,12 +19,16 @@ class Schaetzung {
     using Tafel = Entfernungen::Tafel;
 
     Schaetzung(const Lager& lager, const Schluessel& form, Entfernungen& entfernungen, bool schnell)
-        : lager(lager), form(form), entfernungen(entfernungen), schnell(schnell) {}
+        : lager(lager), form(form), entfernungen(entfernungen), schnell(schnell) {
+        // The fast search goes without the walk; its tables take a few milliseconds.
+        if (!schnell)
+            laufwege.emplace(lager);
+    }
 
     int schaetzen(Zelle figur, const Zelle* k, const Tafel& tafel);
     int bewerten(Zelle figur, const Zelle* k, int m, const Tafel& tafel);
 
-    std::size_t speicher() const { return laufwege.speicher(); }
+    std::size_t speicher() const { return laufwege ? laufwege->speicher() : 0; }
 
     // The fast search's bound counts boxes placed out of this order (by cell, rank 0
     // first), each as a detour of `umweg` pushes.
@@ -39,7 +44,7 @@ class Schaetzung {
     const Schluessel& form;
     Entfernungen& entfernungen;
     bool schnell;
-    Laufwege laufwege{lager};
+    std::optional<Laufwege> laufwege;
     Rueckweg rueckweg{lager};
     Zuordnung ungarisch;
     std::vector<int> kosten;
