@@ -61,6 +61,13 @@ class EditorTest : public QObject {
         QTest::keyClick(&fenster->brettbild(), k, u);
     }
 
+    void einfuegen(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        fenster->einfuegen();
+    }
+    // The status line of the test play: its counters and what the keys do.
+    QString zaehler() const { return steuerelement<QLabel>(fenster.get(), u"zaehler"_s)->text(); }
+
   private Q_SLOTS:
     void init() {
         ordner = std::make_unique<Programmordner>();
@@ -227,23 +234,6 @@ class EditorTest : public QObject {
         QVERIFY(QFile::exists(pfad("gerettet.lev")));
     }
 
-    void pasteTakesTheFirstLevelOfTheClipboardCentredAndUndoTakesItBack() {
-        QGuiApplication::clipboard()->setText(QStringLiteral("Title: eins\n#@$.#\n\n#####\n"));
-        fenster->einfuegen();
-        QCOMPARE(fenster->modell(), ausBild({"#@$.#"}));
-        QCOMPARE(zelle({10, 8}), kachel("smile"));
-        fenster->rueckgaengig();
-        QCOMPARE(fenster->modell(), Levelmodell{});
-
-        QGuiApplication::clipboard()->setText(QString(24, QLatin1Char('#')));
-        fenster->einfuegen();
-        QCOMPARE(fenster->modell(), Levelmodell{});
-        QVERIFY(zeuge->texte().last().contains(QStringLiteral("höchstens 23 × 18")));
-
-        fenster->dateiOeffnen(pfad("gibt-es-nicht.lev"));
-        QVERIFY(zeuge->texte().last().contains(QStringLiteral("gibt-es-nicht.lev")));
-    }
-
     void aTextFileWithSeveralLevelsOffersAChoice() {
         ordner->anlegen(QStringLiteral("sammlung.txt"), "#@$.#\r\n\r\n#+*#\r\n");
         levelWahl = -1;
@@ -260,7 +250,9 @@ class EditorTest : public QObject {
         QVERIFY(QFile::exists(pfad("sammlung-02.lev")));
         QVERIFY(zeuge->texte().last().startsWith(QStringLiteral("2 Level geschrieben")));
 
-        // A text file that cannot be read is named with the reason, and the level stays.
+        // A file that cannot be read is named with the reason, and the level stays.
+        QVERIFY(!fenster->dateiOeffnen(pfad("gibt-es-nicht.lev")));
+        QVERIFY(zeuge->texte().last().contains(QStringLiteral("gibt-es-nicht.lev")));
         QDir(ordner->pfad()).mkdir(QStringLiteral("ordner.txt"));
         const QString fehlt =
             QStringLiteral("Die Datei „ordner.txt“ konnte nicht gelesen werden (an ihrer Stelle "
@@ -280,25 +272,24 @@ class EditorTest : public QObject {
         QCOMPARE(fenster->modell().an({9, 8}), Objekt::mauer);
     }
 
-    // A paste is a new level, all of it or nothing, never saved over the file open before;
-    // the level file holds Windows-1252, so what it cannot hold is told before it is a '?'.
+    // A paste is the first level of the clipboard, centred: a new level, all of it or nothing,
+    // never saved over the file open before, and undone like a stroke. The level file holds
+    // Windows-1252, so what it cannot hold is told before it is a '?'.
     void pasteMakesANewLevelOrRefusesWhatIsNoneWhole() {
-        QGuiApplication::clipboard()->setText(QStringLiteral("#@$.#\n"));
-        fenster->einfuegen();
+        einfuegen(QStringLiteral("Title: eins\n#@$.#\n\n#####\n"));
+        QCOMPARE(zelle({10, 8}), kachel("smile"));
         speichernAls = pfad("offen.lev");
         QVERIFY(fenster->speichern());
         const QByteArray offen = ordner->inhalt(QStringLiteral("offen.lev"));
         for (const QString& text : {QStringLiteral("#####\n#$X.#\n# @ #\n#####\n"),
                                     QString(groessteTextdatei + 1, u'#')}) {
-            QGuiApplication::clipboard()->setText(text);
-            fenster->einfuegen();
+            einfuegen(text);
             QCOMPARE(fenster->modell(), ausBild({"#@$.#"}));
         }
         QVERIFY(zeuge->texte().at(0).startsWith(QStringLiteral("In Zeile 2 steht „X“")));
         QVERIFY(zeuge->texte().at(1).contains(QStringLiteral("größer als 4 MB")));
 
-        QGuiApplication::clipboard()->setText(QStringLiteral("Author: Jürgen ☃\n#@*#\n"));
-        fenster->einfuegen();
+        einfuegen(QStringLiteral("Author: Jürgen ☃\n#@*#\n"));
         speichernAls = pfad("neu.lev");
         zeuge->antwort = QMessageBox::Cancel;
         QVERIFY(!fenster->speichern());
@@ -308,11 +299,12 @@ class EditorTest : public QObject {
         QCOMPARE(ordner->inhalt(QStringLiteral("offen.lev")), offen);
         QVERIFY(ordner->inhalt(QStringLiteral("neu.lev")).contains("J\xFCrgen ?"));
         QVERIFY(fenster->statusBar()->currentMessage().contains(QStringLiteral("„?“ statt ☃")));
+        fenster->rueckgaengig();
+        QCOMPARE(fenster->modell(), ausBild({"#@$.#"}));
     }
 
     void testPlayPushesBlastsUndoesAndReturnsToTheBoardAsItWas() {
-        QGuiApplication::clipboard()->setText(QStringLiteral("#@T# \n# $. \n"));
-        fenster->einfuegen();
+        einfuegen(QStringLiteral("#@T# \n# $. \n"));
         const QImage bildVorher = fenster->brettbild().bild();
         fenster->testen();
         // Figure at (10, 8), TNT at (11, 8) in front of the wall at (12, 8); the box at
@@ -323,9 +315,7 @@ class EditorTest : public QObject {
 
         // The step back waits for the blast's end, as in the game, and the counter follows.
         const auto schritte = [this](const char* zahl) {
-            return steuerelement<QLabel>(fenster.get(), QStringLiteral("zaehler"))
-                ->text()
-                .contains(QStringLiteral("Schritte: ") + QLatin1String(zahl));
+            return zaehler().contains(u"Schritte: "_s + QLatin1String(zahl));
         };
         taste(Qt::Key_Backspace);
         QVERIFY(schritte("1"));
@@ -342,9 +332,7 @@ class EditorTest : public QObject {
         QVERIFY(!zeuge->texte().contains(QStringLiteral("Geschafft!")));
         QTRY_VERIFY(zeuge->texte().contains(QStringLiteral("Geschafft!")));
         // No step back into a solved level: the status line says what the keys do now.
-        QVERIFY(steuerelement<QLabel>(fenster.get(), u"zaehler"_s)
-                    ->text()
-                    .endsWith(u"(Geschafft! Escape oder F5 kehrt zum Editor zurück)"_s));
+        QVERIFY(zaehler().endsWith(u"(Geschafft! Escape oder F5 kehrt zum Editor zurück)"_s));
 
         taste(Qt::Key_Escape);
         QVERIFY(!fenster->testspiel());
@@ -355,8 +343,7 @@ class EditorTest : public QObject {
         const QByteArray alt = qgetenv("TMPDIR");
         const auto zurueck = qScopeGuard([&] { qputenv("TMPDIR", alt); });
         qputenv("TMPDIR", QFile::encodeName(pfad(u"fehlt"_s)));
-        QGuiApplication::clipboard()->setText(u"#@$.#"_s);
-        fenster->einfuegen();
+        einfuegen(u"#@$.#"_s);
         fenster->testen();
         QVERIFY(!fenster->testspiel());
         QCOMPARE(zeuge->texte().last(),
@@ -365,8 +352,7 @@ class EditorTest : public QObject {
     }
 
     void aKeyStopsAWalkOfTheMouseInTestPlay() {
-        QGuiApplication::clipboard()->setText(QStringLiteral("#@    $.#\n"));
-        fenster->einfuegen(); // centred: the figure at (8, 8)
+        einfuegen(QStringLiteral("#@    $.#\n")); // centred: the figure at (8, 8)
         fenster->testen();
         QTest::mouseClick(&fenster->brettbild(), Qt::LeftButton, {}, mitte(12, 8));
         const double unterwegs = fenster->testspiel()->brett().spielerX;
@@ -376,8 +362,7 @@ class EditorTest : public QObject {
     }
 
     void solvableFindsTheFewestStepsAndPlaysThemBack() {
-        QGuiApplication::clipboard()->setText(QStringLiteral("#####\n#@$.#\n#####\n"));
-        fenster->einfuegen();
+        einfuegen(QStringLiteral("#####\n#@$.#\n#####\n"));
         zeuge->antwort = QMessageBox::Yes;
         fenster->loesbar();
         QTRY_VERIFY(!suche());
@@ -388,8 +373,7 @@ class EditorTest : public QObject {
         QTRY_COMPARE(zeuge->texte().last(), QStringLiteral("Geschafft!"));
 
         fenster->testen(); // F5 again ends the test
-        QGuiApplication::clipboard()->setText(QStringLiteral("#####\n#@$#.#\n#####\n"));
-        fenster->einfuegen();
+        einfuegen(QStringLiteral("#####\n#@$#.#\n#####\n"));
         fenster->loesbar();
         QTRY_VERIFY(!suche());
         QVERIFY(zeuge->texte().last().startsWith(QStringLiteral("Das Level ist nicht lösbar")));
