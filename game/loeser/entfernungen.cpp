@@ -15,7 +15,7 @@ Entfernungen::Entfernungen(const Lager& lager) : lager(lager) {
         for (std::size_t z = 0; z < n; ++z)
             totZellen[z] = totZellen[z] && offen[j * n + z] >= unendlich;
     }
-    sprengwege = sprengwegeBerechnen(waendeOhne({}));
+    sprengwege = sprengwegeBerechnen(waendeOhne({}), lager.fest);
 }
 
 std::vector<bool> Entfernungen::waendeOhne(const std::vector<Zelle>& gesprengt) const {
@@ -51,6 +51,9 @@ const std::vector<Entfernungen::Tafel::Hilfe>& Entfernungen::hilfen(const Tafel&
         return tafel.hilfen;
     tafel.hilfenBekannt = true;
     const std::vector<int>& ohne = tafel.stufen.front();
+    std::vector<bool> stehend = waendeOhne(tafel.gesprengt);
+    for (std::size_t z = 0; z < stehend.size(); ++z)
+        stehend[z] = stehend[z] || lager.fest[z];
     for (const Zelle m : lager.mauern) {
         if (std::binary_search(tafel.gesprengt.begin(), tafel.gesprengt.end(), m))
             continue;
@@ -71,10 +74,13 @@ const std::vector<Entfernungen::Tafel::Hilfe>& Entfernungen::hilfen(const Tafel&
         if (weg == sprengwegeJeWand.end()) {
             std::vector<bool> ziel(lager.fest.size(), false);
             ziel[m] = true;
-            weg = sprengwegeJeWand.emplace(m, sprengwegeBerechnen(ziel)).first;
+            weg = sprengwegeJeWand.emplace(m, sprengwegeBerechnen(ziel, lager.fest)).first;
             gespeichert += weg->second.size() * sizeof(int) + 64;
         }
-        tafel.hilfen.push_back({m, &abstand, &weg->second});
+        std::vector<bool> ziel(lager.fest.size(), false);
+        ziel[m] = true;
+        tafel.hilfen.push_back({m, &abstand, &weg->second, sprengwegeBerechnen(ziel, stehend)});
+        gespeichert += ziel.size() * sizeof(int) + 64;
     }
     return tafel.hilfen;
 }
@@ -116,18 +122,20 @@ Entfernungen::Stufen Entfernungen::berechnen(const std::vector<bool>& wand, int 
 }
 
 // Breadth-first backwards from every blasting push: a TNT box on c with a wall of `ziel`
-// at c + v and the figure able to stand at c − v takes one push. A cell may be a wall
-// itself: once blasted, a TNT box can stand there.
-std::vector<int> Entfernungen::sprengwegeBerechnen(const std::vector<bool>& ziel) const {
+// at c + v and the figure able to stand at c − v takes one push; neither stands on a cell
+// of `hindernis`. Where that is only the permanent cells, a wall may be blasted first and
+// then crossed.
+std::vector<int> Entfernungen::sprengwegeBerechnen(const std::vector<bool>& ziel,
+                                                   const std::vector<bool>& hindernis) const {
     const std::size_t n = lager.fest.size();
     std::vector<int> weg(n, unendlich);
     std::vector<int> schlange;
     for (std::size_t c = 0; c < n; ++c) {
-        if (lager.fest[c])
+        if (hindernis[c])
             continue;
         for (int r = 0; r < 4 && weg[c] == unendlich; ++r) {
             const int v = lager.versatz(r);
-            if (ziel[c + v] && !lager.fest[c - v]) {
+            if (ziel[c + v] && !hindernis[c - v]) {
                 weg[c] = 1;
                 schlange.push_back(static_cast<int>(c));
             }
@@ -138,7 +146,7 @@ std::vector<int> Entfernungen::sprengwegeBerechnen(const std::vector<bool>& ziel
         for (int r = 0; r < 4; ++r) {
             const int v = lager.versatz(r);
             const int c = t - v;
-            if (lager.fest[c] || lager.fest[c - v] || weg[c] != unendlich)
+            if (hindernis[c] || hindernis[c - v] || weg[c] != unendlich)
                 continue;
             weg[c] = weg[t] + 1;
             schlange.push_back(c);

@@ -37,11 +37,13 @@ class Entfernungen {
     // The distances for a position whose blasted walls are `gesprengt`, ascending.
     struct Tafel {
         // The walls whose blast alone shortens some distance of stufen.front(), with the
-        // distances once it is gone and the pushes a TNT box needs to blast just it.
+        // distances once it is gone and the pushes a TNT box needs to blast just it: on
+        // any board, and as the last TNT box, which moves between the walls standing.
         struct Hilfe {
             Zelle wand;
             const std::vector<int>* abstand;
             const std::vector<int>* sprengweg;
+            std::vector<int> letzterSprengweg;
         };
         std::vector<Zelle> gesprengt;
         Stufen stufen;
@@ -57,7 +59,8 @@ class Entfernungen {
 
   private:
     Stufen berechnen(const std::vector<bool>& wand, int frei) const;
-    std::vector<int> sprengwegeBerechnen(const std::vector<bool>& ziel) const;
+    std::vector<int> sprengwegeBerechnen(const std::vector<bool>& ziel,
+                                         const std::vector<bool>& hindernis) const;
     std::vector<bool> waendeOhne(const std::vector<Zelle>& gesprengt) const;
     const Tafel& eintragen(const std::vector<Zelle>& gesprengt, Stufen stufen);
 

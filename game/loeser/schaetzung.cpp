@@ -42,11 +42,25 @@ int Schaetzung::schaetzen(Zelle figur, const Zelle* k, const Tafel& tafel) {
         const int ohneSprengung = zuordnen(k, stufen.front());
         if (ohneSprengung < unendlich)
             return ohneSprengung;
-        // A blast is needed: the TNT box nearest to blasting leads the way to it.
+        const int wenigstens = zuordnen(k, stufen.back());
+        if (wenigstens >= unendlich)
+            return unendlich;
+        if (form.tntEnde(k) == form.tntAnfang() + 1) {
+            // The last TNT box blasts the one wall still to go: one it reaches between the
+            // walls standing, as no other blast comes first, or the position is lost.
+            const auto& hilfen = entfernungen.hilfen(tafel);
+            const Zelle tnt = k[form.tntAnfang()];
+            if (std::none_of(hilfen.begin(), hilfen.end(),
+                             [&](const auto& h) { return h.letzterSprengweg[tnt] < unendlich; }))
+                return unendlich;
+        } else if (const int eine = eineSprengung(k, tafel, wenigstens); eine < unendlich) {
+            return eine;
+        }
+        // The TNT box nearest to blasting leads the way to the first blast.
         int naechsteSprengung = unendlich;
         for (std::size_t i = form.tntAnfang(); i < form.tntEnde(k); ++i)
             naechsteSprengung = std::min(naechsteSprengung, entfernungen.sprengweg()[k[i]]);
-        return std::min(unendlich, zuordnen(k, stufen.back()) + naechsteSprengung);
+        return std::min(unendlich, wenigstens + naechsteSprengung);
     }
     const int ohneSprengung = zuordnen(k, stufen.front());
     if (ohneSprengung == 0)
@@ -99,6 +113,22 @@ int Schaetzung::letzteSprengung(const Zelle* k, const Tafel& tafel, int wenigste
         gefunden = std::min(gefunden, rueckweg.schranke(zuordnung + schuebe, 0, dx, dy));
     }
     return std::max(beste, gefunden);
+}
+
+// For the fast search, when the boxes need a blast and more than one TNT box is left: the
+// wall whose blast alone opens their way best, counting the pushes of the boxes and of the
+// nearest TNT box to it. `wenigstens` is the assignment with any walls gone: a wall whose
+// TNT pushes alone make up the difference is passed over without its own assignment.
+int Schaetzung::eineSprengung(const Zelle* k, const Tafel& tafel, int wenigstens) {
+    int beste = unendlich;
+    for (const auto& hilfe : entfernungen.hilfen(tafel)) {
+        int schuebe = unendlich;
+        for (std::size_t i = form.tntAnfang(); i < form.tntEnde(k); ++i)
+            schuebe = std::min(schuebe, (*hilfe.sprengweg)[k[i]]);
+        if (schuebe < unendlich && wenigstens + schuebe < beste)
+            beste = std::min(beste, zuordnen(k, *hilfe.abstand) + schuebe);
+    }
+    return std::min(beste, unendlich);
 }
 
 // The steps still needed at the fewest: the bound `m` of schaetzen, or the walk that

@@ -38,6 +38,7 @@ class Schaetzung {
   private:
     int zuordnen(const Zelle* k, const std::vector<int>& abstand);
     int letzteSprengung(const Zelle* k, const Tafel& tafel, int wenigstens, int genug);
+    int eineSprengung(const Zelle* k, const Tafel& tafel, int wenigstens);
     int ausserDerReihe(const Zelle* k) const;
 
     const Lager& lager;

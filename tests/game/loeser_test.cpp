@@ -408,8 +408,8 @@ TEST_F(Loeser, dieSchrankeAmStartRechnetSchuebeRueckwegUndTnt) {
 }
 
 // The fast search's bound on the start, from its first report: pushes on the walls
-// standing; where a box needs a blast, pushes through the walls plus the nearest blast;
-// and a detour for each box placed before a place behind it is filled.
+// standing; where a box needs a blast, the pushes with the best wall gone plus those of
+// the TNT box to it; and a detour for each box placed before a place behind it is filled.
 TEST_F(Loeser, dieSchnelleSucheSchaetztSchuebeSprengungUndPackordnung) {
     const std::vector<Schrankenfall> faelle{
         // The box goes round the wall, 7 pushes, though a blast would save 2.
@@ -421,6 +421,16 @@ TEST_F(Loeser, dieSchnelleSucheSchaetztSchuebeSprengungUndPackordnung) {
         {"mit Sprengung",
          {"==========", "=        =", "=  @$# T.=", "=        =", "=========="},
          6},
+        // The wall next to the TNT box opens nothing, the TNT box above blasts nothing: 3
+        // box pushes, and 4 TNT pushes to the wall in the box's way.
+        {"die Mauer, die den Weg öffnet",
+         {"===========", "=    T    =", "=#@T  $# .=", "=         =", "==========="},
+         7},
+        // The last TNT box reaches no wall that opens the box's way: lost at the start,
+        // so there is no report.
+        {"die letzte TNT-Kiste kommt nicht hin",
+         {"==========", "=        =", "=#T @$# .=", "=        =", "=========="},
+         -1},
         // The front place of the dead end is taken while the back one is free: 4 pushes
         // in all plus the detour of 2.
         {"außer der Reihe", {"========", "=@$  *.=", "========"}, 6},
