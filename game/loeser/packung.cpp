@@ -61,26 +61,32 @@ Packung::Packung(const Lager& lager, const Schluessel& form, const std::vector<b
     kistenfelder = nummerieren(kistenOrt);
     felder = nummerieren(offen);
     anzahlBits = bitsFuer(plaetze + 1);
-    const std::size_t alsListe = kisten * kistenfelder.bits;
-    menge = kistenfelder.zelle.size() <= alsListe;
-    const std::size_t bits =
-        std::min(kistenfelder.zelle.size(), alsListe) + (1 + plaetze) * felder.bits + anzahlBits;
+    // The set takes a bit a cell; the split form, with the low `tief` bits apart, a bit
+    // a box and a bit for each value the high bits can take. The shortest of them.
+    const std::size_t n = kistenfelder.zelle.size();
+    hoch = n;
+    for (int l = 0; kisten > 0 && l <= kistenfelder.bits; ++l) {
+        const std::size_t oben = ((n - 1) >> l) + kisten;
+        if (oben + kisten * l < hoch + kisten * tief) {
+            menge = false;
+            tief = l;
+            hoch = oben;
+        }
+    }
+    const std::size_t bits = hoch + kisten * tief + (1 + plaetze) * felder.bits + anzahlBits;
     laenge = (bits + 7) / 8;
     worte.resize(bits / 64 + 2);
 }
 
 const std::uint8_t* Packung::packen(const Zelle* k) const {
     std::fill(worte.begin(), worte.end(), 0);
-    Bitzeiger zeiger{worte.data(), 0};
-    for (std::size_t i = 1; i <= kisten; ++i) {
-        const std::uint16_t nummer = kistenfelder.nummer[k[i]];
-        if (menge)
-            worte[nummer / 64] |= std::uint64_t{1} << (nummer % 64);
-        else
-            zeiger.schreiben(nummer, kistenfelder.bits);
+    Bitzeiger zeiger{worte.data(), hoch};
+    for (std::size_t i = 0; i < kisten; ++i) {
+        const std::size_t nummer = kistenfelder.nummer[k[1 + i]];
+        const std::size_t stelle = (nummer >> tief) + (menge ? 0 : i);
+        worte[stelle / 64] |= std::uint64_t{1} << (stelle % 64);
+        zeiger.schreiben(nummer & ((1u << tief) - 1), tief);
     }
-    if (menge)
-        zeiger.stelle = kistenfelder.zelle.size();
     zeiger.schreiben(felder.nummer[k[0]], felder.bits);
     zeiger.schreiben(k[1 + kisten], anzahlBits);
     for (std::size_t i = 2 + kisten; i < 2 + kisten + plaetze; ++i)
@@ -92,21 +98,17 @@ void Packung::entpacken(const std::uint8_t* quelle, std::vector<Zelle>& k) const
     std::fill(worte.begin(), worte.end(), 0);
     std::memcpy(worte.data(), quelle, laenge);
     k.resize(2 + kisten + plaetze);
-    Bitzeiger zeiger{worte.data(), 0};
-    if (menge) {
-        std::size_t i = 1;
-        for (std::size_t w = 0; i <= kisten; ++w) {
-            // The set's last word goes on with the figure's bits: stop at the last box.
-            for (std::uint64_t wort = worte[w]; wort != 0 && i <= kisten; wort &= wort - 1)
-                k[i++] = kistenfelder.zelle[w * 64 + std::countr_zero(wort)];
+    Bitzeiger zeiger{worte.data(), hoch};
+    std::size_t i = 0;
+    for (std::size_t w = 0; i < kisten; ++w) {
+        // The set's last word goes on with the bits after it: stop at the last box.
+        for (std::uint64_t wort = worte[w]; wort != 0 && i < kisten; wort &= wort - 1, ++i) {
+            const std::size_t oben = w * 64 + std::countr_zero(wort) - (menge ? 0 : i);
+            k[1 + i] = kistenfelder.zelle[oben << tief | zeiger.lesen(tief)];
         }
-        zeiger.stelle = kistenfelder.zelle.size();
-    } else {
-        for (std::size_t i = 1; i <= kisten; ++i)
-            k[i] = kistenfelder.zelle[zeiger.lesen(kistenfelder.bits)];
     }
     k[0] = felder.zelle[zeiger.lesen(felder.bits)];
     k[1 + kisten] = zeiger.lesen(anzahlBits);
-    for (std::size_t i = 2 + kisten; i < k.size(); ++i)
-        k[i] = felder.zelle[zeiger.lesen(felder.bits)];
+    for (std::size_t j = 2 + kisten; j < k.size(); ++j)
+        k[j] = felder.zelle[zeiger.lesen(felder.bits)];
 }

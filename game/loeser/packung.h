@@ -7,11 +7,13 @@
 #include <vector>
 
 // A key of schluessel.h in as few bytes as the level allows, for the table of every
-// position the search has seen. The boxes come first: as a bit set over the cells a box
-// can stand on, or as a list of their numbers among those cells, whichever is shorter
-// for the level; the set starts at bit 0, so reading it back is a walk over whole
-// words. Then the figure, the number of TNT boxes left and the cells of the TNT boxes
-// and blasted walls, each cell as its number among the cells that are not permanent.
+// position the search has seen. The boxes come first, by their numbers among the cells
+// a box can stand on: as a bit set over those cells, or, where that is shorter, each
+// number split into its low bits, kept apart, and its high bits, which set bit
+// high + i for the i-th box (so the i-th set bit gives them back; Elias and Fano's
+// form). Both sets start at bit 0, so reading them back is a walk over whole words.
+// Then the figure, the number of TNT boxes left and the cells of the TNT boxes and
+// blasted walls, each cell as its number among the cells that are not permanent.
 // Two keys are equal exactly when their packed bytes are.
 class Packung {
   public:
@@ -39,7 +41,9 @@ class Packung {
     std::size_t kisten, plaetze; // boxes; TNT boxes and blasted walls together
     Nummern kistenfelder, felder;
     int anzahlBits;
-    bool menge;
+    bool menge = true;
+    int tief = 0;         // low bits of a box's number kept apart
+    std::size_t hoch = 0; // bits of the set
     std::size_t laenge;
     mutable std::vector<std::uint64_t> worte;
 };
