@@ -5,7 +5,7 @@
 namespace {
 
 constexpr int unendlich = Entfernungen::unendlich;
-constexpr std::uint16_t verloren = 0xFFFF; // m of a position no assignment can complete
+constexpr std::uint16_t verloren = 0xFFFF; // a bound this high: no assignment can complete it
 // The fast search trusts the bound twice over its pushes so far: far fewer positions,
 // and solutions that are longer but found in a fraction of the time. Trusted more, it
 // runs deep into rooms it cannot clear; trusted less, it spreads over the large ones.
@@ -17,8 +17,9 @@ constexpr std::uint32_t keinKnoten = 0xFFFFFFFF;
 Suche::Suche(const Lager& lager, const Loeseroptionen& optionen, Fortschritt* fortschritt)
     : lager(lager), optionen(optionen), fortschritt(fortschritt), entfernungen(lager),
       form(lager.kisten.size(), lager.tntKisten.size()),
-      schaetzung(lager, form, entfernungen, optionen.schnell), stellungen(form.laenge),
-      feld(lager, form), sackgassen(lager, entfernungen, feld), zielschuebe(lager), pferch(lager),
+      schaetzung(lager, form, entfernungen, optionen.schnell),
+      stellungen(Packung(lager, form, entfernungen.tot())), feld(lager, form),
+      sackgassen(lager, entfernungen, feld), zielschuebe(lager), pferch(lager),
       gangEltern(lager.fest.size()), gangKind(lager.fest.size()) {
     if (optionen.schnell)
         schaetzung.packordnungNutzen(zielschuebe.packrang());
@@ -28,8 +29,8 @@ Suche::Suche(const Lager& lager, const Loeseroptionen& optionen, Fortschritt* fo
 
 // Whether one more node fits. When it does not, `voll` ends the search.
 bool Suche::platzFuerEinenKnoten() {
-    const std::size_t mehr = stellungen.zuwachs();
-    if (mehr > 0 && optionen.speicherGrenze > 0 && speicher() + mehr > optionen.speicherGrenze)
+    const std::size_t grenze = optionen.speicherGrenze;
+    if (grenze > 0 && !stellungen.passt(grenze - std::min(grenze, speicher())))
         voll = true;
     return !voll;
 }
@@ -52,13 +53,14 @@ std::uint32_t Suche::folgeknoten(std::uint32_t eltern, Zelle von, int richtung, 
     if (!platzFuerEinenKnoten())
         return keinKnoten;
     auto [id, neu] = stellungen.eintragen(kind);
-    if (!neu && stellungen[id].m == verloren)
+    if (!neu && stellungen[id].verloren)
         return keinKnoten;
     if (!neu && stellungen[id].g <= g)
         return id;
     if (neu) {
         const int m = schaetzung.schaetzen(figur, kind.data(), tafel);
-        stellungen[id].m = static_cast<std::uint16_t>(std::min(m, int{verloren}));
+        stellungen[id].verloren = m >= verloren;
+        stellungen[id].geloest = m == 0;
         if (m >= verloren)
             return keinKnoten;
         stellungen[id].h = static_cast<std::uint16_t>(
@@ -84,7 +86,7 @@ std::uint32_t Suche::gewicht() const {
 }
 
 void Suche::ausbauen(std::uint32_t id) {
-    eltern.assign(stellungen.schluesselVon(id), stellungen.schluesselVon(id) + form.laenge);
+    stellungen.schluesselLesen(id, eltern);
     const std::uint32_t g = stellungen[id].g;
     const Tafel& tafel = entfernungen.tabelle(form.gesprengt(eltern.data()));
     feld.belegen(eltern.data());
@@ -246,7 +248,7 @@ bool Suche::anhalten(int schranke, Loesung& loesung) {
         return ende(Grenze::speicher, "Die Speichergrenze der Suche ist erreicht.");
     if (optionen.zustandsGrenze > 0 && stellungen.anzahl() >= optionen.zustandsGrenze)
         return ende(Grenze::speicher, "Die Grenze für die Zahl der Stellungen ist erreicht.");
-    if (stellungen.anzahl() >= 0xFFFFFFF0u)
+    if (stellungen.anzahl() >= Stellungen::hoechstens)
         return ende(Grenze::speicher, "Die Suche hat zu viele Stellungen.");
     return false;
 }
@@ -266,7 +268,7 @@ Loesung Suche::suchen() {
         loesung.ergebnis = Ergebnis::unloesbar;
         return loesung;
     }
-    stellungen[0].m = static_cast<std::uint16_t>(m);
+    stellungen[0].geloest = m == 0;
     const auto startKey = form.start(lager);
     const int h = schaetzung.bewerten(lager.figur, startKey.data(), m, tafel);
     stellungen[0].h = static_cast<std::uint16_t>(h);
@@ -284,7 +286,7 @@ Loesung Suche::suchen() {
         k.geschlossen = true;
         if (!optionen.schnell)
             schranke = std::max<int>(schranke, static_cast<int>(e.rang));
-        if (k.m == 0) {
+        if (k.geloest) {
             loesung.ergebnis = Ergebnis::geloest;
             loesung.optimal = !optionen.schnell;
             loesung.zuege = zuegeNach(e.knoten, loesung.schuebe);

@@ -18,7 +18,20 @@ int Zuordnung::billigste(const std::vector<int>& kosten, int zeilen, int spalten
     vorgaenger.assign(spalten + 1, 0);
     minimum.resize(spalten + 1);
     benutzt.resize(spalten + 1);
+    // Each row starts at its cheapest column with that cost as its potential: a start
+    // the method allows, and already the answer for every row no earlier row took the
+    // column of. Only the others look for a path, so most positions cost one pass.
+    uebrig.clear();
     for (int i = 1; i <= zeilen; ++i) {
+        const auto zeile = kosten.begin() + (i - 1) * spalten;
+        const auto j = std::min_element(zeile, zeile + spalten) - zeile + 1;
+        u[i] = zeile[j - 1];
+        if (zeileVon[j] == 0)
+            zeileVon[j] = i;
+        else
+            uebrig.push_back(i);
+    }
+    for (const int i : uebrig) {
         zeileVon[0] = i;
         int j0 = 0;
         std::fill(minimum.begin(), minimum.end(), gross);

@@ -3,7 +3,8 @@
 #include <vector>
 
 // The cheapest assignment of every row to a column of its own, by the Hungarian method
-// in O(rows² · columns). `kosten` is row-major, `spalten` wide. Costs at or above
+// in O(rows² · columns), most often far less: rows whose cheapest column no other row
+// takes cost one pass. `kosten` is row-major, `spalten` wide. Costs at or above
 // `unendlich` mean "not possible"; the result is `unendlich` when no assignment avoids
 // them or there are more rows than columns. The solver asks for millions of them, so the working
 // rows are kept from one call to the next.
@@ -13,6 +14,6 @@ class Zuordnung {
 
   private:
     std::vector<long long> u, v, minimum;
-    std::vector<int> zeileVon, vorgaenger;
+    std::vector<int> zeileVon, vorgaenger, uebrig;
     std::vector<bool> benutzt;
 };
