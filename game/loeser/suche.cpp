@@ -159,7 +159,7 @@ void Suche::zielschuebeAnhaengen(std::uint32_t id, const Tafel& tafel) {
             continue;
         feld.belegen(eltern.data());
         const auto& weg = zielschuebe.weg(feld, sackgassen, entfernungen, tafel.stufen.front(),
-                                          eltern[0], eltern[i]);
+                                          gangEltern, eltern[i]);
         // One push is an ordinary child; a fenced area allows only some first pushes.
         if (weg.size() < 2 || (eingezaeunt && !pferch.erlaubt(weg[0].von, weg[0].richtung)))
             continue;

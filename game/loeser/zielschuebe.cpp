@@ -3,8 +3,7 @@
 #include <algorithm>
 
 Zielschuebe::Zielschuebe(const Lager& lager)
-    : lager(lager), rang(lager.fest.size(), 0), vorher(lager.fest.size() * 4, -2),
-      marke(lager.fest.size(), 0), bloecke(lager) {
+    : lager(lager), rang(lager.fest.size(), 0), vorher(lager.fest.size() * 4, -2), bloecke(lager) {
     packordnung();
 }
 
@@ -78,7 +77,7 @@ void Zielschuebe::packordnung() {
 const std::vector<Zielschuebe::Schub>& Zielschuebe::weg(Feld& feld, Sackgassen& sackgassen,
                                                         const Entfernungen& e,
                                                         const std::vector<int>& abstand,
-                                                        Zelle figur, Zelle start) {
+                                                        const Gang& figur, Zelle start) {
     schuebe.clear();
     for (const int s : staende)
         vorher[s] = -2;
@@ -95,9 +94,10 @@ const std::vector<Zielschuebe::Schub>& Zielschuebe::weg(Feld& feld, Sackgassen& 
     feld[start] = frei;
     int bester = -1;
     bloecke.zerlegen(feld, start);
-    const auto besuchen = [&](Zelle box, Zelle von, int zustand) {
+    const auto besuchen = [&](Zelle box, int zustand) {
         feld[box] = kiste;
-        const auto seite = zustand < 0 ? seiten(feld, box, von) : nachbarn(feld, box, zustand % 4);
+        const auto seite =
+            zustand < 0 ? seiten(feld, box, figur) : nachbarn(feld, box, zustand % 4);
         for (int r = 0; r < 4; ++r) {
             const int nach = box + lager.versatz(r);
             if (!seite[r ^ 2] || feld[nach] != frei || e.tot()[nach] ||
@@ -108,7 +108,7 @@ const std::vector<Zielschuebe::Schub>& Zielschuebe::weg(Feld& feld, Sackgassen& 
         }
         feld[box] = frei;
     };
-    besuchen(start, figur, -1);
+    besuchen(start, -1);
     for (std::size_t i = 0; i < staende.size(); ++i) {
         const int s = staende[i];
         const int box = s / 4;
@@ -116,7 +116,7 @@ const std::vector<Zielschuebe::Schub>& Zielschuebe::weg(Feld& feld, Sackgassen& 
             bester = s;
         if (bester >= 0 && rang[bester / 4] == erster)
             break;
-        besuchen(static_cast<Zelle>(box), static_cast<Zelle>(box - lager.versatz(s % 4)), s);
+        besuchen(static_cast<Zelle>(box), s);
     }
     feld[start] = kiste;
     for (int s = bester; s >= 0; s = vorher[s]) {
@@ -137,35 +137,12 @@ std::array<bool, 4> Zielschuebe::nachbarn(const Feld& feld, Zelle box, int r) co
     return seite;
 }
 
-// Which neighbours of `box` the figure reaches from `von`, by direction from the box. The
-// walk ends as soon as every free neighbour is found: near the box that is soon.
-std::array<bool, 4> Zielschuebe::seiten(const Feld& feld, Zelle box, Zelle von) {
+// Which neighbours of the box on `start` the figure reaches on its walk `figur`.
+std::array<bool, 4> Zielschuebe::seiten(const Feld& feld, Zelle start, const Gang& figur) const {
     std::array<bool, 4> seite{};
-    int offen = 0;
-    for (int r = 0; r < 4; ++r)
-        offen += feld[box + lager.versatz(r)] == frei;
-    if (++runde == 0) {
-        std::fill(marke.begin(), marke.end(), 0);
-        runde = 1;
-    }
-    schlange.clear();
-    const auto erreichen = [&](int z) {
-        marke[z] = runde;
-        schlange.push_back(static_cast<Zelle>(z));
-        for (int r = 0; r < 4; ++r) {
-            if (z == box + lager.versatz(r)) {
-                seite[r] = true;
-                --offen;
-            }
-        }
-    };
-    erreichen(von);
-    for (std::size_t k = 0; k < schlange.size() && offen > 0; ++k) {
-        for (int r = 0; r < 4; ++r) {
-            const int nb = schlange[k] + lager.versatz(r);
-            if (feld[nb] == frei && marke[nb] != runde)
-                erreichen(nb);
-        }
+    for (int r = 0; r < 4; ++r) {
+        const int n = start + lager.versatz(r);
+        seite[r] = feld[n] == frei && figur.weg[n] >= 0;
     }
     return seite;
 }

@@ -23,19 +23,19 @@ class Zielschuebe {
 
     explicit Zielschuebe(const Lager& lager);
 
-    // The pushes that take the box on `start` to its storage place, the figure starting
-    // on `figur`, the position in `feld`, `abstand` the push distances on the walls
+    // The pushes that take the box on `start` to its storage place, `figur` the figure's
+    // walk in the position in `feld`, `abstand` the push distances on the walls
     // standing (Entfernungen::Stufen); empty when the box reaches no free place. `feld`
     // is left as it was.
     const std::vector<Schub>& weg(Feld& feld, Sackgassen& sackgassen, const Entfernungen& e,
-                                  const std::vector<int>& abstand, Zelle figur, Zelle start);
+                                  const std::vector<int>& abstand, const Gang& figur, Zelle start);
 
     // The packing order of each storage place: places of rank 0 are filled first.
     const std::vector<int>& packrang() const { return rang; }
 
   private:
     void packordnung();
-    std::array<bool, 4> seiten(const Feld& feld, Zelle box, Zelle von);
+    std::array<bool, 4> seiten(const Feld& feld, Zelle start, const Gang& figur) const;
     std::array<bool, 4> nachbarn(const Feld& feld, Zelle box, int r) const;
 
     const Lager& lager;
@@ -43,9 +43,5 @@ class Zielschuebe {
     std::vector<int> vorher; // by state, see weg(); -2 unseen, -1 a first push
     std::vector<int> staende;
     std::vector<Schub> schuebe;
-    // The walk of `seiten`: cells marked with the current round count as reached.
-    std::vector<std::uint32_t> marke;
-    std::uint32_t runde = 0;
-    std::vector<Zelle> schlange;
     Bloecke bloecke;
 };

@@ -98,9 +98,11 @@ TEST_F(Zielschub, eineKisteGehtAufDenErstenFreienPlatzDerPackordnung) {
         Zielschuebe zielschuebe(lager);
         const auto start = form.start(lager);
         feld.belegen(start.data());
+        Gang figur(lager.fest.size());
+        feld.laufen(figur, lager.figur);
         const auto weg =
             zielschuebe.weg(feld, sackgassen, entfernungen, entfernungen.tabelle({}).stufen.front(),
-                            lager.figur, zelle(kisteX, kisteY));
+                            figur, zelle(kisteX, kisteY));
         ASSERT_EQ(static_cast<int>(weg.size()), fall.schuebe);
         // The position is left as it was.
         EXPECT_EQ(feld[zelle(kisteX, kisteY)], kiste);
