@@ -134,8 +134,6 @@ int Schaetzung::eineSprengung(const Zelle* k, const Tafel& tafel, int wenigstens
 // The steps still needed at the fewest: the bound `m` of schaetzen, or the walk that
 // visits every box off its storage place, whichever is more.
 int Schaetzung::bewerten(Zelle figur, const Zelle* k, int m, const Tafel& tafel) {
-    if (schnell)
-        return m + ausserDerReihe(k) * umweg;
     const std::vector<int>& abstand = tafel.stufen.back();
     offeneKisten.clear();
     int rest = unendlich;
@@ -148,6 +146,18 @@ int Schaetzung::bewerten(Zelle figur, const Zelle* k, int m, const Tafel& tafel)
             rest = std::min(rest, abstand[j * n + k[i]]);
     }
     return std::max(m, laufwege->schranke(figur, offeneKisten, rest));
+}
+
+int Schaetzung::umwege(const Zelle* k, const std::vector<int>& weg) const {
+    int abseits = 0;
+    for (std::size_t i = form.kistenAnfang(); i < form.kistenEnde(); ++i) {
+        const Zelle z = k[i];
+        bool beruehrt = false;
+        for (int r = 0; r < 4; ++r)
+            beruehrt |= weg[z + lager.versatz(r)] >= 0;
+        abseits += !beruehrt && !lager.stellplatz[z];
+    }
+    return (ausserDerReihe(k) + abseits) * umweg;
 }
 
 // Boxes on a storage place that comes later in the packing order than a free one: such

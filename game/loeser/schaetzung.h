@@ -12,7 +12,8 @@
 
 // Lower bounds on the steps a position still needs. The bound of `schaetzen` counts
 // pushes and the walk back and is zero exactly when every box stands on a storage
-// place; `bewerten` adds the walk that visits every box (the fast search goes without).
+// place; `bewerten` adds the walk that visits every box. The fast search goes without
+// that walk and adds `umwege` instead, which is no bound.
 class Schaetzung {
   public:
     using Zelle = Lager::Zelle;
@@ -27,11 +28,16 @@ class Schaetzung {
 
     int schaetzen(Zelle figur, const Zelle* k, const Tafel& tafel);
     int bewerten(Zelle figur, const Zelle* k, int m, const Tafel& tafel);
+    // Detours of `umweg` pushes each: boxes placed out of the packing order (see
+    // packordnungNutzen), and boxes off their places that the figure, on its walk `weg`,
+    // cannot touch. Such a box waits for others to move first: shut in among boxes, or
+    // behind a door the figure has closed behind itself; the search should rather not go
+    // there.
+    int umwege(const Zelle* k, const std::vector<int>& weg) const;
 
     std::size_t speicher() const { return laufwege ? laufwege->speicher() : 0; }
 
-    // The fast search's bound counts boxes placed out of this order (by cell, rank 0
-    // first), each as a detour of `umweg` pushes.
+    // The packing order for `umwege`: by cell, rank 0 first.
     void packordnungNutzen(const std::vector<int>& rang) { packrang = &rang; }
     static constexpr int umweg = 2;
 

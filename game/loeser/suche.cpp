@@ -63,8 +63,8 @@ std::uint32_t Suche::folgeknoten(std::uint32_t eltern, Zelle von, int richtung, 
         stellungen[id].geloest = m == 0;
         if (m >= verloren)
             return keinKnoten;
-        stellungen[id].h = static_cast<std::uint16_t>(
-            std::min(schaetzung.bewerten(figur, kind.data(), m, tafel), verloren - 1));
+        stellungen[id].h =
+            static_cast<std::uint16_t>(std::min(bewerten(figur, m, tafel), verloren - 1));
     }
     Knoten& k = stellungen[id];
     k.eltern = eltern;
@@ -74,6 +74,13 @@ std::uint32_t Suche::folgeknoten(std::uint32_t eltern, Zelle von, int richtung, 
     k.geschlossen = false;
     einreihen(id);
     return id;
+}
+
+// The bound of `schaetzen`, m, with what the search adds for the position in `kind`;
+// the fast search has the figure's walk in `gangKind`.
+int Suche::bewerten(Zelle figur, int m, const Tafel& tafel) {
+    return optionen.schnell ? m + schaetzung.umwege(kind.data(), gangKind.weg)
+                            : schaetzung.bewerten(figur, kind.data(), m, tafel);
 }
 
 void Suche::einreihen(std::uint32_t id) {
@@ -269,8 +276,7 @@ Loesung Suche::suchen() {
         return loesung;
     }
     stellungen[0].geloest = m == 0;
-    const auto startKey = form.start(lager);
-    const int h = schaetzung.bewerten(lager.figur, startKey.data(), m, tafel);
+    const int h = bewerten(lager.figur, m, tafel);
     stellungen[0].h = static_cast<std::uint16_t>(h);
     if (fortschritt)
         fortschritt->melden({stellungen.anzahl(), h, speicher()});

@@ -46,6 +46,7 @@ class Suche {
                               const Tafel& tafel);
     bool sackgasse(Zelle von, int nach);
     void zielschuebeAnhaengen(std::uint32_t id, const Tafel& tafel);
+    int bewerten(Zelle figur, int m, const Tafel& tafel);
     void einreihen(std::uint32_t id);
     std::uint32_t gewicht() const;
     void ausbauen(std::uint32_t id);

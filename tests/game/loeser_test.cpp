@@ -425,7 +425,8 @@ TEST_F(Loeser, dieSchrankeAmStartRechnetSchuebeRueckwegUndTnt) {
 
 // The fast search's bound on the start, from its first report: pushes on the walls
 // standing; where a box needs a blast, the pushes with the best wall gone plus those of
-// the TNT box to it; and a detour for each box placed before a place behind it is filled.
+// the TNT box to it; and a detour for each box placed before a place behind it is filled,
+// and for each box off its place that the figure cannot touch.
 TEST_F(Loeser, dieSchnelleSucheSchaetztSchuebeSprengungUndPackordnung) {
     const std::vector<Schrankenfall> faelle{
         // The box goes round the wall, 7 pushes, though a blast would save 2.
@@ -451,6 +452,8 @@ TEST_F(Loeser, dieSchnelleSucheSchaetztSchuebeSprengungUndPackordnung) {
         // in all plus the detour of 2.
         {"außer der Reihe", {"========", "=@$  *.=", "========"}, 6},
         {"in der Reihe", {"========", "=@$  .*=", "========"}, 3},
+        // The figure cannot touch the second box: 3 + 3 pushes and its detour of 2.
+        {"außer Reichweite", {"========", "=@$$ ..=", "========"}, 8},
     };
     for (const auto& fall : faelle)
         EXPECT_EQ(startschranke(fall.bild, true), fall.schranke) << fall.was;
