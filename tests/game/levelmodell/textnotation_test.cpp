@@ -80,31 +80,28 @@ TEST(Textnotation, refusesALevelLargerThanTheBoard) {
     }
 }
 
+// What is written reads back to the same level. The empty third row must come back as
+// floor, not end the level; the checker's picture of a small board pastes without its
+// fence.
 TEST(Textnotation, textWrittenReadsBackToTheSameLevel) {
-    // The empty third row must come back as floor, not end the level.
-    const std::string text = "  #####\n###   #\n-\n#.@$T t\n#.    *\n";
-    const auto u = ausText(textLevelsLesen(text).at(0), Brettgroesse::voll);
-    ASSERT_TRUE(u.modell);
-    const std::string geschrieben = alsText(*u.modell);
-    EXPECT_EQ(geschrieben, text);
-    EXPECT_EQ(ausText(textLevelsLesen(geschrieben).at(0), Brettgroesse::voll).modell, u.modell);
-}
-
-TEST(Textnotation, theCheckersPictureOfASmallBoardPastesWithoutItsFence) {
     std::vector<std::string> bild(18, std::string(23, ' '));
     for (int i = 0; i <= 12; ++i) {
         bild[i][12] = '=';
         bild[12][i] = '=';
     }
     bild[3].replace(2, 4, "#+$#");
-    std::string text = "autor x\nspieler 72 72\n";
+    std::string pruefbild = "autor x\nspieler 72 72\n";
     for (const auto& z : bild)
-        text += z + '\n';
-    const auto levels = textLevelsLesen(text);
-    ASSERT_EQ(levels.size(), 1u);
-    const auto u = ausText(levels[0], Brettgroesse::voll);
-    ASSERT_TRUE(u.modell);
-    EXPECT_EQ(alsText(*u.modell), "#+$#\n");
+        pruefbild += z + '\n';
+    const std::string text = "  #####\n###   #\n-\n#.@$T t\n#.    *\n";
+    for (const auto& [eingabe, geschrieben] : {std::pair{text, text}, {pruefbild, "#+$#\n"}}) {
+        const auto levels = textLevelsLesen(eingabe);
+        ASSERT_EQ(levels.size(), 1u) << eingabe;
+        const auto u = ausText(levels[0], Brettgroesse::voll);
+        ASSERT_TRUE(u.modell) << eingabe;
+        EXPECT_EQ(alsText(*u.modell), geschrieben);
+        EXPECT_EQ(ausText(textLevelsLesen(geschrieben).at(0), Brettgroesse::voll).modell, u.modell);
+    }
 }
 
 } // namespace
