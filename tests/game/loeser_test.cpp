@@ -370,8 +370,8 @@ TEST_F(Loeser, zaehlerEntscheidenWieImSpiel) {
 
 // The first report carries the bound on the start position, worked out here by hand.
 // Each row makes one term decide: a bound too low costs time, one too high a wrong count.
-TEST_F(Loeser, dieSchrankeAmStartRechnetSchuebeRueckwegUndTnt) {
-    const std::vector<Schrankenfall> faelle{
+TEST_F(Loeser, dieSchrankeAmStartRechnetSchuebeRueckwegTntUndPackordnung) {
+    const std::vector<Schrankenfall> voll{
         // Pushes 3 + 2; the boxes move 5 to the right together, the figure ends at most
         // 3 to the right of where it starts, so it walks back 2 at the least.
         {"Rückweg", {"=======", "=@$  .=", "=  $ .=", "======="}, 7},
@@ -394,16 +394,11 @@ TEST_F(Loeser, dieSchrankeAmStartRechnetSchuebeRueckwegUndTnt) {
          {"===========", "=         =", "=@  $##TT.=", "=         =", "==========="},
          9},
     };
-    for (const auto& fall : faelle)
-        EXPECT_EQ(startschranke(fall.bild, false), fall.schranke) << fall.was;
-}
-
-// The fast search's bound on the start, from its first report: pushes on the walls
-// standing; where a box needs a blast, the pushes with the best wall gone plus those of
-// the TNT box to it; and a detour for each box placed before a place behind it is filled,
-// and for each box off its place that the figure cannot touch.
-TEST_F(Loeser, dieSchnelleSucheSchaetztSchuebeSprengungUndPackordnung) {
-    const std::vector<Schrankenfall> faelle{
+    // The fast search's bound: pushes on the walls standing; where a box needs a blast, the
+    // pushes with the best wall gone plus those of the TNT box to it; and a detour for each
+    // box placed before a place behind it is filled, and for each box off its place that
+    // the figure cannot touch.
+    const std::vector<Schrankenfall> schnell{
         // The box goes round the wall, 7 pushes, though a blast would save 2.
         {"ohne Sprengung",
          {"=========", "=       =", "=     T =", "=@$ #  .=", "=       =", "=       =",
@@ -430,8 +425,10 @@ TEST_F(Loeser, dieSchnelleSucheSchaetztSchuebeSprengungUndPackordnung) {
         // The figure cannot touch the second box: 3 + 3 pushes and its detour of 2.
         {"außer Reichweite", {"========", "=@$$ ..=", "========"}, 8},
     };
-    for (const auto& fall : faelle)
-        EXPECT_EQ(startschranke(fall.bild, true), fall.schranke) << fall.was;
+    for (const bool istSchnell : {false, true}) {
+        for (const auto& fall : istSchnell ? schnell : voll)
+            EXPECT_EQ(startschranke(fall.bild, istSchnell), fall.schranke) << fall.was;
+    }
 }
 
 // The search's exactness hangs on the order: the least rank always first, whatever came in
