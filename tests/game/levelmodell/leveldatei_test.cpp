@@ -21,14 +21,6 @@ class Leveldatei : public Ordnertest {
         std::sort(lauf.zeilen.begin(), lauf.zeilen.end());
         return lauf.zeilen;
     }
-
-    Levelmodell oeffnen(const std::string& name, std::string* hinweis = nullptr) const {
-        auto geoeffnet = levelOeffnen(pfad(name));
-        EXPECT_TRUE(geoeffnet.modell) << geoeffnet.fehler;
-        if (hinweis)
-            *hinweis = geoeffnet.hinweis;
-        return geoeffnet.modell.value_or(Levelmodell{});
-    }
 };
 
 TEST_F(Leveldatei, everyShippedLevelSavedByTheEditorStartsAsTheSameBoard) {
@@ -39,10 +31,10 @@ TEST_F(Leveldatei, everyShippedLevelSavedByTheEditorStartsAsTheSameBoard) {
         ++levels;
         const std::string name = e.path().filename().string();
         std::filesystem::copy_file(e.path(), ordner / name);
-        std::string hinweis;
-        const Levelmodell modell = oeffnen(name, &hinweis);
-        EXPECT_EQ(hinweis, "") << name;
-        ASSERT_EQ(levelSpeichern(modell, pfad("kopie.lev")), std::nullopt);
+        const auto geoeffnet = levelOeffnen(pfad(name));
+        ASSERT_TRUE(geoeffnet.modell) << geoeffnet.fehler;
+        EXPECT_EQ(geoeffnet.hinweis, "") << name;
+        ASSERT_EQ(levelSpeichern(*geoeffnet.modell, pfad("kopie.lev")), std::nullopt);
         EXPECT_EQ(dump("kopie.lev"), dump(name)) << name;
     }
     EXPECT_EQ(levels, 56);
@@ -70,15 +62,16 @@ TEST_F(Leveldatei, writesWindows1252WithCrLfInTheGamesLayout) {
 TEST_F(Leveldatei, entriesOffTheRasterMoveToTheNearestCellAndBordersAreKept) {
     levelSchreiben("alt.lev", {"fAlte Hand", "52", "24", "mauer", "30", "0", "rand", "50", "50",
                                "rand", "-25", "-31", "kiste", "9000", "0"});
-    std::string hinweis;
-    const Levelmodell modell = oeffnen("alt.lev", &hinweis);
+    const auto geoeffnet = levelOeffnen(pfad("alt.lev"));
+    ASSERT_TRUE(geoeffnet.modell) << geoeffnet.fehler;
+    const Levelmodell& modell = *geoeffnet.modell;
     EXPECT_EQ(modell.autor, "Alte Hand");
     EXPECT_EQ(modell.figur(), (Zellort{2, 1}));
     EXPECT_EQ(modell.an({1, 0}), Objekt::mauer);
     EXPECT_EQ(modell.an({2, 2}), Objekt::rand);
     EXPECT_EQ(modell.randAussen, (std::vector<Randpunkt>{{-24, -30}}));
-    EXPECT_EQ(hinweis, "Objekte neben dem Raster stehen jetzt auf dem nächsten Feld. "
-                       "1 Objekt(e) außerhalb des Spielfelds weggelassen.");
+    EXPECT_EQ(geoeffnet.hinweis, "Objekte neben dem Raster stehen jetzt auf dem nächsten Feld. "
+                                 "1 Objekt(e) außerhalb des Spielfelds weggelassen.");
 }
 
 // What a file stacks on a cell (here column 3, row 2) opens as the game's lookup shows it,
