@@ -24,7 +24,6 @@ class InfoTest : public QObject, Fensterprobe<Form3> {
         QTest::mouseClick(verweis, Qt::RightButton);
         QTest::mousePress(verweis, Qt::LeftButton);
         QTest::mouseRelease(verweis, Qt::LeftButton, {}, QPoint(-5, -5));
-        QVERIFY(haupt->aufrufe.isEmpty());
         QTest::mouseClick(verweis, Qt::LeftButton);
         QTest::mouseClick(element<QPushButton>(u"Command2"_s), Qt::LeftButton);
         QCOMPARE(haupt->aufrufe,
