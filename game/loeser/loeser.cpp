@@ -43,7 +43,7 @@ Loesung schnellSuchen(const Lager& lager, Loeseroptionen optionen, Fortschritt* 
                                  ? std::min(optionen.zustandsGrenze, versuchStellungen)
                                  : versuchStellungen;
     const Lager ohneTnt = ohneSprengungen(lager);
-    Loesung ohne = Suche(ohneTnt, versuch, fortschritt).suchen();
+    const Loesung ohne = Suche(ohneTnt, versuch, fortschritt).suchen();
     if (ohne.ergebnis == Ergebnis::geloest || ohne.grenze == Grenze::abbruch)
         return ohne;
     if (optionen.zeitGrenze.count() > 0) {
