@@ -19,7 +19,7 @@ Suche::Suche(const Lager& lager, const Loeseroptionen& optionen, Fortschritt* fo
       form(lager.kisten.size(), lager.tntKisten.size()),
       schaetzung(lager, form, entfernungen, optionen.schnell),
       stellungen(Packung(lager, form, entfernungen.tot())), feld(lager, form),
-      sackgassen(lager, entfernungen, feld), zielschuebe(lager), pferch(lager),
+      sackgassen(lager, entfernungen, feld), zielschuebe(lager), pferch(lager), tunnel(lager),
       gangEltern(lager.fest.size()), gangKind(lager.fest.size()) {
     if (optionen.schnell)
         schaetzung.packordnungNutzen(zielschuebe.packrang());
@@ -43,7 +43,7 @@ std::size_t Suche::speicher() const {
 // The node of the position in `kind`, reached from `eltern` with g steps; keinKnoten when
 // it is lost or does not fit. A position known with fewer steps keeps them.
 std::uint32_t Suche::folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g,
-                                 const Tafel& tafel) {
+                                 const Tafel& tafel, bool zwischenstand) {
     const Zelle figur = kind[0];
     if (optionen.schnell) {
         feld.belegen(kind.data());
@@ -71,8 +71,9 @@ std::uint32_t Suche::folgeknoten(std::uint32_t eltern, Zelle von, int richtung, 
     k.g = g;
     k.von = von;
     k.richtung = static_cast<std::uint8_t>(richtung);
-    k.geschlossen = false;
-    einreihen(id);
+    k.geschlossen = zwischenstand;
+    if (!zwischenstand)
+        einreihen(id);
     return id;
 }
 
@@ -126,8 +127,12 @@ void Suche::ausbauen(std::uint32_t id) {
             if (i < form.kistenEnde()) {
                 if (feld[t] != frei || sackgasse(c, t))
                     continue;
-                Schluessel::verschieben(kind, i, t, form.kistenAnfang(), form.kistenEnde());
-                weitergeben(id, c, r, gNeu, tafel);
+                if (optionen.schnell && tunnel.weiter(t, r)) {
+                    durchschieben(id, c, r, tafel);
+                } else {
+                    Schluessel::verschieben(kind, i, t, form.kistenAnfang(), form.kistenEnde());
+                    weitergeben(id, c, r, gNeu, tafel);
+                }
             } else if (feld[t] == frei) {
                 Schluessel::verschieben(kind, i, t, form.tntAnfang(), tntEnde);
                 weitergeben(id, c, r, gNeu, tafel);
@@ -168,21 +173,44 @@ void Suche::zielschuebeAnhaengen(std::uint32_t id, const Tafel& tafel) {
         const auto& weg = zielschuebe.weg(feld, sackgassen, entfernungen, tafel.stufen.front(),
                                           gangEltern, eltern[i]);
         // One push is an ordinary child; a fenced area allows only some first pushes.
-        if (weg.size() < 2 || (eingezaeunt && !pferch.erlaubt(weg[0].von, weg[0].richtung)))
-            continue;
-        kind = eltern;
-        std::uint32_t vorher = id;
-        std::uint32_t g = stellungen[id].g;
-        for (const auto& schub : weg) {
-            const auto index = form.objektIndex(kind, schub.von);
-            kind[0] = schub.von;
-            Schluessel::verschieben(kind, index,
-                                    static_cast<Zelle>(schub.von + lager.versatz(schub.richtung)),
-                                    form.kistenAnfang(), form.kistenEnde());
-            vorher = folgeknoten(vorher, schub.von, schub.richtung, ++g, tafel);
-            if (vorher == keinKnoten)
-                break;
-        }
+        if (weg.size() >= 2 && (!eingezaeunt || pferch.erlaubt(weg[0].von, weg[0].richtung)))
+            kette(id, weg, tafel, false);
+    }
+}
+
+// The box on `von` pushed in `richtung` into a corridor and on to its end (tunnel.h), or
+// up to where a push would leave it stuck; only the last position is searched on.
+void Suche::durchschieben(std::uint32_t id, Zelle von, int richtung, const Tafel& tafel) {
+    const int v = lager.versatz(richtung);
+    tunnelweg.assign(1, {von, static_cast<std::uint8_t>(richtung)});
+    feld[von] = frei;
+    for (int z = von + v; tunnel.weiter(z, richtung) && feld[z + v] == frei; z += v) {
+        const bool steckt = sackgasse(z, z + v);
+        feld[z] = frei; // where the test sets the box back
+        if (steckt)
+            break;
+        tunnelweg.push_back({static_cast<Zelle>(z), static_cast<std::uint8_t>(richtung)});
+    }
+    kette(id, tunnelweg, tafel, true);
+}
+
+// The positions after each push of `weg` from the position of node `id`, one node each;
+// `nurDasEnde`: the search goes on from the last only, the others are kept for the way
+// back.
+void Suche::kette(std::uint32_t id, const std::vector<Zielschuebe::Schub>& weg, const Tafel& tafel,
+                  bool nurDasEnde) {
+    kind = eltern;
+    std::uint32_t vorher = id;
+    std::uint32_t g = stellungen[id].g;
+    for (std::size_t s = 0; s < weg.size() && vorher != keinKnoten; ++s) {
+        const auto& schub = weg[s];
+        const auto index = form.objektIndex(kind, schub.von);
+        kind[0] = schub.von;
+        Schluessel::verschieben(kind, index,
+                                static_cast<Zelle>(schub.von + lager.versatz(schub.richtung)),
+                                form.kistenAnfang(), form.kistenEnde());
+        vorher = folgeknoten(vorher, schub.von, schub.richtung, ++g, tafel,
+                             nurDasEnde && s + 1 < weg.size());
     }
 }
 

@@ -9,6 +9,7 @@
 #include "schlange.h"
 #include "schluessel.h"
 #include "stellungen.h"
+#include "tunnel.h"
 #include "zielschuebe.h"
 
 #include <chrono>
@@ -29,7 +30,8 @@
 // needed depend on where the figure stands; the fast search keys on the top-left cell
 // the figure can reach, which merges every position the figure can walk between. The
 // fast search counts pushes instead of steps, goes almost greedily down its bound, and
-// also takes a box all the way onto a storage place in one move (zielschuebe.h).
+// also takes a box all the way onto a storage place in one move (zielschuebe.h) and a
+// box pushed into a corridor on to its end (tunnel.h).
 class Suche {
   public:
     using Zelle = Lager::Zelle;
@@ -42,10 +44,15 @@ class Suche {
   private:
     bool platzFuerEinenKnoten();
     std::size_t speicher() const;
+    // `zwischenstand`: a position on the way of a move of several pushes that the search
+    // does not go on from; kept for reading the solution back.
     std::uint32_t folgeknoten(std::uint32_t eltern, Zelle von, int richtung, std::uint32_t g,
-                              const Tafel& tafel);
+                              const Tafel& tafel, bool zwischenstand = false);
     bool sackgasse(Zelle von, int nach);
     void zielschuebeAnhaengen(std::uint32_t id, const Tafel& tafel);
+    void durchschieben(std::uint32_t id, Zelle von, int richtung, const Tafel& tafel);
+    void kette(std::uint32_t id, const std::vector<Zielschuebe::Schub>& weg, const Tafel& tafel,
+               bool nurDasEnde);
     int bewerten(Zelle figur, int m, const Tafel& tafel);
     void einreihen(std::uint32_t id);
     std::uint32_t gewicht() const;
@@ -67,6 +74,8 @@ class Suche {
     Sackgassen sackgassen;
     Zielschuebe zielschuebe;
     Pferch pferch;
+    Tunnel tunnel;
+    std::vector<Zielschuebe::Schub> tunnelweg;
     bool eingezaeunt = false; // the node in hand needs only the pushes `pferch` allows
     Gang gangEltern, gangKind;
     std::vector<Zelle> eltern, kind;

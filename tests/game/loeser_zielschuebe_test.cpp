@@ -8,6 +8,7 @@
 #include "game/loeser/loeser.h"
 #include "game/loeser/sackgassen.h"
 #include "game/loeser/schluessel.h"
+#include "game/loeser/tunnel.h"
 #include "game/loeser/zielschuebe.h"
 
 #include <variant>
@@ -151,6 +152,32 @@ TEST_F(Zielschub, dieBloeckeSagenWieEineWanderungObZweiSeitenVerbundenBleiben) {
         }
     }
     EXPECT_GE(getrennt, 15);
+}
+
+// A box pushed into a corridor goes on only where nothing can get round it: the cells
+// marked 'x' (floor), and no other, are such corridor cells in either direction.
+TEST_F(Zielschub, eineKisteImGangGehtNurWeiterWoNichtsUmDenGangFuehrt) {
+    const std::vector<std::vector<std::string>> bilder{
+        // A dead end with a storage place halfway: the box stops on it.
+        {"==========", "=@xx.xxx*=", "=========="},
+        // Rows round a block: the figure can get ahead of the box.
+        {"=======", "=@    =", "= === =", "=    *=", "======="},
+        // A side pocket: the box can leave the corridor sideways there.
+        {"=========", "=@xx xx*=", "====x====", "==== ====", "========="},
+    };
+    for (const auto& bild : bilder) {
+        SCOPED_TRACE(::testing::PrintToString(bild));
+        lagerAus(bild);
+        const Tunnel tunnel(lager);
+        for (int y = 0; y < static_cast<int>(bild.size()); ++y)
+            for (int x = 0; x < static_cast<int>(bild[y].size()); ++x) {
+                const Lager::Zelle z = zelle(x, y);
+                EXPECT_EQ(tunnel.weiter(z, 0) || tunnel.weiter(z, 1), bild[y][x] == 'x')
+                    << x << "," << y;
+                EXPECT_EQ(tunnel.weiter(z, 0), tunnel.weiter(z, 2));
+                EXPECT_EQ(tunnel.weiter(z, 1), tunnel.weiter(z, 3));
+            }
+    }
 }
 
 // Eight boxes, ten storage places, most of them behind a wall: pushed one push at a
