@@ -38,6 +38,12 @@ int Schaetzung::schaetzen(Zelle figur, const Zelle* k, const Tafel& tafel) {
     // The fast search goes by the pushes alone: the walk back and the TNT terms lead it
     // astray on the large levels. It counts them on the walls standing now, so that it
     // blasts only where a box needs it, and then adds the nearest blast.
+    if (nurSprengen) {
+        if (zuordnen(k, stufen.back()) >= unendlich)
+            return unendlich;
+        const bool gesprengt = form.tntEnde(k) == form.tntAnfang();
+        return gesprengt ? 0 : entfernungen.sprengweg()[k[form.tntAnfang()]];
+    }
     if (schnell) {
         const int ohneSprengung = zuordnen(k, stufen.front());
         if (ohneSprengung < unendlich)

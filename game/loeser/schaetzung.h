@@ -39,6 +39,10 @@ class Schaetzung {
 
     // The packing order for `umwege`: by cell, rank 0 first.
     void packordnungNutzen(const std::vector<int>& rang) { packrang = &rang; }
+    // For the fast search on a board with one TNT box and one blastable wall: the goal is
+    // the blast, with every box still able to reach a storage place. The bound is then the
+    // TNT box's pushes to the wall, zero once it is gone.
+    void bisZurSprengung() { nurSprengen = true; }
     static constexpr int umweg = 2;
 
   private:
@@ -51,6 +55,7 @@ class Schaetzung {
     const Schluessel& form;
     Entfernungen& entfernungen;
     bool schnell;
+    bool nurSprengen = false;
     std::optional<Laufwege> laufwege;
     Rueckweg rueckweg{lager};
     Zuordnung ungarisch;

@@ -23,6 +23,7 @@ Suche::Suche(const Lager& lager, const Loeseroptionen& optionen, Fortschritt* fo
       gangEltern(lager.fest.size()), gangKind(lager.fest.size()) {
     if (optionen.schnell)
         schaetzung.packordnungNutzen(zielschuebe.packrang());
+    zielschuebeNutzen = optionen.schnell;
     beginn = std::chrono::steady_clock::now();
     letzteMeldung = beginn;
 }
@@ -153,8 +154,20 @@ void Suche::ausbauen(std::uint32_t id) {
     }
     wartend.clear();
     wartendeSchluessel.clear();
-    if (optionen.schnell)
+    if (zielschuebeNutzen)
         zielschuebeAnhaengen(id, tafel);
+}
+
+void Suche::bisZurSprengung() {
+    schaetzung.bisZurSprengung();
+    zielschuebeNutzen = false;
+}
+
+std::vector<Suche::Zelle> Suche::endstellung() {
+    std::vector<Zelle> k;
+    stellungen.schluesselLesen(ende, k);
+    k[0] = ende == 0 ? lager.figur : stellungen[ende].von;
+    return k;
 }
 
 // Whether a box pushed from `von` to the free cell `nach` can never be placed, or leaves
@@ -324,6 +337,7 @@ Loesung Suche::suchen() {
             loesung.ergebnis = Ergebnis::geloest;
             loesung.optimal = !optionen.schnell;
             loesung.zuege = zuegeNach(e.knoten, loesung.schuebe);
+            ende = e.knoten;
             break;
         }
         // The clock is read now and then; the count of positions every time.

@@ -41,6 +41,12 @@ class Suche {
 
     Loesung suchen();
 
+    // The fast search with the goal of Schaetzung::bisZurSprengung; no box is taken to a
+    // storage place in one move on the way.
+    void bisZurSprengung();
+    // After a solution: the position it ends in, the figure on its cell.
+    std::vector<Zelle> endstellung();
+
   private:
     bool platzFuerEinenKnoten();
     std::size_t speicher() const;
@@ -77,6 +83,8 @@ class Suche {
     Tunnel tunnel;
     std::vector<Zielschuebe::Schub> tunnelweg;
     bool eingezaeunt = false; // the node in hand needs only the pushes `pferch` allows
+    bool zielschuebeNutzen;
+    std::uint32_t ende = 0; // the node that completed the search
     Gang gangEltern, gangKind;
     std::vector<Zelle> eltern, kind;
     struct Wartend {

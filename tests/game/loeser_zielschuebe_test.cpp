@@ -8,6 +8,7 @@
 #include "game/loeser/loeser.h"
 #include "game/loeser/sackgassen.h"
 #include "game/loeser/schluessel.h"
+#include "game/loeser/schnellsuche.h"
 #include "game/loeser/tunnel.h"
 #include "game/loeser/zielschuebe.h"
 
@@ -178,6 +179,27 @@ TEST_F(Zielschub, eineKisteImGangGehtNurWeiterWoNichtsUmDenGangFuehrt) {
                 EXPECT_EQ(tunnel.weiter(z, 1), tunnel.weiter(z, 3));
             }
     }
+}
+
+// The box could go round the wall, 10 pushes; through the wall right of it, 6, and the TNT
+// box below takes 3 pushes to blast it (the one on the right 5). The wall below opens a
+// way of 8 for 2 TNT pushes: no saving. The plan blasts first, then places the box, and
+// its solution plays.
+TEST_F(Zielschub, einPlanSprengtZuerstDieMauerDieDenWegAbkuerzt) {
+    lagerAus({"============", "=     #    =", "=  $  #  . =", "=     #    =", "=@   T     =",
+              "=         T=", "============"});
+    const auto plaene = sprengplaene(lager);
+    ASSERT_EQ(plaene.size(), 1u);
+    EXPECT_EQ(plaene[0].wand, zelle(6, 2));
+    EXPECT_EQ(plaene[0].tnt, zelle(5, 4));
+    EXPECT_EQ(plaene[0].wert, 9);
+    const Loesung l = erstSprengen(lager, plaene[0], {.schnell = true}, nullptr);
+    ASSERT_EQ(l.ergebnis, Ergebnis::geloest);
+    Brett kopie = *brett;
+    for (const char zug : l.zuege)
+        ASSERT_TRUE(tasteVerarbeiten(kopie, zugTaste(zug), flaeche).geschritten);
+    EXPECT_TRUE(abschlussPruefen(kopie));
+    EXPECT_EQ(l.schuebe, 9);
 }
 
 // Eight boxes, ten storage places, most of them behind a wall: pushed one push at a

@@ -38,7 +38,7 @@ TEST(Hinweissuche, suchtErstSchnellDannDieWenigstenSchritte) {
         // the fast search takes hundredths of a second, the proof outgrows its memory only
         // after a minute.
         {"53-hochlager.lev", 2000ms, false, Ergebnis::geloest, false},
-        // Even the fast search takes a third of a second.
+        // Even the fast search takes some hundredths of a second.
         {"48-sprengmeister.lev", 1ms, false, Ergebnis::unbekannt, false},
         {"48-sprengmeister.lev", 5000ms, true, Ergebnis::unbekannt, false},
     };

@@ -1,0 +1,134 @@
+#include "schnellsuche.h"
+
+#include "entfernungen.h"
+#include "suche.h"
+#include "zuordnung.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+
+namespace {
+
+using Zelle = Lager::Zelle;
+using Uhr = std::chrono::steady_clock;
+constexpr int unendlich = Entfernungen::unendlich;
+
+// Positions each easier board may store, and how many walls are blasted first.
+constexpr std::uint64_t versuchStellungen = 250'000;
+constexpr std::size_t sprengVersuche = 3;
+
+// The board with its TNT boxes standing for good, like the walls: no blast to come.
+Lager ohneSprengungen(Lager lager) {
+    for (const Zelle z : lager.tntKisten) {
+        lager.fest[z] = true;
+        lager.stellplatz[z] = false;
+    }
+    for (const Zelle z : lager.mauern)
+        lager.fest[z] = true;
+    lager.tntKisten.clear();
+    lager.mauern.clear();
+    return lager;
+}
+
+// The limits for one easier board: `anteil` of the time limit and at most `stellungen`.
+Loeseroptionen versuch(const Loeseroptionen& optionen, int anteil, std::uint64_t stellungen) {
+    Loeseroptionen v = optionen;
+    // A share of a limit is a limit still: zero would be none.
+    if (optionen.zeitGrenze.count() > 0)
+        v.zeitGrenze = std::max(optionen.zeitGrenze / anteil, std::chrono::milliseconds(1));
+    v.zustandsGrenze =
+        optionen.zustandsGrenze > 0 ? std::min(optionen.zustandsGrenze, stellungen) : stellungen;
+    return v;
+}
+
+} // namespace
+
+std::vector<Sprengplan> sprengplaene(const Lager& lager) {
+    Entfernungen entfernungen(lager);
+    const auto& tafel = entfernungen.tabelle({});
+    const std::size_t n = lager.fest.size();
+    Zuordnung zuordnung;
+    std::vector<int> kosten;
+    const auto spalten = entfernungen.ziele().size();
+    const auto schuebe = [&](const std::vector<int>& abstand) {
+        kosten.clear();
+        for (const Zelle k : lager.kisten)
+            for (std::size_t j = 0; j < spalten; ++j)
+                kosten.push_back(abstand[j * n + k]);
+        return zuordnung.billigste(kosten, static_cast<int>(lager.kisten.size()),
+                                   static_cast<int>(spalten), unendlich);
+    };
+    const int ohne = schuebe(tafel.stufen.front());
+    std::vector<Sprengplan> liste;
+    for (const auto& hilfe : entfernungen.hilfen(tafel)) {
+        const auto tnt = *std::min_element(
+            lager.tntKisten.begin(), lager.tntKisten.end(), [&](Zelle a, Zelle b) {
+                return hilfe.letzterSprengweg[a] < hilfe.letzterSprengweg[b];
+            });
+        const int tntSchuebe = hilfe.letzterSprengweg[tnt];
+        const int wert = schuebe(*hilfe.abstand) + tntSchuebe;
+        if (tntSchuebe < unendlich && wert < ohne)
+            liste.push_back({wert, hilfe.wand, tnt});
+    }
+    std::sort(liste.begin(), liste.end(),
+              [](const Sprengplan& a, const Sprengplan& b) { return a.wert < b.wert; });
+    return liste;
+}
+
+Loesung erstSprengen(const Lager& lager, const Sprengplan& s, const Loeseroptionen& optionen,
+                     Fortschritt* fortschritt) {
+    Lager vorher = ohneSprengungen(lager);
+    vorher.fest[s.tnt] = vorher.fest[s.wand] = false;
+    vorher.stellplatz[s.tnt] = lager.stellplatz[s.tnt];
+    vorher.tntKisten = {s.tnt};
+    vorher.mauern = {s.wand};
+    // Its bound counts the TNT box's pushes only: no report that would read as the level's.
+    Suche sprengen(vorher, optionen, nullptr);
+    sprengen.bisZurSprengung();
+    const Loesung erst = sprengen.suchen();
+    if (erst.ergebnis != Ergebnis::geloest)
+        return erst;
+    const auto k = sprengen.endstellung();
+    Lager nachher = vorher;
+    nachher.tntKisten.clear();
+    nachher.mauern.clear();
+    nachher.figur = k[0];
+    nachher.kisten.assign(k.begin() + 1, k.begin() + 1 + static_cast<long>(lager.kisten.size()));
+    Loesung dann = Suche(nachher, optionen, fortschritt).suchen();
+    if (dann.ergebnis == Ergebnis::geloest) {
+        dann.zuege = erst.zuege + dann.zuege;
+        dann.schuebe += erst.schuebe;
+    }
+    return dann;
+}
+
+Loesung schnellSuchen(const Lager& lager, Loeseroptionen optionen, Fortschritt* fortschritt) {
+    if (lager.tntKisten.empty())
+        return Suche(lager, optionen, fortschritt).suchen();
+    const auto beginn = Uhr::now();
+    const auto weiter = [&](const Loesung& l) {
+        return l.ergebnis != Ergebnis::geloest && l.grenze != Grenze::abbruch;
+    };
+    Loesung l = Suche(ohneSprengungen(lager), versuch(optionen, 8, versuchStellungen), fortschritt)
+                    .suchen();
+    if (!weiter(l))
+        return l;
+    const bool begrenzt = optionen.zeitGrenze.count() > 0;
+    const auto rest = [&] {
+        return optionen.zeitGrenze -
+               std::chrono::duration_cast<std::chrono::milliseconds>(Uhr::now() - beginn);
+    };
+    const auto plaene = sprengplaene(lager);
+    for (std::size_t i = 0; i < std::min(plaene.size(), sprengVersuche); ++i) {
+        if (begrenzt && rest().count() <= 0)
+            break;
+        l = erstSprengen(lager, plaene[i], versuch(optionen, 16, versuchStellungen), fortschritt);
+        if (!weiter(l))
+            return l;
+    }
+    // The search polls the clock now and then: with the time used up it ends at its first look.
+    if (begrenzt)
+        optionen.zeitGrenze = std::max(rest(), std::chrono::milliseconds(1));
+    return Suche(lager, optionen, fortschritt).suchen();
+}
