@@ -38,7 +38,6 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
 
   private Q_SLOTS:
     void init() { neu(); }
-    void cleanup() { delete fenster; }
 
     // None chosen: the window does not tell which set is in use. Which files a folder list
     // holds, and in which order, is the kit's file list, tested with the records window.
