@@ -127,11 +127,11 @@ template <typename T> T* steuerelement(const QWidget* fenster, const QString& na
     return gefunden;
 }
 
-// The texts of a list's rows, in order.
-inline QStringList eintraege(const QListWidget* liste) {
+// The texts of a list's or a drop-down list's rows, in order.
+template <typename Liste> QStringList eintraege(const Liste* liste) {
     QStringList texte;
     for (int i = 0; i < liste->count(); ++i)
-        texte << liste->item(i)->text();
+        texte << liste->model()->index(i, 0).data().toString();
     return texte;
 }
 

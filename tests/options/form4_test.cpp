@@ -46,10 +46,7 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
             haupt->anlegen(name, {});
         haupt->werte.grafikset = "mitte.gif";
         oeffnen();
-        QStringList liste;
-        for (int i = 0; i < Combo1()->count(); ++i)
-            liste << Combo1()->itemText(i);
-        QCOMPARE(liste, (QStringList{u"Beta.GIF"_s, u"mitte.gif"_s, u"zeta.gif"_s}));
+        QCOMPARE(eintraege(Combo1()), (QStringList{u"Beta.GIF"_s, u"mitte.gif"_s, u"zeta.gif"_s}));
         QCOMPARE(Combo1()->currentIndex(), -1);
         QVERIFY(Image1()->pixmap().isNull());
         QCOMPARE(fenster->focusWidget(), element<QPushButton>(u"Command1"_s));
