@@ -127,11 +127,11 @@ template <typename T> T* steuerelement(const QWidget* fenster, const QString& na
     return gefunden;
 }
 
-// The texts of a list's rows, in order.
-inline QStringList eintraege(const QListWidget* liste) {
+// The texts of a list's or a drop-down list's rows, in order.
+template <typename Liste> QStringList eintraege(const Liste* liste) {
     QStringList texte;
     for (int i = 0; i < liste->count(); ++i)
-        texte << liste->item(i)->text();
+        texte << liste->model()->index(i, 0).data().toString();
     return texte;
 }
 
@@ -145,9 +145,12 @@ inline void waehlen(QListWidget* liste, const QString& text) {
 // What a window test holds: the fake main window and the window under test.
 template <typename Fenster> class Fensterprobe {
   protected:
+    ~Fensterprobe() { delete fenster; }
+    // Shown and exposed, so that clicks and keys reach it.
     void oeffnen() {
         fenster = new Fenster(*haupt);
         fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster));
     }
     void neu() {
         delete fenster;
@@ -164,7 +167,7 @@ template <typename Fenster> class Fensterprobe {
     }
     void klicken(const QString& knopf) const { element<QPushButton>(knopf)->click(); }
 
-    std::unique_ptr<HauptfensterAttrappe> haupt;
+    std::unique_ptr<HauptfensterAttrappe> haupt = std::make_unique<HauptfensterAttrappe>();
     QPointer<Fenster> fenster;
 };
 

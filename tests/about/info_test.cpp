@@ -10,16 +10,10 @@ class InfoTest : public QObject, Fensterprobe<Form3> {
     Q_OBJECT
 
   private Q_SLOTS:
-    void init() {
-        neu();
-        oeffnen();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster));
-    }
-    void cleanup() { delete fenster; }
-
     // The link takes only a left click released on it; the window stays open. "Ok" hands
     // the keys to the board; the close box leaves the focus where the desktop puts it.
     void pagesOpenAndOkOrTheCloseBoxReturnToTheGame() {
+        oeffnen();
         auto* verweis = element<QLabel>(u"Label1"_s);
         QTest::mouseClick(verweis, Qt::RightButton);
         QTest::mousePress(verweis, Qt::LeftButton);

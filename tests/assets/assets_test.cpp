@@ -14,21 +14,6 @@ namespace {
 
 const QString assets = QString::fromUtf8(LAGERIX_ASSETS);
 
-// Every cell the game copies from a sheet: the tiles by their words and the frames.
-QList<QRect> benutzteZellen() {
-    QList<QRect> zellen;
-    for (const char* wort : {"tnt", "box2", "mauer", "smile", "smilestell", "stell", "box",
-                             "tntstell", "blank", "rand"}) {
-        const auto ursprung = kachelUrsprung(wort);
-        zellen << QRect(ursprung->x, ursprung->y, kachelGroesse, kachelGroesse);
-    }
-    for (int k = 1; k <= explosionsBilder; ++k) {
-        const auto ursprung = explosionsBildUrsprung(k);
-        zellen << QRect(ursprung.x, ursprung.y, kachelGroesse, kachelGroesse);
-    }
-    return zellen;
-}
-
 std::uint32_t wort32(const QByteArray& daten, int stelle) {
     return qFromLittleEndian<std::uint32_t>(daten.constData() + stelle);
 }
@@ -39,8 +24,18 @@ class AssetsTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
+    // Every cell the game copies from a sheet, the tiles by their words and the frames.
     void grafiksetZeigtJedeKachelUnterscheidbar() {
-        const auto zellen = benutzteZellen();
+        QList<QRect> zellen;
+        for (const char* wort : {"tnt", "box2", "mauer", "smile", "smilestell", "stell", "box",
+                                 "tntstell", "blank", "rand"}) {
+            const auto ursprung = kachelUrsprung(wort);
+            zellen << QRect(ursprung->x, ursprung->y, kachelGroesse, kachelGroesse);
+        }
+        for (int k = 1; k <= explosionsBilder; ++k) {
+            const auto ursprung = explosionsBildUrsprung(k);
+            zellen << QRect(ursprung.x, ursprung.y, kachelGroesse, kachelGroesse);
+        }
         QImage schwarz(kachelGroesse, kachelGroesse, QImage::Format_RGB32);
         schwarz.fill(Qt::black);
         for (const char* set : {"/standardset.gif", "/nachtset.gif"}) {

@@ -144,7 +144,6 @@ class EditorTest : public QObject {
         QCOMPARE(zeuge->meldungen.size(), 1u);
         QVERIFY(zeuge->texte().last().contains(QStringLiteral("Die Figur fehlt.")));
         QCOMPARE(speichernGefragt, 0); // refused before the author names a file
-        QVERIFY(!QFile::exists(pfad("eigen.lev")));
 
         taste(Qt::Key_F);
         strich(Qt::LeftButton, {{7, 5}});
@@ -394,7 +393,6 @@ class EditorTest : public QObject {
                                                 "Schnelle Suche: lösbar, zum Beispiel in ")),
                                  30000);
         QTRY_VERIFY(suche() && suche()->labelText().section(u'\n', 1) != stand.section(u'\n', 1));
-        QVERIFY(suche()); // the proof still runs
         suche()->findChild<QPushButton*>()->click();
         QTRY_VERIFY(!suche());
         QVERIFY(zeuge->texte().last().startsWith(

@@ -11,9 +11,7 @@ class Lesezeichen : public Bildtest {
   protected:
     // A board in play: pairs, a blast and a push behind it.
     void spielen() {
-        bildStarten({" @T#  ", " *$. ", "  t  "});
-        for (int taste : {tasteRechts, tasteLinks, tasteUnten})
-            ASSERT_TRUE(tasteVerarbeiten(*brett, taste, flaeche).geschritten);
+        bildStarten({" @T#  ", " *$. ", "  t  "}, {tasteRechts, tasteLinks, tasteUnten});
     }
 };
 

@@ -172,8 +172,7 @@ TEST_F(Levelstart, jederLesefehlerMeldetDateiUndZeileUndLaesstEinGesperrtesLeere
     // Each starts from a board in play, so that clearing shows.
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
-        bildStarten({"@$.", " *T"});
-        tasteVerarbeiten(*brett, tasteRechts, flaeche);
+        bildStarten({"@$.", " *T"}, {tasteRechts});
         if (f.zeilen)
             levelSchreiben(f.name, *f.zeilen);
 
@@ -223,8 +222,7 @@ TEST_F(Levelstart, ohneAuswahlWerdenNurFreieEintraegeGeparkt) {
     };
     // Right after start-up free entries still sit at (0, 0); during play all is in place.
     ohneAuswahl(*geparkt());
-    bildStarten({"@$ ."});
-    tasteVerarbeiten(*brett, tasteRechts, flaeche);
+    bildStarten({"@$ ."}, {tasteRechts});
     ohneAuswahl(*std::make_unique<Brett>(*brett));
 }
 

@@ -161,13 +161,17 @@ inline ::testing::AssertionResult gleichesBrett(const Brett& ist, const Brett& s
     return ::testing::AssertionSuccess();
 }
 
-// A level drawn as a picture (see levelAusBild), started on a fresh board.
+// A level drawn as a picture (see levelAusBild), started on a fresh board and played with
+// `tasten`, each of them a step.
 class Bildtest : public Ordnertest {
   protected:
-    void bildStarten(const std::vector<std::string>& bild, const std::string& kopf = "fTester") {
+    void bildStarten(const std::vector<std::string>& bild, const std::vector<int>& tasten = {},
+                     const std::string& kopf = "fTester") {
         brett = neuesBrett();
         levelSchreiben("bild.lev", levelAusBild(bild, kopf));
         ASSERT_TRUE(starten(*brett, "bild.lev", flaeche).ok);
+        for (int taste : tasten)
+            ASSERT_TRUE(tasteVerarbeiten(*brett, taste, flaeche).geschritten) << taste;
     }
 
     std::unique_ptr<Brett> brett = neuesBrett();

@@ -42,18 +42,12 @@ class HilfeTest : public QObject, Fensterprobe<Form2> {
     QLabel* text() const { return element<QLabel>(u"Label1"_s); }
 
   private Q_SLOTS:
-    void init() {
-        neu();
-        oeffnen();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster));
-    }
-    void cleanup() { delete fenster; }
-
     // Taking the focus may give a list view a current row; that is not yet a choice, and
     // the first arrow key takes the first topic instead of skipping it. The window cannot
     // grow, so a text longer than its place would be cut off. Closing it hands the keys back
     // to the board and redraws once.
     void opensWithNoneChosenAndEveryTopicShowsATextOfItsOwnAndWhole() {
+        oeffnen();
         QCOMPARE(eintraege(liste()), themen);
         QVERIFY(liste()->sizeHintForColumn(0) <= liste()->viewport()->width());
         QCOMPARE(liste()->verticalScrollBar()->maximum(), 0);

@@ -14,15 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A sheet whose cell i is all red 10 · (i + 1), so a frame tells its number by its colour.
-void gezaehltesBlattAnlegen(const QString& pfad) {
-    QImage blatt(Kachelblatt::breite, Kachelblatt::hoehe, QImage::Format_RGB32);
-    for (int y = 0; y < blatt.height(); ++y)
-        for (int x = 0; x < blatt.width(); ++x)
-            blatt.setPixel(x, y, qRgb(10 * (y / 24 * 4 + x / 24 + 1), 0, 0));
-    QVERIFY(blatt.save(pfad, "PNG"));
-}
-
 // The frame shown: 0 for the black start, else k, which the sheet keeps in cell k + 1.
 int bildNummer(const QLabel& bild) {
     const int rot = qRed(bild.pixmap().toImage().pixel(12, 12));
@@ -38,11 +29,16 @@ class ExplosionsbildTest : public QObject {
     // A second blast while one is shown only moves the picture: the count and the sound go
     // on. A board replaced meanwhile ends the blast; the next one starts from its beginning.
     void aBlastShowsEachFrameOnceInOrderAndEndsOutOfSight() {
+        // A sheet whose cell i is all red 10 · (i + 1), so a frame tells its number by its colour.
+        QImage gezaehlt(Kachelblatt::breite, Kachelblatt::hoehe, QImage::Format_RGB32);
+        for (int y = 0; y < gezaehlt.height(); ++y)
+            for (int x = 0; x < gezaehlt.width(); ++x)
+                gezaehlt.setPixel(x, y, qRgb(10 * (y / 24 * 4 + x / 24 + 1), 0, 0));
+        Programmordner ordner;
+        QVERIFY(gezaehlt.save(ordner.pfad() + u"gezaehlt.png"_s, "PNG"));
         for (const bool beendet : {false, true}) { // the first blast ends before the second
             const auto z = zeile(beendet ? u"beendet und neu mit Ton"_s : u"zweite ohne Ton"_s);
             const bool soundAn = beendet;
-            Programmordner ordner;
-            gezaehltesBlattAnlegen(ordner.pfad() + u"gezaehlt.png"_s);
             Kachelblatt blatt;
             QVERIFY(blatt.laden(ordner.pfad(), u"gezaehlt.png"_s));
             Brettbild brettbild;

@@ -10,22 +10,6 @@
 #include <QLabel>
 #include <QtTest>
 
-namespace {
-
-// A board started from a picture of its top rows (see levelAusBild).
-std::unique_ptr<Brett> brettAus(const std::vector<std::string>& bild) {
-    Programmordner ordner;
-    ordner.anlegen(QStringLiteral("probe.lev"), levelDatei(bild));
-    auto brett = std::make_unique<Brett>();
-    brett->randAnlegen();
-    OhneBild flaeche;
-    if (!levelStarten(*brett, ordner.pfad().toStdString(), "probe.lev", flaeche, Startart::neu).ok)
-        qFatal("Level nicht gestartet");
-    return brett;
-}
-
-} // namespace
-
 class SpielsteuerungTest : public QObject {
     Q_OBJECT
 
@@ -36,8 +20,14 @@ class SpielsteuerungTest : public QObject {
     std::unique_ptr<Brettbild> brettbild;
     std::unique_ptr<Hinweisgeber> hinweise;
 
+    // The game control of a board started from a picture of its top rows (see levelAusBild).
     Spielsteuerung& mit(const std::vector<std::string>& bild) {
-        brett = brettAus(bild);
+        Programmordner ordner;
+        ordner.anlegen(QStringLiteral("a.lev"), levelDatei(bild));
+        brett = std::make_unique<Brett>();
+        brett->randAnlegen();
+        if (!levelStarten(*brett, ordner.pfad().toStdString(), "a.lev", flaeche, Startart::neu).ok)
+            qFatal("Level nicht gestartet");
         explosionLaeuft = false;
         steuerung =
             std::make_unique<Spielsteuerung>(*brett, flaeche, [this] { return explosionLaeuft; });

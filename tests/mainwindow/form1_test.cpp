@@ -391,8 +391,6 @@ class Form1Test : public QObject {
         QCOMPARE(zeuge->texte().value(1), u"Der Level Editor ist nicht installiert."_s);
         ordner->anlegen(u"vestrum.htm"_s, "<html></html>");
         f.seiteOeffnen(u"fehlt.htm"_s);
-        QVERIFY(seiten.isEmpty());
-        QVERIFY(programme.isEmpty());
         QCOMPARE(zeuge->meldungen.size(), 3u);
         f.Image3_Click();
         f.seiteOeffnen(u"hilfe.htm"_s);

@@ -38,7 +38,6 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
 
   private Q_SLOTS:
     void init() { neu(); }
-    void cleanup() { delete fenster; }
 
     // None chosen: the window does not tell which set is in use. Which files a folder list
     // holds, and in which order, is the kit's file list, tested with the records window.
@@ -47,10 +46,7 @@ class Form4Test : public QObject, Fensterprobe<Form4> {
             haupt->anlegen(name, {});
         haupt->werte.grafikset = "mitte.gif";
         oeffnen();
-        QStringList liste;
-        for (int i = 0; i < Combo1()->count(); ++i)
-            liste << Combo1()->itemText(i);
-        QCOMPARE(liste, (QStringList{u"Beta.GIF"_s, u"mitte.gif"_s, u"zeta.gif"_s}));
+        QCOMPARE(eintraege(Combo1()), (QStringList{u"Beta.GIF"_s, u"mitte.gif"_s, u"zeta.gif"_s}));
         QCOMPARE(Combo1()->currentIndex(), -1);
         QVERIFY(Image1()->pixmap().isNull());
         QCOMPARE(fenster->focusWidget(), element<QPushButton>(u"Command1"_s));

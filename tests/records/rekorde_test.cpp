@@ -30,7 +30,6 @@ class RekordeTest : public QObject, Fensterprobe<Form5> {
 
   private Q_SLOTS:
     void init() { neu(); }
-    void cleanup() { delete fenster; }
 
     // By level name, case ignored; the focus in the list and nothing chosen, so the
     // first arrow key takes the first entry. A file may change while the window is open: a

@@ -27,21 +27,31 @@ TEST(Textnotation, splitsACollectionIntoLevelsWithTitlesAndAuthors) {
     EXPECT_EQ(levels[2].zeilen, (std::vector<std::string>{"#*+#"}));
 }
 
-// A damaged row must neither cut its level short nor start a level of the rows after it.
-TEST(Textnotation, aRowWithAnUnknownCharacterRefusesItsLevelAndNamesIt) {
-    const std::tuple<std::string, std::size_t, std::string> faelle[] = {
-        {"#####\n# $x. #\n#@  #\n#####\n\n#@$.#\n", 2, "In Zeile 2 steht „x“"},
-        {"x####\n#@\t$.#\n", 1, "In Zeile 1 steht „x“"},
-        {"#@$.#\n#\t##\n\n#ä#\n#\x01#\n", 2, "In Zeile 2 steht ein Tabulator"},
-        {"#@$.#\nä\n#####\n", 1, "In Zeile 2 steht „ä“"},
-        {"Level 1\n#@$.#\nvon Anna\n", 1, ""}, // lines of words stay comments
+// A damaged row must neither cut its level short nor start a level of the rows after it. A
+// level larger than the board is refused too, in each direction.
+TEST(Textnotation, aLevelWithAnUnknownCharacterOrLargerThanTheBoardIsRefusedAndNamed) {
+    const auto voll = Brettgroesse::voll;
+    const std::string zeichen = "; die Textform kennt dieses Zeichen nicht.";
+    const std::string groesse = " Felder groß; auf das Spielfeld passen höchstens ";
+    std::string hoch;
+    for (int zeile = 0; zeile < 19; ++zeile)
+        hoch += "#\n";
+    const std::tuple<std::string, std::size_t, Brettgroesse, std::string> faelle[] = {
+        {"#####\n# $x. #\n#@  #\n#####\n\n#@$.#\n", 2, voll, "In Zeile 2 steht „x“" + zeichen},
+        {"x####\n#@\t$.#\n", 1, voll, "In Zeile 1 steht „x“" + zeichen},
+        {"#@$.#\n#\t##\n\n#ä#\n#\x01#\n", 2, voll, "In Zeile 2 steht ein Tabulator" + zeichen},
+        {"#@$.#\nä\n#####\n", 1, voll, "In Zeile 2 steht „ä“" + zeichen},
+        {"Level 1\n#@$.#\nvon Anna\n", 1, voll, ""}, // lines of words stay comments
+        {hoch, 1, voll, "Das Level ist 1 × 19" + groesse + "23 × 18."},
+        {std::string(13, '#'), 1, Brettgroesse::klein,
+         "Das Level ist 13 × 1" + groesse + "12 × 12."},
     };
-    for (const auto& [text, anzahl, fehler] : faelle) {
+    for (const auto& [text, anzahl, brett, fehler] : faelle) {
         const auto levels = textLevelsLesen(text);
         ASSERT_EQ(levels.size(), anzahl) << text;
-        const auto grund =
-            fehler + (fehler.empty() ? "" : "; die Textform kennt dieses Zeichen nicht.");
-        EXPECT_EQ(ausText(levels[0], Brettgroesse::voll).fehler, grund) << text;
+        const auto u = ausText(levels[0], brett);
+        EXPECT_EQ(u.fehler, fehler) << text;
+        EXPECT_EQ(u.modell.has_value(), fehler.empty()) << text;
     }
 }
 
@@ -59,25 +69,6 @@ TEST(Textnotation, readsEveryLetterAndCentresTheLevel) {
         EXPECT_EQ(m.an(ort), objekt) << ort.spalte << ',' << ort.zeile;
     // Two figures: the last one stands.
     EXPECT_EQ(m.figur(), (Zellort{10, 9}));
-}
-
-TEST(Textnotation, refusesALevelLargerThanTheBoard) {
-    const struct {
-        std::vector<std::string> zeilen;
-        Brettgroesse groesse;
-        const char* fehler;
-    } faelle[] = {
-        {std::vector<std::string>(19, "#"), Brettgroesse::voll,
-         "Das Level ist 1 × 19 Felder groß; auf das Spielfeld passen höchstens 23 × 18."},
-        {{std::string(13, '#')},
-         Brettgroesse::klein,
-         "Das Level ist 13 × 1 Felder groß; auf das Spielfeld passen höchstens 12 × 12."},
-    };
-    for (const auto& f : faelle) {
-        const auto u = ausText({"", "", f.zeilen}, f.groesse);
-        EXPECT_FALSE(u.modell);
-        EXPECT_EQ(u.fehler, f.fehler);
-    }
 }
 
 // What is written reads back to the same level. The empty third row must come back as
