@@ -35,15 +35,15 @@ int Schaetzung::zuordnen(const Zelle* k, const std::vector<int>& abstand) {
 // all j bounds every solution. With no TNT box left only j = 0 remains.
 int Schaetzung::schaetzen(Zelle figur, const Zelle* k, const Tafel& tafel) {
     const Stufen& stufen = tafel.stufen;
-    // The fast search goes by the pushes alone: the walk back and the TNT terms lead it
-    // astray on the large levels. It counts them on the walls standing now, so that it
-    // blasts only where a box needs it, and then adds the nearest blast.
     if (nurSprengen) {
         if (zuordnen(k, stufen.back()) >= unendlich)
             return unendlich;
         const bool gesprengt = form.tntEnde(k) == form.tntAnfang();
         return gesprengt ? 0 : entfernungen.sprengweg()[k[form.tntAnfang()]];
     }
+    // The fast search goes by the pushes alone: the walk back and the TNT terms lead it
+    // astray on the large levels. It counts them on the walls standing now, so that it
+    // blasts only where a box needs it, and then adds the nearest blast.
     if (schnell) {
         const int ohneSprengung = zuordnen(k, stufen.front());
         if (ohneSprengung < unendlich)
