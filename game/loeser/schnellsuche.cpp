@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -96,6 +97,8 @@ Loesung erstSprengen(const Lager& lager, const Sprengplan& s, const Loeseroption
     nachher.figur = k[0];
     nachher.kisten.assign(k.begin() + 1, k.begin() + 1 + static_cast<long>(lager.kisten.size()));
     Loesung dann = Suche(nachher, optionen, fortschritt).suchen();
+    dann.zustaende += erst.zustaende;
+    dann.spitzenSpeicher = std::max(dann.spitzenSpeicher, erst.spitzenSpeicher);
     if (dann.ergebnis == Ergebnis::geloest) {
         dann.zuege = erst.zuege + dann.zuege;
         dann.schuebe += erst.schuebe;
@@ -107,12 +110,18 @@ Loesung schnellSuchen(const Lager& lager, Loeseroptionen optionen, Fortschritt* 
     if (lager.tntKisten.empty())
         return Suche(lager, optionen, fortschritt).suchen();
     const auto beginn = Uhr::now();
-    const auto weiter = [&](const Loesung& l) {
+    // Takes a try's answer, with the positions and memory of the tries before; whether the
+    // search goes on.
+    Loesung l;
+    const auto uebernehmen = [&](Loesung neu) {
+        neu.zustaende += l.zustaende;
+        neu.spitzenSpeicher = std::max(neu.spitzenSpeicher, l.spitzenSpeicher);
+        l = std::move(neu);
         return l.ergebnis != Ergebnis::geloest && l.grenze != Grenze::abbruch;
     };
-    Loesung l = Suche(ohneSprengungen(lager), versuch(optionen, 8, versuchStellungen), fortschritt)
-                    .suchen();
-    if (!weiter(l))
+    if (!uebernehmen(
+            Suche(ohneSprengungen(lager), versuch(optionen, 8, versuchStellungen), fortschritt)
+                .suchen()))
         return l;
     const bool begrenzt = optionen.zeitGrenze.count() > 0;
     const auto rest = [&] {
@@ -123,12 +132,13 @@ Loesung schnellSuchen(const Lager& lager, Loeseroptionen optionen, Fortschritt* 
     for (std::size_t i = 0; i < std::min(plaene.size(), sprengVersuche); ++i) {
         if (begrenzt && rest().count() <= 0)
             break;
-        l = erstSprengen(lager, plaene[i], versuch(optionen, 16, versuchStellungen), fortschritt);
-        if (!weiter(l))
+        if (!uebernehmen(erstSprengen(lager, plaene[i], versuch(optionen, 16, versuchStellungen),
+                                      fortschritt)))
             return l;
     }
     // The search polls the clock now and then: with the time used up it ends at its first look.
     if (begrenzt)
         optionen.zeitGrenze = std::max(rest(), std::chrono::milliseconds(1));
-    return Suche(lager, optionen, fortschritt).suchen();
+    uebernehmen(Suche(lager, optionen, fortschritt).suchen());
+    return l;
 }
