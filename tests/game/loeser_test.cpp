@@ -1,3 +1,4 @@
+#include "nachspielen.h"
 #include "testhilfen.h"
 
 #include "game/abschluss.h"
@@ -46,19 +47,6 @@ struct Schrankenfall {
     std::vector<std::string> bild;
     int schranke;
 };
-
-// Plays the keys the way the checker does and polls completion once at the end.
-::testing::AssertionResult spieltSichDurch(Brett brett, const std::string& zuege) {
-    Aufzeichnung flaeche;
-    for (std::size_t i = 0; i < zuege.size(); ++i) {
-        if (!tasteVerarbeiten(brett, zugTaste(zuege[i]), flaeche).geschritten)
-            return ::testing::AssertionFailure()
-                   << "Zug " << i << " von " << zuege << " geht nicht";
-    }
-    if (!abschlussPruefen(brett))
-        return ::testing::AssertionFailure() << zuege << " löst das Level nicht";
-    return ::testing::AssertionSuccess();
-}
 
 // Everything a later move can depend on: the figure and every object in play with its
 // kind. Which of a pair's two entries carries the link does not change what the rule does.
