@@ -199,7 +199,7 @@ void Suche::durchschieben(std::uint32_t id, Zelle von, int richtung, const Tafel
     feld[von] = frei;
     for (int z = von + v; tunnel.weiter(z, richtung) && feld[z + v] == frei; z += v) {
         const bool steckt = sackgasse(z, z + v);
-        feld[z] = frei; // where the test sets the box back
+        feld[z] = frei; // the test leaves the box on z
         if (steckt)
             break;
         tunnelweg.push_back({static_cast<Zelle>(z), static_cast<std::uint8_t>(richtung)});

@@ -23,9 +23,5 @@ class Tunnel {
     }
 
   private:
-    bool umgehbar(const Lager& lager, int von, int nach, int ohne);
-
     std::vector<bool> durch;
-    std::vector<bool> gesehen;
-    std::vector<int> stapel;
 };
