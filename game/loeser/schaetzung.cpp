@@ -7,7 +7,6 @@ using Stufen = Entfernungen::Stufen;
 constexpr int unendlich = Entfernungen::unendlich;
 } // namespace
 
-// Pushes of the boxes at the fewest on one table: the cheapest assignment.
 int Schaetzung::zuordnen(const Zelle* k, const std::vector<int>& abstand) {
     const auto spalten = static_cast<int>(entfernungen.ziele().size());
     const std::size_t n = lager.fest.size();

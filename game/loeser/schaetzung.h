@@ -34,6 +34,9 @@ class Schaetzung {
     // behind a door the figure has closed behind itself; the search should rather not go
     // there.
     int umwege(const Zelle* k, const std::vector<int>& weg) const;
+    // Pushes of the boxes at the fewest on one table of Entfernungen: the cheapest
+    // assignment of boxes to storage places.
+    int zuordnen(const Zelle* k, const std::vector<int>& abstand);
 
     std::size_t speicher() const { return laufwege ? laufwege->speicher() : 0; }
 
@@ -46,7 +49,6 @@ class Schaetzung {
     static constexpr int umweg = 2;
 
   private:
-    int zuordnen(const Zelle* k, const std::vector<int>& abstand);
     int letzteSprengung(const Zelle* k, const Tafel& tafel, int wenigstens, int genug);
     int eineSprengung(const Zelle* k, const Tafel& tafel, int wenigstens);
     int ausserDerReihe(const Zelle* k) const;

@@ -1,8 +1,9 @@
 #include "schnellsuche.h"
 
 #include "entfernungen.h"
+#include "schaetzung.h"
+#include "schluessel.h"
 #include "suche.h"
-#include "zuordnung.h"
 
 #include <algorithm>
 #include <chrono>
@@ -48,17 +49,11 @@ Loeseroptionen versuch(const Loeseroptionen& optionen, int anteil, std::uint64_t
 std::vector<Sprengplan> sprengplaene(const Lager& lager) {
     Entfernungen entfernungen(lager);
     const auto& tafel = entfernungen.tabelle({});
-    const std::size_t n = lager.fest.size();
-    Zuordnung zuordnung;
-    std::vector<int> kosten;
-    const auto spalten = entfernungen.ziele().size();
+    const Schluessel form(lager.kisten.size(), lager.tntKisten.size());
+    Schaetzung schaetzung(lager, form, entfernungen, true);
+    const auto start = form.start(lager);
     const auto schuebe = [&](const std::vector<int>& abstand) {
-        kosten.clear();
-        for (const Zelle k : lager.kisten)
-            for (std::size_t j = 0; j < spalten; ++j)
-                kosten.push_back(abstand[j * n + k]);
-        return zuordnung.billigste(kosten, static_cast<int>(lager.kisten.size()),
-                                   static_cast<int>(spalten), unendlich);
+        return schaetzung.zuordnen(start.data(), abstand);
     };
     const int ohne = schuebe(tafel.stufen.front());
     std::vector<Sprengplan> liste;
